@@ -1,0 +1,12 @@
+// Which help page answers which help context.
+#include "framework/help.h"
+#include "res/resource.h"
+
+CString AfxHelpPageForContext(DWORD contextId)
+{
+    switch (contextId) {
+    case HELP_CONTEXT_RHYTHM: return QStringLiteral(":/res/help/rhythm.html");
+    case HELP_CONTEXT_LESSONS: return QStringLiteral(":/res/help/lessons.html");
+    default: return QStringLiteral(":/res/help/contents.html");
+    }
+}

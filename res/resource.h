@@ -1,0 +1,65 @@
+#pragma once
+// Resource and command ids of the program.
+#include "framework/command_ids.h"
+
+// The main frame's menu, accelerators, icon and document string.
+constexpr UINT IDR_MAINFRAME = 2;
+
+// Dialog templates and bitmaps.
+constexpr UINT IDD_ABOUTBOX = 100;
+constexpr UINT IDB_SPLASH = 106;
+constexpr UINT IDD_TEMPO = 123;
+constexpr UINT IDD_MIDI = 137;
+constexpr UINT IDD_TITLE = 139;
+constexpr UINT IDB_METRONOME_LEFT = 150;
+constexpr UINT IDB_METRONOME_RIGHT = 151;
+
+// About box controls.
+constexpr UINT IDC_VERSION = 1042;
+
+// Strings.
+constexpr UINT IDS_MIDI_OPEN_FAILED = 3;
+constexpr UINT IDS_STAFF_FULL = 4;
+constexpr UINT IDS_VERSION = 8;
+
+// Commands of the program's menus and buttons.
+enum Command : UINT {
+    ID_KEY_C = 32773,
+    ID_KEY_G = 32774,
+    ID_KEY_D = 32775,
+    ID_KEY_F = 32776,
+    ID_KEY_BB = 32777,
+    ID_KEY_CHROMATIC = 32778,
+    ID_PLAY = 32779,
+    ID_ERASE = 32780,
+    ID_TEMPO = 32781,
+    ID_SHOWME_OPTIONS = 32782,
+    ID_MIDI = 32784,
+    ID_FB_NOTE_NAMES = 32787,
+    ID_STAFF_SHOW_NAMES = 32788,
+    ID_STAFF_HIDE_NAMES = 32789,
+    ID_FB_FINGER_NUMBERS = 32790,
+    ID_FB_ALL_POSITIONS = 32791,
+    ID_FB_SINGLE_POSITION = 32792,
+    ID_CONTINUOUS_PLAY = 32794,
+    ID_FB_OPEN_STRINGS = 32796,
+    ID_MODE_FLASH_CARD = 32798,
+    ID_PLAY_BUTTON = 32799,
+    ID_MODE_FINGERBOARD_STAFF = 32800,
+    ID_SHOWME_SCORES = 32803,
+    ID_MODE_STAFF_ONLY = 32806,
+    ID_HELP_CONTENTS = 32813,
+    ID_HELP_RHYTHM = 32814,
+    ID_HELP_LESSONS = 32815,
+
+    IDC_ERASE_BUTTON = 102,
+    IDC_SHOWME_BUTTON = 103,
+    IDC_STOP_BUTTON = 104,
+    IDC_TITLE_BUTTON = 105,
+    IDC_EXIT_BUTTON = 107,
+};
+
+// Help contexts of the three help commands.
+constexpr DWORD HELP_CONTEXT_CONTENTS = HID_BASE_RESOURCE + IDR_MAINFRAME; // 131074
+constexpr DWORD HELP_CONTEXT_RHYTHM = 25;
+constexpr DWORD HELP_CONTEXT_LESSONS = HID_BASE_COMMAND + ID_HELP_LESSONS; // 98351

@@ -1,0 +1,6 @@
+#pragma once
+// The program's string table: numbered texts that the program loads by id.
+#include "framework/types.h"
+
+// The text of string id; empty when the table has no such entry.
+CString AfxLoadString(UINT id);

@@ -1,0 +1,11 @@
+#pragma once
+// The About box: product name, version line and a few words on the program.
+#include "framework/dialog.h"
+
+class CAboutDlg : public CDialog {
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+
+protected:
+    BOOL OnInitDialog() override;
+};

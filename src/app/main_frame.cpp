@@ -1,0 +1,126 @@
+#include "app/main_frame.h"
+
+#include "app/splash_window.h"
+#include "app/voldrim_app.h"
+#include "doc/voldrim_doc.h"
+#include "framework/help.h"
+#include "framework/splitter.h"
+#include "framework/win_app.h"
+#include "res/resource.h"
+#include "views/fingerboard/fboard_view.h"
+#include "views/staff/staff_view.h"
+
+CMainFrame::CMainFrame()
+{
+    MapCommand(ID_MODE_FINGERBOARD_STAFF, [this] { OnFingerboardAndStaff(); });
+    MapCommand(ID_MODE_FLASH_CARD, [this] { OnFlashCard(); });
+    MapCommand(ID_MODE_STAFF_ONLY, [this] { OnStaffOnly(); });
+    for (UINT id : std::initializer_list<UINT>{ID_MODE_FINGERBOARD_STAFF, ID_MODE_FLASH_CARD, ID_MODE_STAFF_ONLY})
+        MapUpdate(id, [this](CCmdUI* ui) { EnableWhileIdle(ui); });
+    MapCommand(ID_HELP_FINDER, [this] { OnHelpFinder(); });
+    MapCommand(ID_DEFAULT_HELP, [this] { OnHelpFinder(); });
+    MapCommand(ID_HELP, [this] { OnHelp(); });
+    MapCommand(ID_CONTEXT_HELP, [this] { OnHelp(); });
+}
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
+{
+    cs.x = 10;
+    cs.y = 10;
+    cs.cx = 630;
+    cs.cy = 470;
+    // No file name is ever added to the caption.
+    cs.style = WS_OVERLAPPEDWINDOW;
+    return CFrameWnd::PreCreateWindow(cs);
+}
+
+BOOL CMainFrame::OnCreateClient(CCreateContext* context)
+{
+    m_pSplitter = new CSplitterWnd();
+    if (!m_pSplitter->CreateStatic(this, 1, 2))
+        return FALSE;
+    setCentralWidget(m_pSplitter);
+    const BOOL left = m_pSplitter->CreateView(0, 0, [] { return new CFboardView(); }, CSize(100, 100), context);
+    const BOOL right = m_pSplitter->CreateView(0, 1, [] { return new CStaffView(); }, CSize(100, 100), context);
+    CRect client;
+    GetClientRect(&client);
+    m_pSplitter->SetColumnInfo(0, 180, 150);
+    m_pSplitter->SetColumnInfo(1, client.right - 150, client.right - 230);
+    return left | right;
+}
+
+int CMainFrame::OnCreate(CCreateContext* context)
+{
+    if (CFrameWnd::OnCreate(context) == -1)
+        return -1;
+    CenterWindow();
+    CSplashWindow::ShowSplashScreen(this);
+    if (CVoldrimApp* app = VoldrimApp())
+        app->PlayWaveSound(QStringLiteral("cello.wav"));
+    return 0;
+}
+
+CVoldrimDoc* CMainFrame::GetVoldrimDoc() const
+{
+    return static_cast<CVoldrimDoc*>(GetActiveDocument());
+}
+
+void CMainFrame::EndQuestionIfRunning()
+{
+    CVoldrimDoc* doc = GetVoldrimDoc();
+    if (doc && doc->m_nQuestionState == 1)
+        doc->ResetState();
+}
+
+void CMainFrame::EnableWhileIdle(CCmdUI* ui)
+{
+    CVoldrimDoc* doc = GetVoldrimDoc();
+    ui->Enable(!doc || !doc->m_bPlaying);
+}
+
+void CMainFrame::OnFingerboardAndStaff()
+{
+    EndQuestionIfRunning();
+    m_pSplitter->SetColumnInfo(0, 180, 180);
+    m_pSplitter->RecalcLayout();
+    if (CVoldrimDoc* doc = GetVoldrimDoc())
+        doc->UpdateAllViews(nullptr, 0);
+}
+
+void CMainFrame::OnFlashCard()
+{
+    CRect client;
+    GetClientRect(&client);
+    // The fingerboard takes the whole width; the staff column is then too
+    // narrow to be shown.
+    m_pSplitter->SetColumnInfo(0, client.right, 180);
+    m_pSplitter->RecalcLayout();
+    CVoldrimDoc* doc = GetVoldrimDoc();
+    if (!doc)
+        return;
+    doc->m_nLabelMode = 1;
+    EndQuestionIfRunning();
+    doc->UpdateAllViews(nullptr, 0);
+}
+
+void CMainFrame::OnStaffOnly()
+{
+    EndQuestionIfRunning();
+    CRect client;
+    GetClientRect(&client);
+    m_pSplitter->SetColumnInfo(0, 0, 0);
+    m_pSplitter->SetColumnInfo(1, client.right, client.right - 230);
+    m_pSplitter->RecalcLayout();
+    if (CVoldrimDoc* doc = GetVoldrimDoc())
+        doc->UpdateAllViews(nullptr, 0);
+}
+
+void CMainFrame::OnHelp()
+{
+    AfxGetHelpViewer()->ShowHelp(AfxGetHelpFilePath(), HELP_CONTEXT, HID_BASE_RESOURCE + IDR_MAINFRAME);
+}
+
+void CMainFrame::OnHelpFinder()
+{
+    AfxGetHelpViewer()->ShowHelp(AfxGetHelpFilePath(), HELP_FINDER, 0);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The main window: the fingerboard and the staff side by side in a
+// splitter, and the three display modes that set the column widths.
+#include "framework/frame_wnd.h"
+
+class CSplitterWnd;
+class CVoldrimDoc;
+
+class CMainFrame : public CFrameWnd {
+public:
+    CMainFrame();
+
+    CSplitterWnd* GetSplitter() const { return m_pSplitter; }
+
+    void OnFingerboardAndStaff();
+    void OnFlashCard();
+    void OnStaffOnly();
+
+protected:
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    int OnCreate(CCreateContext* context) override;
+    BOOL OnCreateClient(CCreateContext* context) override;
+
+private:
+    CVoldrimDoc* GetVoldrimDoc() const;
+    void EndQuestionIfRunning();
+    void EnableWhileIdle(CCmdUI* ui);
+    void OnHelp();
+    void OnHelpFinder();
+
+    CSplitterWnd* m_pSplitter = nullptr;
+};

@@ -1,0 +1,31 @@
+#pragma once
+// The start-up picture over the main window: it goes after 4.5 seconds or
+// at the first key or mouse button, which still reaches its target.
+#include "framework/gdi_objects.h"
+#include "framework/timer_set.h"
+
+#include <QWidget>
+
+class QEvent;
+
+class CSplashWindow : public QWidget {
+public:
+    static void EnableSplashScreen(bool enable);
+    static bool IsEnabled();
+    static void ShowSplashScreen(QWidget* parent);
+    static void PreTranslateAppMessage(QEvent* event);
+    static CSplashWindow* Current();
+
+    ~CSplashWindow() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    CSplashWindow();
+    bool Create(QWidget* parent);
+    void HideSplashScreen();
+
+    CBitmap m_bitmap;
+    CTimerSet m_timers;
+};

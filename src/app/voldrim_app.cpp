@@ -1,0 +1,110 @@
+#include "app/voldrim_app.h"
+
+#include "app/about_dlg.h"
+#include "app/main_frame.h"
+#include "app/splash_window.h"
+#include "doc/voldrim_doc.h"
+#include "framework/help.h"
+#include "res/resource.h"
+#include "res/string_table.h"
+#include "sound/play_wave_sound.h"
+#include "views/staff/staff_view.h"
+
+#include <QApplication>
+#include <QPalette>
+
+// Hands every event to the application before it is delivered.
+class CVoldrimApp::MessageFilter : public QObject {
+public:
+    explicit MessageFilter(CVoldrimApp* app) : m_app(app) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        m_app->PreTranslateMessage(event);
+        return false;
+    }
+
+private:
+    CVoldrimApp* m_app;
+};
+
+CVoldrimApp* VoldrimApp()
+{
+    return static_cast<CVoldrimApp*>(AfxGetApp());
+}
+
+CVoldrimApp::CVoldrimApp()
+{
+    MapCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    MapCommand(ID_HELP_CONTENTS, [this] { WinHelp(HELP_CONTEXT_CONTENTS, HELP_CONTEXT); });
+    MapCommand(ID_HELP_RHYTHM, [this] { WinHelp(HELP_CONTEXT_RHYTHM, HELP_CONTEXT); });
+    MapCommand(ID_HELP_LESSONS, [this] { WinHelp(HELP_CONTEXT_LESSONS, HELP_CONTEXT); });
+    MapCommand(ID_FILE_NEW, [this] { OnFileNew(); });
+}
+
+CVoldrimApp::~CVoldrimApp()
+{
+    if (m_pFilter && qApp)
+        qApp->removeEventFilter(m_pFilter);
+    delete m_pFilter;
+}
+
+bool CVoldrimApp::ShowSplashFor(const QStringList& arguments)
+{
+    for (const QString& argument : arguments) {
+        if (!argument.startsWith(QLatin1Char('/')) && !argument.startsWith(QLatin1Char('-')))
+            continue;
+        const QString flag = argument.mid(1);
+        if (flag == QLatin1String("Embedding") || flag == QLatin1String("Automation"))
+            return false;
+    }
+    return true;
+}
+
+BOOL CVoldrimApp::InitInstance()
+{
+    // The command line only decides the splash window; a file named on it
+    // is not opened.
+    CSplashWindow::EnableSplashScreen(ShowSplashFor(m_arguments));
+
+    if (qApp) {
+        QPalette palette = QApplication::palette("QDialog");
+        palette.setColor(QPalette::Window, QColor(192, 192, 192));
+        palette.setColor(QPalette::WindowText, Qt::black);
+        QApplication::setPalette(palette, "QDialog");
+        InstallMessageFilter();
+    }
+
+    m_strVersion = AfxLoadString(IDS_VERSION);
+
+    AddDocTemplate(new CSingleDocTemplate(
+        IDR_MAINFRAME, [] { return new CVoldrimDoc(); }, [] { return new CMainFrame(); },
+        [] { return new CStaffView(); }));
+
+    OnFileNew();
+    return m_pMainWnd != nullptr;
+}
+
+void CVoldrimApp::InstallMessageFilter()
+{
+    if (m_pFilter)
+        return;
+    m_pFilter = new MessageFilter(this);
+    qApp->installEventFilter(m_pFilter);
+}
+
+void CVoldrimApp::PreTranslateMessage(void* event)
+{
+    CSplashWindow::PreTranslateAppMessage(static_cast<QEvent*>(event));
+    CWinApp::PreTranslateMessage(event);
+}
+
+void CVoldrimApp::PlayWaveSound(const CString& name)
+{
+    ::PlayWaveSound(name);
+}
+
+void CVoldrimApp::OnAppAbout()
+{
+    CAboutDlg about(m_pMainWnd);
+    about.DoModal();
+}

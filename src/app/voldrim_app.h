@@ -1,0 +1,39 @@
+#pragma once
+// The application object: starts the program, owns the document template
+// and answers the About and help commands.
+#include "framework/win_app.h"
+
+#include <QStringList>
+
+class CVoldrimApp : public CWinApp {
+public:
+    CVoldrimApp();
+    ~CVoldrimApp() override;
+
+    BOOL InitInstance() override;
+    // Every message passes the splash window first; none is swallowed.
+    void PreTranslateMessage(void* event) override;
+
+    // Plays a wave file from the current directory to its end; silent on failure.
+    void PlayWaveSound(const CString& name);
+
+    // Whether the command line lets the splash window show: not when it
+    // holds "Embedding" or "Automation" after "/" or "-".
+    static bool ShowSplashFor(const QStringList& arguments);
+
+    void SetArguments(const QStringList& arguments) { m_arguments = arguments; }
+    const CString& GetVersionText() const { return m_strVersion; }
+    void SetVersionText(const CString& text) { m_strVersion = text; }
+
+    void OnAppAbout();
+
+private:
+    void InstallMessageFilter();
+
+    CString m_strVersion;
+    QStringList m_arguments;
+    class MessageFilter;
+    MessageFilter* m_pFilter = nullptr;
+};
+
+CVoldrimApp* VoldrimApp();

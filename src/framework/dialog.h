@@ -1,0 +1,110 @@
+#pragma once
+// Modal dialogs built from templates, with data exchange between controls
+// and members, validation and window timers. Buttons send their id as a
+// command to the dialog; OK exchanges and validates, Cancel does not.
+#include "framework/cmd_target.h"
+#include "framework/dialog_template.h"
+#include "framework/timer_set.h"
+
+#include <QDialog>
+#include <functional>
+#include <map>
+
+class CDataExchange;
+class QScrollBar;
+
+// Scroll codes of scroll-bar notifications.
+enum ScrollCode : UINT {
+    SB_LINEUP = 0, SB_LINELEFT = 0, SB_LINEDOWN = 1, SB_LINERIGHT = 1, SB_PAGEUP = 2, SB_PAGELEFT = 2,
+    SB_PAGEDOWN = 3, SB_PAGERIGHT = 3, SB_THUMBPOSITION = 4, SB_THUMBTRACK = 5, SB_TOP = 6, SB_LEFT = 6,
+    SB_BOTTOM = 7, SB_RIGHT = 7, SB_ENDSCROLL = 8,
+};
+// Control notifications.
+enum ControlNotify : int { BN_CLICKED = 0, LBN_SELCHANGE = 1, CBN_SELCHANGE = 1, EN_CHANGE = 0x300 };
+
+class CDialog : public QDialog, public CCmdTarget {
+public:
+    explicit CDialog(UINT templateId, QWidget* parent = nullptr);
+    ~CDialog() override;
+
+    // Builds the dialog, initialises it and runs it; IDOK or IDCANCEL.
+    virtual int DoModal();
+    void EndDialog(int result);
+    bool IsEnded() const { return m_ended; }
+
+    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+    QWidget* GetDlgItem(UINT id) const;
+    template <class T>
+    T* GetDlgItemAs(UINT id) const { return qobject_cast<T*>(GetDlgItem(id)); }
+    void SetDlgItemText(UINT id, const CString& text);
+    CString GetDlgItemText(UINT id) const;
+    void ShowDlgItem(UINT id, bool show);
+
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapseMs) { return m_timers.SetTimer(id, elapseMs); }
+    BOOL KillTimer(UINT_PTR id) { return m_timers.KillTimer(id); }
+    CTimerSet& Timers() { return m_timers; }
+
+    void CenterWindow();
+    UINT TemplateId() const { return m_nTemplateId; }
+
+    // What a user does, for tests and responders: press a button, pick
+    // an entry of a list or combo box, type into an edit control.
+    void ClickButton(UINT id);
+    void SelectListEntry(UINT id, int index);
+    void TypeText(UINT id, const CString& text);
+
+protected:
+    virtual BOOL OnInitDialog();
+    virtual void DoDataExchange(CDataExchange* pDX);
+    virtual void OnOK();
+    virtual void OnCancel();
+    virtual void OnTimer(UINT_PTR id);
+    virtual void OnHScroll(UINT code, UINT pos, QScrollBar* bar);
+    virtual void OnVScroll(UINT code, UINT pos, QScrollBar* bar);
+    // Notifications other than button clicks (selection changes).
+    void MapNotify(UINT id, int code, std::function<void()> handler);
+
+    void reject() override; // Escape and the close box: Cancel
+    void accept() override; // Enter: the default button
+
+private:
+    void BuildControls();
+    void Notify(UINT id, int code);
+
+    UINT m_nTemplateId;
+    const DialogTemplate* m_template = nullptr;
+    bool m_built = false;
+    bool m_ended = false;
+    int m_nResult = 2;
+    std::map<UINT, QWidget*> m_controls;
+    std::map<std::pair<UINT, int>, std::function<void()>> m_notify;
+    UINT m_nDefaultButton = 0;
+    CTimerSet m_timers;
+};
+
+// Data exchange between a dialog's controls and variables.
+class CDataExchange {
+public:
+    CDataExchange(CDialog* dialog, bool saveAndValidate) : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
+    // Validation failed: the message has been shown; focus goes to the control.
+    void Fail();
+    bool Failed() const { return m_failed; }
+    void PrepareCtrl(UINT id) { m_lastControl = id; }
+
+    CDialog* m_pDlgWnd;
+    bool m_bSaveAndValidate;
+
+private:
+    bool m_failed = false;
+    UINT m_lastControl = 0;
+};
+
+void DDX_Text(CDataExchange* pDX, UINT id, CString& value);
+void DDX_Text(CDataExchange* pDX, UINT id, int& value);
+void DDV_MaxChars(CDataExchange* pDX, const CString& value, int maxChars);
+void DDX_Check(CDataExchange* pDX, UINT id, int& value);
+// The index of the checked button in the group that starts at id.
+void DDX_Radio(CDataExchange* pDX, UINT id, int& value);
+void DDX_LBIndex(CDataExchange* pDX, UINT id, int& index);
+void DDX_CBIndex(CDataExchange* pDX, UINT id, int& index);
+void DDX_Scroll(CDataExchange* pDX, UINT id, int& value);

@@ -1,0 +1,35 @@
+#include "framework/document.h"
+
+#include "framework/view.h"
+
+#include <algorithm>
+
+void CDocument::AddView(CView* view)
+{
+    if (std::find(m_views.begin(), m_views.end(), view) == m_views.end())
+        m_views.push_back(view);
+}
+
+void CDocument::RemoveView(CView* view)
+{
+    m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
+}
+
+void CDocument::UpdateAllViews(CView* sender, LPARAM hint, CObject* hintObject)
+{
+    // Copy: a view's update may not add or remove views, but be safe.
+    const std::vector<CView*> views = m_views;
+    for (CView* view : views) {
+        if (view != sender)
+            view->OnUpdate(sender, hint, hintObject);
+    }
+}
+
+BOOL CDocument::OnNewDocument()
+{
+    DeleteContents();
+    m_strPathName.clear();
+    return TRUE;
+}
+
+void CDocument::Serialize(CArchive&) {}

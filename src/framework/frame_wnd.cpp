@@ -1,0 +1,246 @@
+#include "framework/frame_wnd.h"
+
+#include "framework/command_ids.h"
+#include "framework/document.h"
+#include "framework/menu_template.h"
+#include "framework/view.h"
+#include "framework/win_app.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
+
+CFrameWnd::CFrameWnd()
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+CFrameWnd::~CFrameWnd()
+{
+    if (CWinApp* app = AfxGetApp()) {
+        if (app->m_pMainWnd == this)
+            app->m_pMainWnd = nullptr;
+    }
+}
+
+BOOL CFrameWnd::LoadFrame(UINT resourceId, CCreateContext* context)
+{
+    CREATESTRUCT cs;
+    cs.x = 0;
+    cs.y = 0;
+    cs.cx = 640;
+    cs.cy = 480;
+    cs.style = WS_OVERLAPPEDWINDOW;
+    if (!PreCreateWindow(cs))
+        return FALSE;
+    m_pDocument = context ? context->m_pCurrentDoc : nullptr;
+    BuildMenu(nullptr, AfxGetMenuTemplate(resourceId));
+    BuildAccelerators(resourceId);
+    // The frame's outer size is what the window asks for; the client area
+    // is what remains below the menu bar.
+    move(cs.x, cs.y);
+    resize(cs.cx, cs.cy);
+    if (!cs.lpszName.isEmpty())
+        setWindowTitle(cs.lpszName);
+    return OnCreate(context) == -1 ? FALSE : TRUE;
+}
+
+BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT&)
+{
+    return TRUE;
+}
+
+int CFrameWnd::OnCreate(CCreateContext* context)
+{
+    return OnCreateClient(context) ? 0 : -1;
+}
+
+BOOL CFrameWnd::OnCreateClient(CCreateContext* context)
+{
+    if (!context || !context->m_newView)
+        return TRUE;
+    CView* view = context->m_newView();
+    if (!view || !view->CreateView(this, context->m_pCurrentDoc, CSize(100, 100))) {
+        delete view;
+        return FALSE;
+    }
+    setCentralWidget(view);
+    return TRUE;
+}
+
+void CFrameWnd::SetActiveView(CView* view)
+{
+    m_pActiveView = view;
+}
+
+CDocument* CFrameWnd::GetActiveDocument() const
+{
+    if (m_pActiveView && m_pActiveView->GetDocument())
+        return m_pActiveView->GetDocument();
+    return m_pDocument;
+}
+
+void CFrameWnd::CenterWindow()
+{
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+}
+
+void CFrameWnd::GetClientRect(CRect* rc) const
+{
+    const QWidget* client = centralWidget();
+    if (client && client->width() > 0) {
+        *rc = CRect(0, 0, client->width(), client->height());
+        return;
+    }
+    // Before the first layout: the frame less its menu bar.
+    const int menuHeight = menuBar() ? menuBar()->sizeHint().height() : 0;
+    *rc = CRect(0, 0, width(), std::max(0, height() - menuHeight));
+}
+
+bool CFrameWnd::RouteCommand(UINT id, CView* first)
+{
+    CView* view = first ? first : m_pActiveView;
+    if (view && view->OnCmdMsg(id))
+        return true;
+    CDocument* doc = view && view->GetDocument() ? view->GetDocument() : GetActiveDocument();
+    if (doc && doc->OnCmdMsg(id))
+        return true;
+    if (OnCmdMsg(id))
+        return true;
+    CWinApp* app = AfxGetApp();
+    return app && app->OnCmdMsg(id);
+}
+
+void CFrameWnd::RouteUpdate(CCmdUI* ui)
+{
+    const UINT id = ui->m_nID;
+    CView* view = m_pActiveView;
+    CDocument* doc = GetActiveDocument();
+    CWinApp* app = AfxGetApp();
+    CCmdTarget* route[] = {view, doc, this, app};
+    for (CCmdTarget* target : route) {
+        if (target && target->OnUpdateCmdMsg(ui))
+            return;
+    }
+    bool handled = false;
+    for (CCmdTarget* target : route)
+        handled = handled || (target && target->HasCommandHandler(id));
+    ui->Enable(handled);
+}
+
+bool CFrameWnd::RunCommandIfEnabled(UINT id)
+{
+    CCmdUI ui(id);
+    RouteUpdate(&ui);
+    if (!ui.m_bEnabled)
+        return false;
+    return RouteCommand(id);
+}
+
+namespace {
+// A menu item's state as its update handler leaves it.
+class CMenuCmdUI : public CCmdUI {
+public:
+    CMenuCmdUI(UINT id, QAction* action) : CCmdUI(id), m_action(action) {}
+    void Apply()
+    {
+        m_action->setEnabled(m_bEnabled);
+        m_action->setChecked(m_nCheck != 0);
+    }
+
+private:
+    QAction* m_action;
+};
+}
+
+void CFrameWnd::UpdateMenu(QMenu* menu)
+{
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator() || action->menu())
+            continue;
+        const UINT id = action->data().toUInt();
+        CMenuCmdUI ui(id, action);
+        // Items keep their start-up check until a handler says otherwise.
+        ui.m_nCheck = action->isChecked() ? 1 : 0;
+        RouteUpdate(&ui);
+        ui.Apply();
+    }
+}
+
+void CFrameWnd::BuildMenu(QMenu* menu, const std::vector<MenuItemTemplate>& items)
+{
+    for (const MenuItemTemplate& item : items) {
+        const QString text = QString::fromLatin1(item.text);
+        if (item.flags & MF_SEPARATOR) {
+            menu->addSeparator();
+        } else if (item.flags & MF_POPUP) {
+            QMenu* sub = menu ? menu->addMenu(text) : menuBar()->addMenu(text);
+            BuildMenu(sub, item.items);
+            connect(sub, &QMenu::aboutToShow, this, [this, sub] { UpdateMenu(sub); });
+        } else if (menu) {
+            QAction* action = menu->addAction(text);
+            action->setData(item.id);
+            action->setCheckable(true);
+            action->setChecked((item.flags & MF_CHECKED) != 0);
+            // The accelerator table, not the menu, owns the keys.
+            action->setShortcutContext(Qt::WidgetShortcut);
+            const UINT id = item.id;
+            connect(action, &QAction::triggered, this, [this, id] { RouteCommand(id); });
+            m_actions[id] = action;
+        }
+    }
+}
+
+void CFrameWnd::BuildAccelerators(UINT resourceId)
+{
+    for (const AcceleratorTemplate& accel : AfxGetAcceleratorTable(resourceId)) {
+        auto* shortcut = new QShortcut(QKeySequence(accel.key), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const UINT id = accel.id;
+        connect(shortcut, &QShortcut::activated, this, [this, id] {
+            if (id == ID_NEXT_PANE || id == ID_PREV_PANE) {
+                OnNextPane(id == ID_NEXT_PANE);
+                return;
+            }
+            RunCommandIfEnabled(id);
+        });
+    }
+}
+
+void CFrameWnd::OnNextPane(bool forward)
+{
+    std::vector<CView*> views;
+    for (CView* view : findChildren<CView*>()) {
+        if (view->isVisible())
+            views.push_back(view);
+    }
+    if (views.empty())
+        return;
+    auto it = std::find(views.begin(), views.end(), m_pActiveView);
+    int index = it == views.end() ? 0 : int(it - views.begin());
+    const int n = int(views.size());
+    index = forward ? (index + 1) % n : (index + n - 1) % n;
+    views[size_t(index)]->SetFocus();
+    SetActiveView(views[size_t(index)]);
+}
+
+QAction* CFrameWnd::FindMenuAction(UINT id) const
+{
+    auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+QMenu* CFrameWnd::FindTopMenu(const CString& text) const
+{
+    for (QAction* action : menuBar()->actions()) {
+        if (action->menu() && action->text() == text)
+            return action->menu();
+    }
+    return nullptr;
+}

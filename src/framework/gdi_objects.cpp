@@ -1,0 +1,213 @@
+#include "framework/gdi_objects.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <cstdlib>
+
+// ---------------------------------------------------------------------------
+// CPen, CBrush
+
+BOOL CPen::CreatePen(int style, int width, COLORREF color)
+{
+    m_style = style;
+    m_width = width < 0 ? 0 : width;
+    m_color = color & 0x00FFFFFF;
+    m_created = true;
+    return TRUE;
+}
+
+BOOL CPen::DeleteObject()
+{
+    if (!m_created)
+        return FALSE;
+    *this = CPen();
+    return TRUE;
+}
+
+BOOL CBrush::CreateSolidBrush(COLORREF color)
+{
+    m_kind = Solid;
+    m_color = color & 0x00FFFFFF;
+    m_created = true;
+    return TRUE;
+}
+
+BOOL CBrush::CreateHatchBrush(int hatchStyle, COLORREF color)
+{
+    if (hatchStyle < HS_HORIZONTAL || hatchStyle > HS_DIAGCROSS)
+        return FALSE;
+    m_kind = Hatched;
+    m_hatch = hatchStyle;
+    m_color = color & 0x00FFFFFF;
+    m_created = true;
+    return TRUE;
+}
+
+BOOL CBrush::CreateNullBrush()
+{
+    m_kind = Null;
+    m_color = 0;
+    m_created = true;
+    return TRUE;
+}
+
+BOOL CBrush::DeleteObject()
+{
+    if (!m_created)
+        return FALSE;
+    *this = CBrush();
+    return TRUE;
+}
+
+// ---------------------------------------------------------------------------
+// CFont
+
+namespace {
+
+std::uint64_t NextFontId()
+{
+    static std::atomic<std::uint64_t> counter{0};
+    return ++counter;
+}
+
+// The em in pixels of a font whose height is 0 (the GDI "default height").
+constexpr int kDefaultEmPixels = 16;
+
+} // namespace
+
+int CFont::PixelSizeForHeight(const QFont& base, int height)
+{
+    if (height < 0)
+        return -height;
+    if (height == 0)
+        return kDefaultEmPixels;
+
+    // Estimate from the unhinted proportions at a large size, then pick the
+    // integer size around it whose (hinted) ascent + descent is closest.
+    QFont probe(base);
+    probe.setPixelSize(256);
+    const QFontMetricsF big(probe);
+    const double ratio = (big.ascent() + big.descent()) / 256.0;
+    const double estimate = ratio > 0.1 ? height / ratio : height;
+    const int centre = std::max(1, int(std::lround(estimate)));
+
+    int best = centre;
+    int bestDiff = -1;
+    double bestDistance = 0;
+    for (int size = std::max(1, centre - 2); size <= centre + 2; ++size) {
+        probe.setPixelSize(size);
+        const QFontMetrics fm(probe);
+        const int diff = std::abs(fm.ascent() + fm.descent() - height);
+        const double distance = std::abs(size - estimate);
+        if (bestDiff < 0 || diff < bestDiff || (diff == bestDiff && distance < bestDistance)) {
+            best = size;
+            bestDiff = diff;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+BOOL CFont::CreateFont(int height, int width, int /*escapement*/, int /*orientation*/, int weight,
+                       BYTE italic, BYTE underline, BYTE strikeOut, BYTE /*charSet*/, BYTE /*outPrecision*/,
+                       BYTE /*clipPrecision*/, BYTE quality, BYTE /*pitchAndFamily*/, const char* faceName)
+{
+    // The face name decides the family; the pitch request is not passed on
+    // (asking fontconfig for a fixed pitch would replace "Arial" by a
+    // monospaced face, which GDI does not do when the named face exists).
+    m_face = (faceName && *faceName) ? QString::fromLatin1(faceName) : QStringLiteral("Arial");
+    QFont base(m_face);
+    int w = weight <= 0 ? FW_NORMAL : std::clamp(weight, 1, 1000);
+    base.setWeight(QFont::Weight(w));
+    base.setItalic(italic != 0);
+    base.setUnderline(underline != 0);
+    base.setStrikeOut(strikeOut != 0);
+    base.setKerning(false);
+    if (quality == NONANTIALIASED_QUALITY)
+        base.setStyleStrategy(QFont::NoAntialias);
+    else if (quality == ANTIALIASED_QUALITY)
+        base.setStyleStrategy(QFont::PreferAntialias);
+
+    m_base = base;
+    m_height = height;
+    m_width = width < 0 ? -width : width;
+    m_weight = w;
+    m_id = NextFontId();
+    m_created = true;
+    m_cachedDeviceHeight = 0;
+    m_cachedFont = QFont();
+    m_font = FontForDeviceHeight(height == 0 ? -kDefaultEmPixels : height);
+    return TRUE;
+}
+
+BOOL CFont::DeleteObject()
+{
+    if (!m_created)
+        return FALSE;
+    *this = CFont();
+    return TRUE;
+}
+
+QFont CFont::FontForDeviceHeight(int deviceHeight) const
+{
+    if (deviceHeight == 0)
+        deviceHeight = -kDefaultEmPixels;
+    if (m_cachedDeviceHeight == deviceHeight && m_cachedDeviceHeight != 0)
+        return m_cachedFont;
+    QFont font(m_base);
+    font.setPixelSize(PixelSizeForHeight(m_base, deviceHeight));
+    if (m_width > 0) {
+        // A requested average character width stretches the font.
+        const int natural = QFontMetrics(font).averageCharWidth();
+        if (natural > 0)
+            font.setStretch(std::clamp(int(std::lround(100.0 * m_width / natural)), 1, 4000));
+    }
+    m_cachedDeviceHeight = deviceHeight;
+    m_cachedFont = font;
+    return font;
+}
+
+// ---------------------------------------------------------------------------
+// CBitmap
+
+BOOL CBitmap::LoadSvg(const QString& path)
+{
+    m_image = QImage();
+    if (!QFile::exists(path))
+        return FALSE;
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid())
+        return FALSE;
+    const QSize size = renderer.defaultSize();
+    if (size.isEmpty())
+        return FALSE;
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        renderer.render(&painter);
+    }
+    m_image = image;
+    return TRUE;
+}
+
+BOOL CBitmap::LoadBitmap(const char* name)
+{
+    if (!name || !*name) {
+        m_image = QImage();
+        return FALSE;
+    }
+    return LoadSvg(QStringLiteral(":/res/bitmaps/") + QString::fromLatin1(name) + QStringLiteral(".svg"));
+}
+
+BOOL CBitmap::LoadBitmap(UINT id)
+{
+    return LoadSvg(QStringLiteral(":/res/bitmaps/%1.svg").arg(id));
+}

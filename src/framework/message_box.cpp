@@ -1,0 +1,53 @@
+#include "framework/message_box.h"
+
+#include "framework/ui_responder.h"
+#include "framework/win_app.h"
+#include "res/string_table.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+CUiResponder* g_responder = nullptr;
+}
+
+void AfxSetUiResponder(CUiResponder* responder)
+{
+    g_responder = responder;
+}
+
+CUiResponder* AfxGetUiResponder()
+{
+    return g_responder;
+}
+
+int AfxMessageBox(const CString& text, UINT type)
+{
+    if (g_responder)
+        return g_responder->OnMessageBox(text, type);
+
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(AfxGetAppName());
+    box.setIcon(QMessageBox::Warning);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    if ((type & 0xF) == MB_YESNO) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else if ((type & 0xF) == MB_OKCANCEL) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    case QMessageBox::Cancel: return IDCANCEL;
+    default: return IDOK;
+    }
+}
+
+int AfxMessageBox(UINT stringId, UINT type)
+{
+    return AfxMessageBox(AfxLoadString(stringId), type);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Message boxes in the program's one style: caption "Voldrim", an
+// exclamation icon, OK or Yes/No, plain text only. Tests answer them
+// through a UI responder (framework/ui_responder.h).
+#include "framework/types.h"
+
+enum MessageBoxType : UINT {
+    MB_OK = 0x0,
+    MB_OKCANCEL = 0x1,
+    MB_YESNO = 0x4,
+    MB_ICONEXCLAMATION = 0x30,
+};
+enum DialogResult : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
+
+// Shows the text and returns IDOK, IDCANCEL, IDYES or IDNO.
+int AfxMessageBox(const CString& text, UINT type = MB_OK | MB_ICONEXCLAMATION);
+// Shows string-table entry id.
+int AfxMessageBox(UINT stringId, UINT type = MB_OK | MB_ICONEXCLAMATION);

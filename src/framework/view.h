@@ -1,0 +1,116 @@
+#pragma once
+// CView: a child window that shows its document. It paints like a classic
+// window rather than a Qt widget: the view keeps a backing image of its
+// client area; InvalidateRect adds to an invalid region and posts a paint
+// pass; the pass erases with the window class's background where asked,
+// calls OnDraw with a device context clipped to the invalid region and
+// then lets Qt copy the image to the screen. Drawing through a CClientDC
+// lands on the image at once, unclipped. Qt's paintEvent only copies.
+#include "framework/cmd_target.h"
+#include "framework/dc.h"
+#include "framework/timer_set.h"
+#include "framework/wnd_class.h"
+
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+
+class CDocument;
+class CObject;
+class CFrameWnd;
+
+enum MouseKeyFlags : UINT { MK_LBUTTON = 0x1, MK_RBUTTON = 0x2, MK_SHIFT = 0x4, MK_CONTROL = 0x8, MK_MBUTTON = 0x10 };
+enum SizeType : UINT { SIZE_RESTORED = 0 };
+
+class CView : public QWidget, public CCmdTarget {
+public:
+    CView();
+    ~CView() override;
+
+    // Creates the window as a child of parent, attached to the document.
+    // Runs PreCreateWindow and OnCreate; false when OnCreate fails.
+    bool CreateView(QWidget* parent, CDocument* document, CSize initialSize);
+
+    CDocument* GetDocument() const { return m_pDocument; }
+    CFrameWnd* GetParentFrame() const;
+
+    virtual void OnDraw(CDC* pDC) = 0;
+    // Hint 0 from the base: everything is repainted.
+    virtual void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject);
+    virtual void OnInitialUpdate();
+
+    void Invalidate(BOOL erase = TRUE);
+    void InvalidateRect(const CRect* rc, BOOL erase = TRUE);
+    void InvalidateRect(const CRect& rc, BOOL erase = TRUE) { InvalidateRect(&rc, erase); }
+    void ValidateRect(const CRect* rc);
+    // Runs a pending paint pass now.
+    void UpdateWindow();
+    bool IsPaintPending() const { return !m_invalid.isEmpty(); }
+    QRegion PendingRegion() const { return m_invalid; }
+
+    void GetClientRect(CRect* rc) const;
+    void ShowWindow(bool show) { setVisible(show); }
+    void SetFocus() { setFocus(Qt::OtherFocusReason); }
+
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapseMs) { return m_timers.SetTimer(id, elapseMs); }
+    BOOL KillTimer(UINT_PTR id) { return m_timers.KillTimer(id); }
+    CTimerSet& Timers() { return m_timers; }
+
+    // The picture of the client area as last drawn (logical pixels).
+    const QImage& BackingImage() const { return m_backing; }
+    QImage& BackingImage() { return m_backing; }
+
+    // Commands from the view's child buttons, routed like menu commands.
+    void SendCommand(UINT id);
+
+protected:
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+    virtual int OnCreate() { return 0; }
+    virtual void OnSize(UINT type, int cx, int cy);
+    virtual void OnLButtonDown(UINT flags, CPoint point);
+    virtual void OnLButtonUp(UINT flags, CPoint point);
+    virtual void OnLButtonDblClk(UINT flags, CPoint point);
+    virtual void OnRButtonDown(UINT flags, CPoint point);
+    virtual void OnMouseMove(UINT flags, CPoint point);
+    virtual void OnKeyDown(UINT nChar, UINT repeatCount, UINT flags);
+    virtual void OnKeyUp(UINT nChar, UINT repeatCount, UINT flags);
+    virtual void OnTimer(UINT_PTR id);
+    virtual void OnSetFocus();
+    // Erases the invalid area with the class background; false to skip.
+    virtual BOOL OnEraseBkgnd(CDC* pDC);
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void SchedulePaint();
+    static UINT MouseFlags(const QMouseEvent* event);
+    static UINT VirtualKey(const QKeyEvent* event);
+
+    CDocument* m_pDocument = nullptr;
+    WndClassInfo m_class;
+    QImage m_backing;
+    QRegion m_invalid;
+    bool m_erasePending = false;
+    bool m_paintPosted = false;
+    bool m_inPaint = false;
+    CTimerSet m_timers;
+};
+
+// A device context on the view's own window: draws on the backing image at
+// once, without clipping, and shows the result when released.
+class CClientDC : public CDC {
+public:
+    explicit CClientDC(CView* view);
+    ~CClientDC() override;
+
+private:
+    CView* m_view;
+};

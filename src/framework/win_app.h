@@ -1,0 +1,71 @@
+#pragma once
+// The application object and the single-document template: one document,
+// one frame, created at the first File New and reused afterwards.
+#include "framework/cmd_target.h"
+
+#include <functional>
+#include <memory>
+
+class CDocument;
+class CFrameWnd;
+class CView;
+
+struct CCreateContext {
+    CDocument* m_pCurrentDoc = nullptr;
+    std::function<CView*()> m_newView;
+};
+
+class CSingleDocTemplate {
+public:
+    CSingleDocTemplate(UINT resourceId, std::function<CDocument*()> newDocument,
+                       std::function<CFrameWnd*()> newFrame, std::function<CView*()> newView);
+    ~CSingleDocTemplate();
+
+    // Without a path: File New. Creates the document and frame the first
+    // time; afterwards resets the same document. Returns null on failure.
+    CDocument* OpenDocumentFile(const CString* path, BOOL makeVisible = TRUE);
+
+    CDocument* GetDocument() const { return m_pDocument; }
+    CFrameWnd* GetFrame() const { return m_pFrame; }
+    UINT GetResourceId() const { return m_nResourceId; }
+    // Part n (0 window title, 1 document name, 2 new-file type, 3 filter,
+    // 4 extension, 5 file type id, 6 file type name) of the document string.
+    CString GetDocString(int index) const;
+
+private:
+    UINT m_nResourceId;
+    std::function<CDocument*()> m_newDocument;
+    std::function<CFrameWnd*()> m_newFrame;
+    std::function<CView*()> m_newView;
+    CDocument* m_pDocument = nullptr; // owned
+    CFrameWnd* m_pFrame = nullptr;    // deletes itself when closed
+};
+
+class CWinApp : public CCmdTarget {
+public:
+    explicit CWinApp(const char* appName = nullptr);
+    ~CWinApp() override;
+
+    virtual BOOL InitInstance() { return TRUE; }
+    virtual void PreTranslateMessage(void* message);
+
+    void AddDocTemplate(CSingleDocTemplate* docTemplate);
+    CSingleDocTemplate* GetDocTemplate() const { return m_template.get(); }
+    void OnFileNew();
+
+    CFrameWnd* m_pMainWnd = nullptr;
+    CString m_strCommandLine;
+    std::vector<CString> m_arguments;
+
+protected:
+    // Help: the help window at a context id of the help file.
+    void WinHelp(DWORD data, UINT command);
+
+private:
+    std::unique_ptr<CSingleDocTemplate> m_template;
+};
+
+CWinApp* AfxGetApp();
+CFrameWnd* AfxGetMainWnd();
+// The application title (string 57344).
+CString AfxGetAppName();

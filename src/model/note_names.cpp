@@ -1,0 +1,11 @@
+#include "model/note_names.h"
+
+CString NoteNameOfPitch(int pitch)
+{
+    static const char* const kNames[12] = {
+        "C", "C#", "D", "Eb", "E", "F", "F#", "G", "Ab", "A", "Bb", "B",
+    };
+    // C++ keeps the sign of the dividend; fold negatives back into 0..11.
+    const int index = ((pitch % 12) + 12) % 12;
+    return CString::fromLatin1(kNames[index]);
+}

@@ -1,0 +1,6 @@
+#pragma once
+#include "framework/types.h"
+
+// The fixed name of a pitch, without octave. Black keys are always named
+// "C#", "Eb", "F#", "Ab", "Bb", whatever the key.
+CString NoteNameOfPitch(int pitch);

@@ -1,0 +1,17 @@
+#include "model/note_value.h"
+
+int NoteValueFromHeldKeysNoRest(const HeldKeys& keys)
+{
+    if (keys.h) return NoteHalf;
+    if (keys.w) return NoteWhole;
+    if (keys.t) return NoteDottedHalf;
+    if (keys.e) return NoteEighth;
+    if (keys.d) return NoteDottedQuarter;
+    return NoteQuarter;
+}
+
+int NoteValueFromHeldKeys(const HeldKeys& keys)
+{
+    if (keys.r) return NoteRest;
+    return NoteValueFromHeldKeysNoRest(keys);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+// Length of a note in eighth notes, or a rest.
+enum NoteValue {
+    NoteEighth = 1,
+    NoteQuarter = 2,
+    NoteDottedQuarter = 3,
+    NoteHalf = 4,
+    NoteDottedHalf = 6,
+    NoteWhole = 8,
+    NoteRest = 999,
+};
+
+// The letter keys held down while clicking: Rest, Half, Whole, doTted half,
+// Eighth, Dotted quarter.
+struct HeldKeys {
+    bool r = false, h = false, w = false, t = false, e = false, d = false;
+};
+
+// Value for a click on the staff: the first held key in the order
+// R, H, W, T, E, D wins; no key gives a quarter.
+int NoteValueFromHeldKeys(const HeldKeys& keys);
+
+// Value for a click on the fingerboard: as above, but R is ignored since a
+// stop always sounds a note.
+int NoteValueFromHeldKeysNoRest(const HeldKeys& keys);

@@ -1,0 +1,28 @@
+#pragma once
+#include "framework/types.h"
+
+// One position of a staff column: a diatonic step with its natural note and
+// the note a sharp or flat makes of it. An altered pitch of 0 means the
+// position has none (the note is written on the neighbouring position).
+struct StaffPositionEntry {
+    int naturalPitch;
+    const char* naturalName;
+    int alteredPitch;
+    const char* alteredName;
+};
+
+// Index 0 is the top of the column (E, 64), index 16 the bottom (C, 36).
+constexpr int kStaffPositionsPerColumn = 17;
+
+// The entry of a position; an index outside the column gives an entry with
+// no pitches and empty names.
+const StaffPositionEntry& StaffPositionEntryAt(int index);
+
+// The pitch a click on the position enters under a key: the key's sharps
+// and flats are applied by the position's natural name. Chromatic entry
+// always gives the natural pitch. 0 for an index outside the column.
+int StaffPitchForKey(int index, int key);
+
+// The name the position shows for a pitch it holds: its natural name for
+// any natural pitch, otherwise its altered name.
+CString StaffNameForPitch(int index, int pitch);

@@ -1,0 +1,193 @@
+#include "sound/builtin_synth.h"
+
+#include "sound/alsa_quiet.h"
+#include "sound/midi_short_message.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <atomic>
+#include <dlfcn.h>
+#include <fluidsynth.h>
+
+namespace {
+
+// FluidSynth reports every driver it cannot open. Trying drivers in turn is
+// how we find the one that works, so those reports are expected and kept
+// quiet; real errors elsewhere still reach the log.
+std::atomic<int> g_quietFluid{0};
+
+void FluidLog(int level, const char* message, void*)
+{
+    if (g_quietFluid.load() > 0 || level > FLUID_ERR)
+        return;
+    qWarning("fluidsynth: %s", message);
+}
+
+void InstallFluidLog()
+{
+    static const bool installed = [] {
+        for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
+            fluid_set_log_function(level, &FluidLog, nullptr);
+        return true;
+    }();
+    (void)installed;
+}
+
+struct QuietFluid {
+    QuietFluid() { ++g_quietFluid; }
+    ~QuietFluid() { --g_quietFluid; }
+};
+
+// FluidSynth's SDL2 driver wants the application to start SDL's audio. We
+// do not link SDL ourselves; FluidSynth has already loaded it.
+bool StartSdlAudio()
+{
+    static const bool started = [] {
+        using InitSubSystem = int (*)(unsigned int);
+        auto init = reinterpret_cast<InitSubSystem>(dlsym(RTLD_DEFAULT, "SDL_InitSubSystem"));
+        constexpr unsigned int kSdlInitAudio = 0x10;
+        return init && init(kSdlInitAudio) == 0;
+    }();
+    return started;
+}
+
+void SetReason(CString* why, const CString& text)
+{
+    if (why)
+        *why = text;
+}
+
+} // namespace
+
+CString CBuiltinSynth::FindSoundFont()
+{
+    QStringList candidates;
+    const QString fromEnv = qEnvironmentVariable("VOLDRIM_SOUNDFONT");
+    if (!fromEnv.isEmpty())
+        candidates << fromEnv;
+    candidates << "/usr/share/sounds/sf2/default-GM.sf2"
+               << "/usr/share/sounds/sf2/TimGM6mb.sf2"
+               << "/usr/share/sounds/sf2/FluidR3_GM.sf2";
+    for (const QString& path : candidates) {
+        const QFileInfo info(path);
+        if (info.isFile() && info.isReadable() && fluid_is_soundfont(QFile::encodeName(path).constData()))
+            return path;
+    }
+    return CString();
+}
+
+std::unique_ptr<CBuiltinSynth> CBuiltinSynth::Create(Output output, CString* why)
+{
+    InstallFluidLog();
+    const CString soundFont = FindSoundFont();
+    if (soundFont.isEmpty()) {
+        SetReason(why, "no General MIDI soundfont found (set VOLDRIM_SOUNDFONT or install timgm6mb-soundfont)");
+        return nullptr;
+    }
+
+    std::unique_ptr<CBuiltinSynth> synth(new CBuiltinSynth);
+    synth->m_strSoundFont = soundFont;
+    synth->m_pSettings = new_fluid_settings();
+    if (!synth->m_pSettings) {
+        SetReason(why, "FluidSynth settings could not be created");
+        return nullptr;
+    }
+    fluid_settings_setnum(synth->m_pSettings, "synth.sample-rate", kSampleRate);
+    fluid_settings_setnum(synth->m_pSettings, "synth.gain", kGain);
+    fluid_settings_setint(synth->m_pSettings, "audio.period-size", kPeriodSize);
+    fluid_settings_setint(synth->m_pSettings, "audio.periods", kPeriods);
+
+    synth->m_pSynth = new_fluid_synth(synth->m_pSettings);
+    if (!synth->m_pSynth) {
+        SetReason(why, "FluidSynth synthesizer could not be created");
+        return nullptr;
+    }
+    if (fluid_synth_sfload(synth->m_pSynth, QFile::encodeName(soundFont).constData(), 1) == FLUID_FAILED) {
+        SetReason(why, "soundfont " + soundFont + " did not load");
+        return nullptr;
+    }
+    if (output == Output::Audio && !synth->OpenAudio(why))
+        return nullptr;
+    return synth;
+}
+
+bool CBuiltinSynth::OpenAudio(CString* why)
+{
+    QuietFluid quietFluid;
+    CQuietAlsaErrors quietAlsa;
+    for (const char* driver : { "pulseaudio", "alsa", "sdl2" }) {
+        if (qstrcmp(driver, "sdl2") == 0 && !StartSdlAudio())
+            continue;
+        fluid_settings_setstr(m_pSettings, "audio.driver", driver);
+        m_pDriver = new_fluid_audio_driver(m_pSettings, m_pSynth);
+        if (m_pDriver) {
+            m_strDriver = driver;
+            return true;
+        }
+    }
+    SetReason(why, "no audio output opened (tried PulseAudio, ALSA, SDL2)");
+    return false;
+}
+
+CBuiltinSynth::~CBuiltinSynth()
+{
+    // The driver renders from the synth on its own thread: stop it first.
+    if (m_pDriver)
+        delete_fluid_audio_driver(m_pDriver);
+    if (m_pSynth)
+        delete_fluid_synth(m_pSynth);
+    if (m_pSettings)
+        delete_fluid_settings(m_pSettings);
+}
+
+MMRESULT CBuiltinSynth::Send(DWORD word)
+{
+    const CMidiBytes message = UnpackShortMessage(word);
+    if (message.size == 0)
+        return MMSYSERR_INVALPARAM;
+    const int channel = message.bytes[0] & 0x0F;
+    const int data1 = message.bytes[1];
+    const int data2 = message.bytes[2];
+    int result = FLUID_OK;
+    switch (message.bytes[0] & 0xF0) {
+    case 0x80:
+        // A note that is not sounding any more is no error: the device
+        // stops a note again before it starts the next one.
+        fluid_synth_noteoff(m_pSynth, channel, data1);
+        break;
+    case 0x90:
+        if (data2 == 0)
+            fluid_synth_noteoff(m_pSynth, channel, data1);
+        else
+            result = fluid_synth_noteon(m_pSynth, channel, data1, data2);
+        break;
+    case 0xA0:
+        result = fluid_synth_key_pressure(m_pSynth, channel, data1, data2);
+        break;
+    case 0xB0:
+        result = fluid_synth_cc(m_pSynth, channel, data1, data2);
+        break;
+    case 0xC0:
+        result = fluid_synth_program_change(m_pSynth, channel, data1);
+        break;
+    case 0xD0:
+        result = fluid_synth_channel_pressure(m_pSynth, channel, data1);
+        break;
+    case 0xE0:
+        result = fluid_synth_pitch_bend(m_pSynth, channel, data1 | (data2 << 7));
+        break;
+    default:
+        break; // real-time bytes mean nothing to a synthesizer without a clock
+    }
+    return result == FLUID_OK ? MMSYSERR_NOERROR : MMSYSERR_ERROR;
+}
+
+std::vector<std::int16_t> CBuiltinSynth::Render(int frames)
+{
+    std::vector<std::int16_t> samples(std::size_t(frames > 0 ? frames : 0) * 2);
+    if (frames > 0 && !m_pDriver)
+        fluid_synth_write_s16(m_pSynth, frames, samples.data(), 0, 2, samples.data(), 1, 2);
+    return samples;
+}

@@ -1,0 +1,106 @@
+#include "sound/midi_device.h"
+
+#include "framework/message_box.h"
+#include "res/resource.h"
+#include "res/string_table.h"
+
+namespace {
+const char* const kPatchFailed = "Attempt to initialize patch unsuccessful!  Try configure MIDI.";
+constexpr UINT kBoxStyle = MB_OK | MB_ICONEXCLAMATION;
+} // namespace
+
+CMidiDevice::CMidiDevice() = default;
+
+CMidiDevice::~CMidiDevice()
+{
+    if (m_hMidiOut)
+        midiOutClose(m_hMidiOut);
+}
+
+DWORD CMidiDevice::GetProgramChangeWord() const
+{
+    return DWORD(m_ProgramChange[0]) | DWORD(m_ProgramChange[1]) << 8 | DWORD(m_ProgramChange[2]) << 16
+        | DWORD(m_ProgramChange[3]) << 24;
+}
+
+DWORD CMidiDevice::NoteWord(int status, int note) const
+{
+    // Every part is cut to a byte: a channel or note out of range shows in
+    // the word instead of spilling into the next byte.
+    return DWORD((status + m_nChannel) & 0xFF) | DWORD(note & 0xFF) << 8 | DWORD(m_nVelocity & 0xFF) << 16;
+}
+
+BOOL CMidiDevice::OpenDevice()
+{
+    if (midiOutOpen(&m_hMidiOut, m_nDeviceId) != MMSYSERR_NOERROR) {
+        AfxMessageBox(AfxLoadString(IDS_MIDI_OPEN_FAILED), kBoxStyle);
+        m_hMidiOut = nullptr;
+        return FALSE;
+    }
+    if (midiOutShortMsg(m_hMidiOut, GetProgramChangeWord()) != MMSYSERR_NOERROR) {
+        AfxMessageBox(kPatchFailed, kBoxStyle);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CMidiDevice::ChangeDevice(int deviceId)
+{
+    m_ProgramChange[0] = BYTE(0xC0 + m_nChannel);
+    m_ProgramChange[1] = BYTE(m_nProgram);
+    m_ProgramChange[3] = 0;
+    m_nVelocity = 127;
+    m_ProgramChange[2] = 0x7F;
+
+    if (m_hMidiOut && midiOutClose(m_hMidiOut) != MMSYSERR_NOERROR)
+        AfxMessageBox("Attempt to close MIDI device was unsuccessful!", kBoxStyle);
+
+    m_nDeviceId = deviceId;
+    m_nDeviceIndex = deviceId == MIDI_MAPPER ? 0 : deviceId + 1;
+
+    if (midiOutOpen(&m_hMidiOut, deviceId) != MMSYSERR_NOERROR) {
+        AfxMessageBox("Attempt to open MIDI device was unsuccessful!", kBoxStyle);
+        m_hMidiOut = nullptr;
+        return;
+    }
+    if (midiOutShortMsg(m_hMidiOut, GetProgramChangeWord()) != MMSYSERR_NOERROR)
+        AfxMessageBox(kPatchFailed, kBoxStyle);
+}
+
+void CMidiDevice::SetChannel(int channel)
+{
+    m_nChannel = channel;
+    m_ProgramChange[0] = BYTE(0xC0 + channel);
+}
+
+void CMidiDevice::UpdateProgramChange()
+{
+    m_ProgramChange[0] = BYTE(0xC0 + m_nChannel);
+    m_ProgramChange[1] = BYTE(m_nProgram);
+    m_ProgramChange[2] = BYTE(m_nVelocity);
+    m_ProgramChange[3] = 0;
+}
+
+BOOL CMidiDevice::PlayNoteOn(int note)
+{
+    if (!m_hMidiOut)
+        return FALSE;
+    if (m_nSoundingNote != 0) {
+        PlayNoteOff(m_nSoundingNote);
+        m_nSoundingNote = 0;
+    }
+    if (note == kRestNote)
+        return TRUE;
+    m_nSoundingNote = note;
+    midiOutShortMsg(m_hMidiOut, NoteWord(0x90, note));
+    return TRUE;
+}
+
+BOOL CMidiDevice::PlayNoteOff(int note)
+{
+    if (!m_hMidiOut)
+        return FALSE;
+    if (note != kRestNote)
+        midiOutShortMsg(m_hMidiOut, NoteWord(0x80, note));
+    return TRUE;
+}

@@ -1,0 +1,62 @@
+#pragma once
+// The program's one MIDI output: the chosen device, channel and instrument,
+// and the note-on, note-off and program-change words sent to it. It sounds
+// one note at a time; note 999 stands for a rest and sends nothing.
+#include "framework/object.h"
+#include "framework/types.h"
+#include "sound/midi_output_system.h"
+
+constexpr int kRestNote = 999;
+
+class CMidiDevice : public CObject {
+public:
+    CMidiDevice();
+    // Closes an open output, quietly: the synthesizer's audio stops with it.
+    ~CMidiDevice() override;
+    CMidiDevice(const CMidiDevice&) = delete;
+    CMidiDevice& operator=(const CMidiDevice&) = delete;
+
+    // Opens m_nDeviceId and sends the program change; TRUE if both worked.
+    BOOL OpenDevice();
+    // Closes the output and opens deviceId (-1: the default output).
+    void ChangeDevice(int deviceId);
+    // Channel 0-15; takes effect with the next note, sends nothing.
+    void SetChannel(int channel);
+    // Rebuilds the program-change word from channel and program; sends nothing.
+    void UpdateProgramChange();
+    // Stops the sounding note and starts this one. FALSE when no output is open.
+    BOOL PlayNoteOn(int note);
+    // FALSE when no output is open.
+    BOOL PlayNoteOff(int note);
+
+    HMIDIOUT GetHandle() const { return m_hMidiOut; }
+    // The program-change word as it goes out: C0h + channel, program, 7Fh, 0.
+    DWORD GetProgramChangeWord() const;
+
+    int GetDeviceIndex() const { return m_nDeviceIndex; }
+    void SetDeviceIndex(int index) { m_nDeviceIndex = index; }
+    int GetChannelIndex() const { return m_nChannelIndex; }
+    void SetChannelIndex(int index) { m_nChannelIndex = index; }
+    int GetInstrumentIndex() const { return m_nInstrumentIndex; }
+    void SetInstrumentIndex(int index) { m_nInstrumentIndex = index; }
+    int GetProgram() const { return m_nProgram; }
+    void SetProgram(int program) { m_nProgram = program; }
+
+    int GetDeviceId() const { return m_nDeviceId; }
+    int GetChannel() const { return m_nChannel; }
+    int GetSoundingNote() const { return m_nSoundingNote; }
+
+private:
+    DWORD NoteWord(int status, int note) const;
+
+    HMIDIOUT m_hMidiOut = nullptr;
+    int m_nDeviceId = MIDI_MAPPER;
+    int m_nChannel = 0;
+    int m_nProgram = 5; // "Chorused Piano"
+    int m_nDeviceIndex = 0;
+    int m_nChannelIndex = 0;
+    int m_nInstrumentIndex = 1;
+    int m_nVelocity = 127;
+    int m_nSoundingNote = 0;
+    BYTE m_ProgramChange[4] = { 0xC0, 0x05, 0x7F, 0x00 };
+};

@@ -1,0 +1,20 @@
+#include "sound/midi_output_system.h"
+
+#include "sound/system_midi_output.h"
+
+namespace {
+CMidiOutputSystem* g_installed = nullptr;
+}
+
+CMidiOutputSystem& AfxGetMidiOutputSystem()
+{
+    if (g_installed)
+        return *g_installed;
+    static CSystemMidiOutput real;
+    return real;
+}
+
+void AfxSetMidiOutputSystem(CMidiOutputSystem* system)
+{
+    g_installed = system;
+}

@@ -1,0 +1,86 @@
+#include "sound/system_midi_output.h"
+
+#include "sound/alsa_midi_ports.h"
+#include "sound/builtin_synth.h"
+
+#include <memory>
+
+namespace {
+
+class CSynthPort : public CMidiOutPort {
+public:
+    explicit CSynthPort(std::unique_ptr<CBuiltinSynth> synth) : m_pSynth(std::move(synth)) {}
+    MMRESULT Send(DWORD word) { return m_pSynth->Send(word); }
+
+private:
+    std::unique_ptr<CBuiltinSynth> m_pSynth;
+};
+
+class CSequencerPort : public CMidiOutPort {
+public:
+    explicit CSequencerPort(std::unique_ptr<CAlsaMidiOutput> out) : m_pOut(std::move(out)) {}
+    MMRESULT Send(DWORD word) { return m_pOut->Send(word); }
+
+private:
+    std::unique_ptr<CAlsaMidiOutput> m_pOut;
+};
+
+constexpr int kSynthId = 0;
+
+} // namespace
+
+UINT CSystemMidiOutput::GetNumDevs()
+{
+    m_ports = ListAlsaMidiOutputs();
+    return UINT(1 + m_ports.size());
+}
+
+CString CSystemMidiOutput::GetProductName(int deviceId)
+{
+    if (deviceId == kSynthId || deviceId == MIDI_MAPPER)
+        return CBuiltinSynth::kProductName;
+    if (deviceId < 1 || std::size_t(deviceId) > m_ports.size())
+        m_ports = ListAlsaMidiOutputs();
+    if (deviceId < 1 || std::size_t(deviceId) > m_ports.size())
+        return CString();
+    return QString::fromStdString(m_ports[std::size_t(deviceId) - 1]);
+}
+
+MMRESULT CSystemMidiOutput::Open(int deviceId, HMIDIOUT* handle)
+{
+    *handle = nullptr;
+    if (deviceId == kSynthId || deviceId == MIDI_MAPPER) {
+        auto synth = CBuiltinSynth::Create(CBuiltinSynth::Output::Audio);
+        if (!synth)
+            return MMSYSERR_NODRIVER;
+        *handle = new CSynthPort(std::move(synth));
+        return MMSYSERR_NOERROR;
+    }
+    if (deviceId < 1 || std::size_t(deviceId) > m_ports.size())
+        m_ports = ListAlsaMidiOutputs();
+    if (deviceId < 1 || std::size_t(deviceId) > m_ports.size())
+        return MMSYSERR_BADDEVICEID;
+    MMRESULT error = MMSYSERR_NOERROR;
+    auto out = CAlsaMidiOutput::Open(m_ports[std::size_t(deviceId) - 1], &error);
+    if (!out)
+        return error;
+    *handle = new CSequencerPort(std::move(out));
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT CSystemMidiOutput::ShortMsg(HMIDIOUT handle, DWORD message)
+{
+    if (auto* synth = dynamic_cast<CSynthPort*>(handle))
+        return synth->Send(message);
+    if (auto* port = dynamic_cast<CSequencerPort*>(handle))
+        return port->Send(message);
+    return MMSYSERR_INVALHANDLE;
+}
+
+MMRESULT CSystemMidiOutput::Close(HMIDIOUT handle)
+{
+    if (!dynamic_cast<CSynthPort*>(handle) && !dynamic_cast<CSequencerPort*>(handle))
+        return MMSYSERR_INVALHANDLE;
+    delete handle;
+    return MMSYSERR_NOERROR;
+}

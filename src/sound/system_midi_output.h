@@ -1,0 +1,21 @@
+#pragma once
+// The machine's MIDI outputs: device 0 is the built-in synthesizer (also
+// the default output), devices 1.. the ALSA sequencer ports in their order.
+#include "sound/midi_output_system.h"
+
+#include <string>
+#include <vector>
+
+class CSystemMidiOutput : public CMidiOutputSystem {
+public:
+    UINT GetNumDevs() override;
+    CString GetProductName(int deviceId) override;
+    MMRESULT Open(int deviceId, HMIDIOUT* handle) override;
+    MMRESULT ShortMsg(HMIDIOUT handle, DWORD message) override;
+    MMRESULT Close(HMIDIOUT handle) override;
+
+private:
+    // The port list as last shown, so that a device id keeps naming the
+    // port the user saw even if ports come and go meanwhile.
+    std::vector<std::string> m_ports;
+};

@@ -1,0 +1,21 @@
+#pragma once
+// One entry of a running playback, copied from a written column.
+#include "framework/object.h"
+#include "framework/types.h"
+
+class CPlayItem : public CObject {
+public:
+    CPlayItem() = default;
+    CPlayItem(int pitch, int value, const CRect& column) : m_nPitch(pitch), m_nValue(value), m_rcColumn(column) {}
+    int GetPitch() const { return m_nPitch; }
+    void SetPitch(int pitch) { m_nPitch = pitch; }
+    int GetValue() const { return m_nValue; }
+    void SetValue(int value) { m_nValue = value; }
+    const CRect& GetColumnRect() const { return m_rcColumn; }
+    void SetColumnRect(const CRect& rc) { m_rcColumn = rc; }
+
+private:
+    int m_nPitch = 0;
+    int m_nValue = 0;
+    CRect m_rcColumn;
+};

@@ -1,0 +1,38 @@
+#pragma once
+// One slot of the written melody: a note, a rest or nothing.
+#include "framework/object.h"
+#include "framework/types.h"
+
+class CStaffColumn : public CObject {
+public:
+    int GetPitch() const { return m_nPitch; }
+    void SetPitch(int pitch) { m_nPitch = pitch; }
+    int GetValue() const { return m_nValue; }
+    void SetValue(int value) { m_nValue = value; }
+    const CRect& GetLabelRect() const { return m_rcLabel; }
+    void SetLabelRect(const CRect& rc) { m_rcLabel = rc; }
+    const CRect& GetHitRect() const { return m_rcHit; }
+    void SetHitRect(const CRect& rc) { m_rcHit = rc; }
+    const CRect& GetNoteRect() const { return m_rcNote; }
+    void SetNoteRect(const CRect& rc) { m_rcNote = rc; }
+    const CString& GetName() const { return m_strName; }
+    void SetName(const CString& name) { m_strName = name; }
+
+    // Empties the column; a quarter is the value an empty column offers.
+    void Clear()
+    {
+        m_nPitch = 0;
+        m_nValue = 2;
+        m_rcNote.SetRectEmpty();
+        m_strName.clear();
+    }
+    bool IsWritten() const { return !m_rcNote.IsRectEmpty(); }
+
+private:
+    int m_nPitch = 0;
+    int m_nValue = 2;
+    CRect m_rcLabel;
+    CRect m_rcHit;
+    CRect m_rcNote;
+    CString m_strName;
+};

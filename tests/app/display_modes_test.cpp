@@ -1,0 +1,80 @@
+// The three display modes of the Display menu.
+#include "framework/splitter.h"
+#include "res/resource.h"
+#include "support/app_harness.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Ids = std::initializer_list<UINT>;
+
+TEST(DisplayModes, FlashCardGivesTheFingerboardTheWholeWidthAndFingerNumbers)
+{
+    CAppHarness app;
+    CVoldrimDoc* doc = app.Doc();
+    ASSERT_TRUE(app.Choose(ID_MODE_FLASH_CARD));
+    CRect client;
+    app.Frame()->GetClientRect(&client);
+    EXPECT_EQ(app.Fboard()->width(), client.right);
+    EXPECT_GT(app.Fboard()->width(), 500);
+    EXPECT_FALSE(app.Staff()->isVisible());
+    EXPECT_EQ(doc->m_nLabelMode, 1);
+
+    // Back to both: the fingerboard is 180 wide again, the labels stay.
+    ASSERT_TRUE(app.Choose(ID_MODE_FINGERBOARD_STAFF));
+    EXPECT_EQ(app.Fboard()->width(), 180);
+    EXPECT_TRUE(app.Staff()->isVisible());
+    EXPECT_EQ(doc->m_nLabelMode, 1);
+    int current = 0, minimum = 0;
+    app.Frame()->GetSplitter()->GetColumnInfo(0, current, minimum);
+    EXPECT_EQ(minimum, 180);
+}
+
+TEST(DisplayModes, StaffOnlyHidesTheFingerboard)
+{
+    CAppHarness app;
+    ASSERT_TRUE(app.Choose(ID_MODE_STAFF_ONLY));
+    EXPECT_FALSE(app.Fboard()->isVisible());
+    CRect client;
+    app.Frame()->GetClientRect(&client);
+    EXPECT_EQ(app.Staff()->width(), client.right);
+    EXPECT_EQ(app.Staff()->x(), 0);
+}
+
+TEST(DisplayModes, EveryModeEndsARunningQuestionAndRepaintsBothViews)
+{
+    for (UINT mode : Ids{ID_MODE_FINGERBOARD_STAFF, ID_MODE_FLASH_CARD, ID_MODE_STAFF_ONLY}) {
+        CAppHarness app;
+        CVoldrimDoc* doc = app.Doc();
+        doc->m_nQuestionState = 1;
+        doc->m_nQuestionPitch = 50;
+        doc->m_melody.push_back(std::make_unique<CNoteSeries>(2, 50));
+        CAppHarness::ProcessEvents();
+        app.Frame()->RouteCommand(mode);
+        EXPECT_EQ(doc->m_nQuestionState, 2) << mode;
+        EXPECT_EQ(doc->m_nQuestionPitch, 0) << mode;
+        EXPECT_TRUE(doc->m_melody.empty()) << mode;
+        EXPECT_TRUE(app.Fboard()->IsPaintPending() || !app.Fboard()->isVisible()) << mode;
+        EXPECT_TRUE(app.Staff()->IsPaintPending() || !app.Staff()->isVisible()) << mode;
+    }
+}
+
+TEST(DisplayModes, WithoutAQuestionTheMelodyStays)
+{
+    CAppHarness app;
+    app.Doc()->m_melody.push_back(std::make_unique<CNoteSeries>(2, 50));
+    app.Choose(ID_MODE_STAFF_ONLY);
+    app.Choose(ID_MODE_FINGERBOARD_STAFF);
+    EXPECT_EQ(app.Doc()->m_melody.size(), 1u);
+}
+
+TEST(DisplayModes, NoItemShowsACheckMark)
+{
+    CAppHarness app;
+    app.Choose(ID_MODE_FLASH_CARD);
+    for (UINT id : Ids{ID_MODE_FINGERBOARD_STAFF, ID_MODE_FLASH_CARD, ID_MODE_STAFF_ONLY})
+        EXPECT_FALSE(app.IsChecked(id));
+}
+
+}

@@ -1,0 +1,161 @@
+// The document's construction, reset operations and the caption rule.
+#include "doc/voldrim_doc.h"
+#include "model/key.h"
+#include "sound/recording_midi_output.h"
+#include "support/scripted_responder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DocumentTest : public ::testing::Test {
+protected:
+    DocumentTest() { AfxSetMidiOutputSystem(&m_midi); }
+    ~DocumentTest() override { AfxSetMidiOutputSystem(nullptr); }
+
+    CRecordingMidiOutput m_midi;
+    CScriptedResponder m_responder;
+};
+
+TEST_F(DocumentTest, StartsWithItsDefaultsAndTheStopsOfCMajor)
+{
+    CVoldrimDoc doc;
+    EXPECT_EQ(doc.m_nKey, KeyC);
+    EXPECT_EQ(doc.m_nTempo, 600);
+    EXPECT_EQ(doc.m_nLastColumn, -1);
+    EXPECT_EQ(doc.m_nLabelMode, 2);
+    EXPECT_EQ(doc.m_nQuestionState, 2);
+    EXPECT_EQ(doc.m_nQuestionMode, 3);
+    EXPECT_EQ(doc.m_nQuestionType, 2);
+    EXPECT_EQ(doc.m_nNoteValue, 2);
+    EXPECT_EQ(doc.m_bStaffNoteShown, 1);
+    EXPECT_EQ(doc.m_bShowOpenStrings, 1);
+    EXPECT_EQ(doc.m_bStaffNames, 1);
+    EXPECT_EQ(doc.m_bAllPositions, 0);
+    EXPECT_EQ(doc.m_bFirstNew, 1);
+    EXPECT_TRUE(doc.m_rcHighlight.IsRectEmpty());
+    EXPECT_EQ(doc.m_bUseMidi, 1);
+    EXPECT_TRUE(m_responder.Texts().empty());
+
+    ASSERT_EQ(doc.m_stopList.size(), 28u);
+    for (size_t i = 0; i < doc.m_stopList.size(); ++i) {
+        const CFingerStop& stop = *doc.m_stopList[i];
+        EXPECT_EQ(stop.GetPitch(), 36 + int(i));
+        const bool black = stop.GetNoteName().contains('#') || stop.GetNoteName().contains('b');
+        EXPECT_EQ(stop.GetKeyStatus(), black ? KeyStatusOutOfKey : KeyStatusInKey) << stop.GetNoteName().toStdString();
+    }
+    EXPECT_EQ(doc.m_brPrint.Color(), RGB(0, 0, 0));
+    EXPECT_EQ(doc.m_penPrint.Width(), 2);
+}
+
+TEST_F(DocumentTest, AMachineWithoutMidiSaysSoOnceAndRunsOnMute)
+{
+    m_midi.FailOpen(MMSYSERR_NODRIVER);
+    m_responder.ExpectMessageBox(IDOK);
+    CVoldrimDoc doc;
+    EXPECT_EQ(doc.m_bUseMidi, 0);
+    ASSERT_EQ(m_responder.Texts().size(), 1u);
+    EXPECT_TRUE(m_responder.Texts()[0].startsWith("Voldrim could not open your MIDI device."));
+}
+
+TEST_F(DocumentTest, ResetStateEndsTheQuestionAndEmptiesTheMelodyButKeepsOptions)
+{
+    CVoldrimDoc doc;
+    for (int i = 0; i < 3; ++i) {
+        auto column = std::make_unique<CStaffColumn>();
+        column->SetPitch(48);
+        column->SetValue(4);
+        column->SetNoteRect(CRect(1, 2, 3, 4));
+        column->SetName("C");
+        doc.m_columnList.push_back(std::move(column));
+        doc.m_melody.push_back(std::make_unique<CNoteSeries>(4, 48));
+        doc.m_playList.push_back(std::make_unique<CPlayItem>(48, 4, CRect()));
+    }
+    doc.m_nQuestionState = 1;
+    doc.m_nQuestionPitch = 50;
+    doc.m_nCurrentPitch = 50;
+    doc.m_nLastColumn = 2;
+    doc.m_rcHighlight = CRect(10, 10, 20, 20);
+    doc.m_bPlaying = 1;
+    doc.m_nNoteValue = 8;
+    doc.m_bHeldH = doc.m_bHeldR = 1;
+    doc.m_nCorrect = 4;
+    doc.m_nTempo = 300;
+    doc.m_strMelodyTitle = "Song";
+    doc.m_strNoteName = "D";
+
+    doc.ResetState();
+
+    EXPECT_EQ(doc.m_nQuestionState, 2);
+    EXPECT_EQ(doc.m_nQuestionPitch, 0);
+    EXPECT_EQ(doc.m_nCurrentPitch, 0);
+    EXPECT_EQ(doc.m_nLastColumn, -1);
+    EXPECT_TRUE(doc.m_rcHighlight.IsRectEmpty());
+    EXPECT_EQ(doc.m_bPlaying, 0);
+    EXPECT_EQ(doc.m_nNoteValue, 2);
+    EXPECT_EQ(doc.m_bHeldH + doc.m_bHeldR, 0);
+    EXPECT_TRUE(doc.m_melody.empty());
+    EXPECT_TRUE(doc.m_playList.empty());
+    ASSERT_EQ(doc.m_columnList.size(), 3u);
+    for (const auto& column : doc.m_columnList) {
+        EXPECT_EQ(column->GetPitch(), 0);
+        EXPECT_EQ(column->GetValue(), 4) << "the rhythmic value of a column stays";
+        EXPECT_TRUE(column->GetNoteRect().IsRectEmpty());
+        EXPECT_TRUE(column->GetName().isEmpty());
+    }
+    EXPECT_EQ(doc.m_nCorrect, 4);
+    EXPECT_EQ(doc.m_nTempo, 300);
+    EXPECT_EQ(doc.m_strMelodyTitle, "Song");
+    EXPECT_EQ(doc.m_strNoteName, "D");
+}
+
+TEST_F(DocumentTest, ClearMelodyKeepsTheQuestionRunning)
+{
+    CVoldrimDoc doc;
+    doc.m_nQuestionState = 1;
+    doc.m_nQuestionPitch = 45;
+    doc.m_nLastColumn = 4;
+    doc.m_melody.push_back(std::make_unique<CNoteSeries>(2, 45));
+    doc.ClearMelody();
+    EXPECT_EQ(doc.m_nQuestionState, 1);
+    EXPECT_EQ(doc.m_nQuestionPitch, 45);
+    EXPECT_EQ(doc.m_nLastColumn, -1);
+    EXPECT_TRUE(doc.m_melody.empty());
+}
+
+TEST_F(DocumentTest, DeleteContentsAlsoForgetsTitleAndComposer)
+{
+    CVoldrimDoc doc;
+    doc.m_strMelodyTitle = "Minuet";
+    doc.m_strMelodyComposer = "Bach";
+    doc.m_nKey = KeyG;
+    doc.DeleteContents();
+    EXPECT_TRUE(doc.m_strMelodyTitle.isEmpty());
+    EXPECT_TRUE(doc.m_strMelodyComposer.isEmpty());
+    EXPECT_EQ(doc.m_nKey, KeyG) << "the key survives a new melody";
+}
+
+TEST(CaptionRule, TitleAndComposerFollowTheApplicationTitle)
+{
+    EXPECT_EQ(CVoldrimDoc::CaptionFor("", ""), "Voldrim");
+    EXPECT_EQ(CVoldrimDoc::CaptionFor("Minuet", ""), "Voldrim   -   Minuet");
+    EXPECT_EQ(CVoldrimDoc::CaptionFor("Minuet", "Bach"), "Voldrim   -   Minuet by Bach");
+    EXPECT_EQ(CVoldrimDoc::CaptionFor("", "Bach"), "Voldrim") << "a composer without a title adds nothing";
+}
+
+TEST(AccidentalMemory, SetTestAndClearByPitch)
+{
+    CAccidentalMemory memory;
+    for (int p = 0; p < CAccidentalMemory::kSize; ++p)
+        EXPECT_EQ(memory.Test(p), 0);
+    EXPECT_EQ(memory.Set(61), 61);
+    EXPECT_EQ(memory.Set(64), 64);
+    EXPECT_EQ(memory.Test(61), 1);
+    EXPECT_EQ(memory.Test(60), 0);
+    EXPECT_EQ(memory.Clear(61), 61);
+    EXPECT_EQ(memory.Test(61), 0);
+    memory.ClearAll();
+    EXPECT_EQ(memory.Test(64), 0);
+}
+
+}

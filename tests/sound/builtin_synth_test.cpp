@@ -1,0 +1,137 @@
+// The built-in synthesizer, rendered offline: it must play the note asked
+// for, loud enough to hear, and let it die away after note-off.
+#include "sound/builtin_synth.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr int kRate = CBuiltinSynth::kSampleRate;
+
+std::vector<double> LeftChannel(const std::vector<std::int16_t>& stereo, int fromFrame, int frames)
+{
+    std::vector<double> left;
+    for (int i = fromFrame; i < fromFrame + frames; ++i)
+        left.push_back(stereo[std::size_t(i) * 2] / 32768.0);
+    return left;
+}
+
+double Rms(const std::vector<double>& x)
+{
+    double sum = 0;
+    for (double v : x)
+        sum += v * v;
+    return std::sqrt(sum / double(x.size()));
+}
+
+// The fundamental by normalised autocorrelation between 80 and 1000 Hz:
+// the shortest lag that comes within 5% of the best one (so an octave
+// below cannot win), refined by a parabola through its neighbours.
+double Fundamental(const std::vector<double>& x)
+{
+    const int minLag = kRate / 1000;
+    const int maxLag = kRate / 80;
+    const int n = int(x.size()) - maxLag - 1;
+    std::vector<double> r(std::size_t(maxLag + 2), 0.0);
+    double energy = 0;
+    for (int i = 0; i < n; ++i)
+        energy += x[std::size_t(i)] * x[std::size_t(i)];
+    for (int lag = minLag - 1; lag <= maxLag + 1; ++lag) {
+        double sum = 0;
+        for (int i = 0; i < n; ++i)
+            sum += x[std::size_t(i)] * x[std::size_t(i + lag)];
+        r[std::size_t(lag)] = sum / energy;
+    }
+    double best = 0;
+    for (int lag = minLag; lag <= maxLag; ++lag)
+        best = std::max(best, r[std::size_t(lag)]);
+    for (int lag = minLag; lag <= maxLag; ++lag) {
+        const double a = r[std::size_t(lag - 1)], b = r[std::size_t(lag)], c = r[std::size_t(lag + 1)];
+        if (b >= 0.95 * best && b >= a && b >= c) {
+            const double shift = (a - c) / (2 * (a - 2 * b + c));
+            return kRate / (lag + shift);
+        }
+    }
+    return 0;
+}
+
+class BuiltinSynthOffline : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (CBuiltinSynth::FindSoundFont().isEmpty())
+            GTEST_SKIP() << "no General MIDI soundfont on this machine (install timgm6mb-soundfont "
+                            "or set VOLDRIM_SOUNDFONT)";
+        CString why;
+        synth = CBuiltinSynth::Create(CBuiltinSynth::Output::Offline, &why);
+        ASSERT_TRUE(synth) << why.toStdString();
+    }
+    std::unique_ptr<CBuiltinSynth> synth;
+};
+
+TEST_F(BuiltinSynthOffline, CelloMiddleCSoundsAt261HzAndDiesAwayAfterNoteOff)
+{
+    ASSERT_EQ(synth->Send(0x007F2AC0), MMSYSERR_NOERROR) << "program change to Cello";
+    ASSERT_EQ(synth->Send(0x007F3C90), MMSYSERR_NOERROR);
+    const auto held = synth->Render(kRate); // one second held
+    ASSERT_EQ(synth->Send(0x007F3C80), MMSYSERR_NOERROR);
+    const auto released = synth->Render(kRate * 3 / 2);
+
+    const auto sustain = LeftChannel(held, kRate * 3 / 10, kRate / 2);
+    EXPECT_NEAR(Fundamental(sustain), 261.63, 2.6);
+
+    double peak = 0;
+    for (double v : sustain)
+        peak = std::max(peak, std::abs(v));
+    EXPECT_GT(peak, 0.1) << "one note must be clearly audible";
+    EXPECT_LT(peak, 0.99) << "one note must not clip";
+
+    const double tail = Rms(LeftChannel(released, kRate * 13 / 10, kRate / 5));
+    EXPECT_LT(tail, Rms(sustain) * 0.05) << "the note must fade after note-off";
+}
+
+TEST_F(BuiltinSynthOffline, ProgramChangeChangesTheSound)
+{
+    // Same note, piano then cello: the two renderings must differ, or the
+    // program-change word never reached the synthesizer.
+    synth->Send(0x007F3C90);
+    const auto piano = LeftChannel(synth->Render(kRate / 2), kRate / 10, kRate / 5);
+    synth->Send(0x007F3C80);
+    synth->Render(kRate * 2);
+    synth->Send(0x007F2AC0);
+    synth->Send(0x007F3C90);
+    const auto cello = LeftChannel(synth->Render(kRate / 2), kRate / 10, kRate / 5);
+    double difference = 0;
+    for (std::size_t i = 0; i < piano.size(); ++i)
+        difference += std::abs(piano[i] - cello[i]);
+    EXPECT_GT(difference / double(piano.size()), 0.01);
+}
+
+TEST_F(BuiltinSynthOffline, RefusedWordsMakeNoSound)
+{
+    EXPECT_EQ(synth->Send(0x007FE790), MMSYSERR_INVALPARAM);
+    // Silence but for the dither of the 16-bit rendering.
+    EXPECT_LT(Rms(LeftChannel(synth->Render(kRate / 4), 0, kRate / 4)), 1e-4);
+}
+
+TEST(BuiltinSynth, MissingSoundFontIsAFailedOpenWithAReason)
+{
+    const QByteArray saved = qgetenv("VOLDRIM_SOUNDFONT");
+    qputenv("VOLDRIM_SOUNDFONT", "/nonexistent/none.sf2");
+    const CString found = CBuiltinSynth::FindSoundFont();
+    EXPECT_NE(found, "/nonexistent/none.sf2") << "a missing file is passed over";
+    if (found.isEmpty()) {
+        CString why;
+        EXPECT_FALSE(CBuiltinSynth::Create(CBuiltinSynth::Output::Offline, &why));
+        EXPECT_FALSE(why.isEmpty());
+    }
+    if (saved.isNull())
+        qunsetenv("VOLDRIM_SOUNDFONT");
+    else
+        qputenv("VOLDRIM_SOUNDFONT", saved);
+}
+
+} // namespace
