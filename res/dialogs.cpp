@@ -1,4 +1,6 @@
-// Dialog templates of the program.
+// Dialog templates of the program: each dialog's template lives in a file
+// of its own and is listed here.
+#include "res/dialog_templates.h"
 #include "framework/dialog_template.h"
 #include "framework/message_box.h"
 #include "res/resource.h"
@@ -10,19 +12,7 @@ namespace {
 const std::map<UINT, DialogTemplate>& Templates()
 {
     static const std::map<UINT, DialogTemplate> templates = {
-        {IDD_ABOUTBOX,
-         {IDD_ABOUTBOX, "About Voldrim", 34, 22, 255, 146,
-          {
-              {CtlIcon, IDC_STATIC, "2", 23, 16, 21, 20},
-              {CtlCText, IDC_STATIC, "Voldrim", 67, 25, 119, 8},
-              {CtlCText, IDC_VERSION, "", 58, 38, 140, 8},
-              {CtlLText, IDC_STATIC, "_____________________________________", 24, 77, 151, 8},
-              {CtlLText, IDC_STATIC, "Learn to read the bass clef on the cello.", 24, 90, 220, 8},
-              {CtlLText, IDC_STATIC, "Click a green stop or a staff line to see and hear its note.", 24, 102, 220, 8},
-              {CtlLText, IDC_STATIC, "Hold E, D, H, T, W or R while clicking to choose a rhythm.", 24, 114, 220, 8},
-              {CtlLText, IDC_STATIC, "Sound comes from the built-in synthesizer or a MIDI port.", 24, 126, 220, 8},
-              {CtlDefPushButton, IDOK, "OK", 192, 9, 52, 14},
-          }}},
+        {IDD_ABOUTBOX, AboutDialogTemplate()},
     };
     return templates;
 }

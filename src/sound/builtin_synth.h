@@ -23,7 +23,7 @@ public:
     static constexpr int kPeriodSize = 240;
     static constexpr int kPeriods = 2;
     // FluidSynth's default gain (0.2) is too quiet for a single voice.
-    static constexpr double kGain = 0.8;
+    static constexpr double kGain = 1.0;
 
     // The first soundfont found: $VOLDRIM_SOUNDFONT, then the GM soundfonts
     // of the system. Empty when there is none.

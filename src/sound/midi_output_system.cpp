@@ -10,8 +10,10 @@ CMidiOutputSystem& AfxGetMidiOutputSystem()
 {
     if (g_installed)
         return *g_installed;
-    static CSystemMidiOutput real;
-    return real;
+    // Never destroyed: the document may close its output during exit,
+    // after function statics are gone.
+    static CSystemMidiOutput* const real = new CSystemMidiOutput;
+    return *real;
 }
 
 void AfxSetMidiOutputSystem(CMidiOutputSystem* system)

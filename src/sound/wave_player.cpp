@@ -10,8 +10,9 @@ CWavePlayer& AfxGetWavePlayer()
 {
     if (g_installed)
         return *g_installed;
-    static CAlsaWavePlayer real;
-    return real;
+    // Never destroyed, so a sound played during exit still finds it.
+    static CAlsaWavePlayer* const real = new CAlsaWavePlayer;
+    return *real;
 }
 
 void AfxSetWavePlayer(CWavePlayer* player)

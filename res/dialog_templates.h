@@ -1,0 +1,5 @@
+#pragma once
+// The dialog templates, one function a dialog.
+#include "framework/dialog_template.h"
+
+DialogTemplate AboutDialogTemplate();

@@ -1,0 +1,827 @@
+// CDC: the drawing conventions, pixel by pixel on a white image.
+#include "framework/dc.h"
+#include "framework/dc_test_util.h"
+
+#include <QPainter>
+
+using namespace dctest;
+
+using DcLines = DcTest;
+using DcShapes = DcTest;
+using DcBrushes = DcTest;
+using DcState = DcTest;
+
+// ---------------------------------------------------------------------------
+// Lines
+
+TEST_F(DcLines, HorizontalLineLeavesOutEndPoint)
+{
+    CDC dc(&image);
+    dc.MoveTo(10, 10);
+    dc.LineTo(20, 10);
+    dc.ReleasePainter();
+    EXPECT_EQ(Px(9, 10), kWhite);
+    for (int x = 10; x < 20; ++x)
+        EXPECT_EQ(Px(x, 10), kBlack) << x;
+    EXPECT_EQ(Px(20, 10), kWhite);
+    EXPECT_EQ(Count(kBlack, 0, 0, 200, 200), 10);
+    EXPECT_EQ(dc.GetCurrentPosition(), CPoint(20, 10));
+}
+
+TEST_F(DcLines, LeftwardLineLeavesOutEndPoint)
+{
+    CDC dc(&image);
+    dc.MoveTo(20, 10);
+    dc.LineTo(10, 10);
+    dc.ReleasePainter();
+    EXPECT_EQ(Px(20, 10), kBlack);
+    EXPECT_EQ(Px(11, 10), kBlack);
+    EXPECT_EQ(Px(10, 10), kWhite);
+    EXPECT_EQ(Count(kBlack, 0, 0, 200, 200), 10);
+}
+
+TEST_F(DcLines, VerticalLineLeavesOutEndPoint)
+{
+    CDC dc(&image);
+    dc.MoveTo(30, 5);
+    dc.LineTo(30, 25);
+    dc.ReleasePainter();
+    EXPECT_EQ(Px(30, 4), kWhite);
+    for (int y = 5; y < 25; ++y)
+        EXPECT_EQ(Px(30, y), kBlack) << y;
+    EXPECT_EQ(Px(30, 25), kWhite);
+    EXPECT_EQ(Count(kBlack, 0, 0, 200, 200), 20);
+}
+
+TEST_F(DcLines, DiagonalLineLeavesOutEndPoint)
+{
+    CDC dc(&image);
+    dc.MoveTo(10, 10);
+    dc.LineTo(20, 20);
+    dc.MoveTo(60, 60);
+    dc.LineTo(50, 70);
+    dc.ReleasePainter();
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(Px(10 + i, 10 + i), kBlack) << i;
+        EXPECT_EQ(Px(60 - i, 60 + i), kBlack) << i;
+    }
+    EXPECT_EQ(Px(20, 20), kWhite);
+    EXPECT_EQ(Px(50, 70), kWhite);
+    EXPECT_EQ(Count(kBlack, 0, 0, 200, 200), 20);
+}
+
+TEST_F(DcLines, ShallowLineHasOnePixelPerColumn)
+{
+    CDC dc(&image);
+    dc.MoveTo(0, 0);
+    dc.LineTo(40, 7);
+    dc.ReleasePainter();
+    int previous = -1;
+    for (int x = 0; x < 40; ++x) {
+        int found = -1;
+        int count = 0;
+        for (int y = 0; y < 20; ++y) {
+            if (Px(x, y) == kBlack) {
+                found = y;
+                ++count;
+            }
+        }
+        EXPECT_EQ(count, 1) << x;
+        if (previous >= 0)
+            EXPECT_LE(found - previous, 1) << x;
+        EXPECT_GE(found, previous) << x;
+        previous = found;
+    }
+    EXPECT_EQ(Px(0, 0), kBlack);
+    EXPECT_EQ(Px(40, 7), kWhite);
+    EXPECT_EQ(previous, 7); // reaches the row of the end point one step before it
+}
+
+TEST_F(DcLines, LineIsTheSameEveryTime)
+{
+    QImage first;
+    for (int pass = 0; pass < 2; ++pass) {
+        image.fill(Qt::white);
+        CDC dc(&image);
+        dc.MoveTo(3, 91);
+        dc.LineTo(187, 14);
+        dc.LineTo(100, 199);
+        dc.ReleasePainter();
+        if (pass == 0)
+            first = image.copy();
+    }
+    EXPECT_EQ(first, image);
+}
+
+TEST_F(DcLines, ConsecutiveLinesJoin)
+{
+    CDC dc(&image);
+    dc.MoveTo(10, 10);
+    dc.LineTo(20, 10);
+    dc.LineTo(20, 20);
+    dc.ReleasePainter();
+    EXPECT_EQ(Px(20, 10), kBlack); // the start of the second line
+    EXPECT_EQ(Px(20, 19), kBlack);
+    EXPECT_EQ(Px(20, 20), kWhite);
+}
+
+TEST_F(DcLines, PenColourAndNullPen)
+{
+    CDC dc(&image);
+    CPen red(PS_SOLID, 1, kRed);
+    CPen none(PS_NULL, 1, kRed);
+    dc.SelectObject(&red);
+    dc.MoveTo(0, 5);
+    dc.LineTo(10, 5);
+    dc.SelectObject(&none);
+    dc.MoveTo(0, 8);
+    dc.LineTo(10, 8);
+    dc.ReleasePainter();
+    EXPECT_EQ(Px(5, 5), kRed);
+    EXPECT_EQ(Count(kWhite, 0, 8, 10, 9), 10);
+    EXPECT_EQ(dc.GetCurrentPosition(), CPoint(10, 8));
+}
+
+TEST_F(DcLines, WidePenCoversTheBandAndLeavesOutTheEnd)
+{
+    CDC dc(&image);
+    CPen two(PS_SOLID, 2, kBlack);
+    CPen three(PS_SOLID, 3, kBlack);
+    dc.SelectObject(&two);
+    dc.MoveTo(100, 71);
+    dc.LineTo(100, 104); // a stem of Part 4.4
+    dc.SelectObject(&three);
+    dc.MoveTo(10, 150);
+    dc.LineTo(30, 150);
+    dc.ReleasePainter();
+    for (int y = 71; y < 104; ++y) {
+        EXPECT_EQ(Px(99, y), kBlack) << y;
+        EXPECT_EQ(Px(100, y), kBlack) << y;
+        EXPECT_EQ(Px(98, y), kWhite) << y;
+        EXPECT_EQ(Px(101, y), kWhite) << y;
+    }
+    EXPECT_EQ(Px(100, 70), kWhite);
+    EXPECT_EQ(Px(100, 104), kWhite);
+    for (int x = 10; x < 30; ++x) {
+        EXPECT_EQ(Px(x, 149), kBlack) << x;
+        EXPECT_EQ(Px(x, 150), kBlack) << x;
+        EXPECT_EQ(Px(x, 151), kBlack) << x;
+    }
+    EXPECT_EQ(Count(kBlack, 0, 140, 200, 160), 60);
+}
+
+TEST_F(DcLines, DottedPenLeavesGaps)
+{
+    CDC dc(&image);
+    CPen dot(PS_DOT, 1, kBlack);
+    dc.SelectObject(&dot);
+    dc.SetBkMode(TRANSPARENT);
+    dc.MoveTo(0, 10);
+    dc.LineTo(12, 10);
+    dc.SetBkMode(OPAQUE);
+    dc.SetBkColor(kRed);
+    dc.MoveTo(0, 20);
+    dc.LineTo(12, 20);
+    dc.ReleasePainter();
+    for (int x = 0; x < 12; ++x) {
+        const bool on = (x / 3) % 2 == 0;
+        EXPECT_EQ(Px(x, 10), on ? kBlack : kWhite) << x;
+        EXPECT_EQ(Px(x, 20), on ? kBlack : kRed) << x;
+    }
+}
+
+TEST_F(DcLines, PolylineLeavesOutOnlyTheLastPoint)
+{
+    CDC dc(&image);
+    const CPoint pts[] = {{10, 10}, {20, 10}, {20, 20}};
+    dc.MoveTo(50, 50);
+    EXPECT_TRUE(dc.Polyline(pts, 3));
+    dc.ReleasePainter();
+    EXPECT_EQ(Px(10, 10), kBlack);
+    EXPECT_EQ(Px(20, 10), kBlack);
+    EXPECT_EQ(Px(20, 19), kBlack);
+    EXPECT_EQ(Px(20, 20), kWhite);
+    EXPECT_EQ(Count(kBlack, 0, 0, 200, 200), 20);
+    EXPECT_EQ(dc.GetCurrentPosition(), CPoint(50, 50));
+}
+
+// ---------------------------------------------------------------------------
+// Shapes
+
+TEST_F(DcShapes, RectangleCoversLeftToRightMinusOne)
+{
+    CDC dc(&image);
+    CBrush red(kRed);
+    dc.SelectObject(&red);
+    EXPECT_TRUE(dc.Rectangle(10, 10, 20, 15));
+    dc.ReleasePainter();
+    for (int x = 10; x < 20; ++x) {
+        EXPECT_EQ(Px(x, 10), kBlack) << x;
+        EXPECT_EQ(Px(x, 14), kBlack) << x;
+        EXPECT_EQ(Px(x, 15), kWhite) << x;
+    }
+    for (int y = 10; y < 15; ++y) {
+        EXPECT_EQ(Px(10, y), kBlack) << y;
+        EXPECT_EQ(Px(19, y), kBlack) << y;
+        EXPECT_EQ(Px(20, y), kWhite) << y;
+        EXPECT_EQ(Px(9, y), kWhite) << y;
+    }
+    EXPECT_EQ(Count(kRed, 11, 11, 19, 14), 8 * 3);
+    EXPECT_EQ(CountNot(kWhite, 0, 0, 200, 200), 10 * 5);
+}
+
+TEST_F(DcShapes, DefaultBrushIsWhiteAndDefaultPenBlack)
+{
+    image.fill(QColor(0, 0, 255));
+    CDC dc(&image);
+    dc.Rectangle(0, 0, 10, 10);
+    dc.ReleasePainter();
+    EXPECT_EQ(Px(0, 0), kBlack);
+    EXPECT_EQ(Px(5, 5), kWhite);
+    EXPECT_EQ(Px(10, 5), kBlue);
+}
+
+TEST_F(DcShapes, NullPenFillsTheWholeShapeWithTheBrush)
+{
+    CDC dc(&image);
+    CPen none(PS_NULL, 1, 0);
+    CBrush blue(kBlue);
+    dc.SelectObject(&none);
+    dc.SelectObject(&blue);
+    dc.Rectangle(10, 10, 20, 20);
+    dc.ReleasePainter();
+    EXPECT_EQ(Count(kBlue, 10, 10, 20, 20), 100);
+    EXPECT_EQ(Count(kBlack, 0, 0, 200, 200), 0);
+    EXPECT_EQ(Px(20, 15), kWhite);
+    EXPECT_EQ(Px(15, 20), kWhite);
+}
+
+TEST_F(DcShapes, NullBrushDrawsOnlyTheOutline)
+{
+    image.fill(QColor(0, 255, 0));
+    CDC dc(&image);
+    CBrush none;
+    none.CreateNullBrush();
+    dc.SelectObject(&none);
+    dc.Rectangle(10, 10, 20, 20);
+    dc.SelectStockObject(NULL_BRUSH);
+    dc.Ellipse(40, 40, 60, 60);
+    dc.ReleasePainter();
+    EXPECT_EQ(Count(kGreen, 11, 11, 19, 19), 64);
+    EXPECT_EQ(Count(kBlack, 10, 10, 20, 20), 36);
+    EXPECT_EQ(Px(50, 50), kGreen);
+    EXPECT_EQ(Px(40, 50), kBlack);
+}
+
+TEST_F(DcShapes, EllipseStaysInsideItsBounds)
+{
+    CDC dc(&image);
+    CBrush red(kRed);
+    dc.SelectObject(&red);
+    dc.Ellipse(100, 64, 120, 78); // a note head of Part 4.4
+    dc.ReleasePainter();
+    // Touches every side of left..right-1, top..bottom-1 and nothing outside.
+    EXPECT_GT(CountNot(kWhite, 100, 64, 101, 78), 0);
+    EXPECT_GT(CountNot(kWhite, 119, 64, 120, 78), 0);
+    EXPECT_GT(CountNot(kWhite, 100, 64, 120, 65), 0);
+    EXPECT_GT(CountNot(kWhite, 100, 77, 120, 78), 0);
+    EXPECT_EQ(CountNot(kWhite, 0, 0, 200, 200), CountNot(kWhite, 100, 64, 120, 78));
+    // Corners are outside, the centre is filled, the outline is black.
+    EXPECT_EQ(Px(100, 64), kWhite);
+    EXPECT_EQ(Px(119, 77), kWhite);
+    EXPECT_EQ(Px(110, 71), kRed);
+    EXPECT_EQ(Px(100, 71), kBlack);
+    EXPECT_EQ(Px(119, 70), kBlack);
+    // Symmetric both ways.
+    for (int y = 64; y < 78; ++y)
+        for (int x = 100; x < 120; ++x) {
+            EXPECT_EQ(Px(x, y), Px(219 - x, y)) << x << "," << y;
+            EXPECT_EQ(Px(x, y), Px(x, 141 - y)) << x << "," << y;
+        }
+}
+
+TEST_F(DcShapes, EllipseOutlineIsClosed)
+{
+    CDC dc(&image);
+    CBrush none;
+    none.CreateNullBrush();
+    dc.SelectObject(&none);
+    dc.Ellipse(20, 20, 80, 60);
+    dc.ReleasePainter();
+    // Flood the inside from the centre: it must not leak to the outside.
+    QImage filled = image.copy();
+    std::vector<QPoint> stack{QPoint(50, 40)};
+    int inside = 0;
+    while (!stack.empty()) {
+        const QPoint p = stack.back();
+        stack.pop_back();
+        if (p.x() < 0 || p.y() < 0 || p.x() >= 200 || p.y() >= 200)
+            continue;
+        if (filled.pixel(p) != qRgb(255, 255, 255))
+            continue;
+        filled.setPixel(p, qRgb(1, 2, 3));
+        ++inside;
+        stack.push_back(p + QPoint(1, 0));
+        stack.push_back(p - QPoint(1, 0));
+        stack.push_back(p + QPoint(0, 1));
+        stack.push_back(p - QPoint(0, 1));
+    }
+    EXPECT_GT(inside, 1000);
+    EXPECT_EQ(filled.pixel(0, 0), qRgb(255, 255, 255));
+}
+
+TEST_F(DcShapes, WidePenEllipseIsAThickRing)
+{
+    CDC dc(&image);
+    CPen two(PS_SOLID, 2, kBlack);
+    dc.SelectObject(&two);
+    dc.Ellipse(100, 64, 120, 78);
+    dc.ReleasePainter();
+    EXPECT_EQ(Px(110, 71), kWhite); // hollow head: the default white brush
+    // The band is two pixels thick at the sides and at the top.
+    EXPECT_EQ(Px(99, 71), kBlack);
+    EXPECT_EQ(Px(100, 71), kBlack);
+    EXPECT_EQ(Px(101, 71), kWhite);
+    EXPECT_EQ(Px(110, 63), kBlack);
+    EXPECT_EQ(Px(110, 64), kBlack);
+    EXPECT_EQ(Px(110, 65), kWhite);
+}
+
+TEST_F(DcShapes, RoundRectCutsItsCorners)
+{
+    CDC dc(&image);
+    CBrush red(kRed);
+    dc.SelectObject(&red);
+    dc.RoundRect(20, 20, 120, 100, 20, 20);
+    dc.ReleasePainter();
+    EXPECT_EQ(Px(20, 20), kWhite);
+    EXPECT_EQ(Px(119, 99), kWhite);
+    EXPECT_EQ(Px(20, 60), kBlack);
+    EXPECT_EQ(Px(119, 60), kBlack);
+    EXPECT_EQ(Px(70, 20), kBlack);
+    EXPECT_EQ(Px(70, 99), kBlack);
+    EXPECT_EQ(Px(120, 60), kWhite);
+    EXPECT_EQ(Px(70, 100), kWhite);
+    EXPECT_EQ(Px(70, 60), kRed);
+    EXPECT_EQ(Px(23, 23), kRed); // inside the rounded corner
+}
+
+TEST_F(DcShapes, PolygonFillsAndOutlines)
+{
+    CDC dc(&image);
+    CBrush red(kRed);
+    CPen none(PS_NULL, 1, 0);
+    dc.SelectObject(&red);
+    const CPoint square[] = {{10, 10}, {20, 10}, {20, 20}, {10, 20}};
+    dc.SelectObject(&none);
+    dc.Polygon(square, 4);
+    dc.ReleasePainter();
+    // Fill alone: pixels whose centres are inside, so right and bottom are left out.
+    EXPECT_EQ(Count(kRed, 0, 0, 200, 200), 100);
+    EXPECT_EQ(Count(kRed, 10, 10, 20, 20), 100);
+
+    image.fill(Qt::white);
+    CPen black(PS_SOLID, 1, kBlack);
+    dc.SelectObject(&black);
+    dc.Polygon(square, 4);
+    dc.ReleasePainter();
+    // With the pen the closed outline covers all four corners.
+    EXPECT_EQ(Px(10, 10), kBlack);
+    EXPECT_EQ(Px(20, 10), kBlack);
+    EXPECT_EQ(Px(20, 20), kBlack);
+    EXPECT_EQ(Px(10, 20), kBlack);
+    EXPECT_EQ(Px(15, 15), kRed);
+}
+
+TEST_F(DcShapes, PolygonFillModes)
+{
+    CDC dc(&image);
+    CBrush red(kRed);
+    CPen none(PS_NULL, 1, 0);
+    dc.SelectObject(&red);
+    dc.SelectObject(&none);
+    // A star whose centre is wound twice.
+    const CPoint star[] = {{100, 10}, {160, 190}, {10, 70}, {190, 70}, {40, 190}};
+    EXPECT_EQ(dc.GetPolyFillMode(), ALTERNATE);
+    dc.Polygon(star, 5);
+    dc.ReleasePainter();
+    EXPECT_EQ(Px(100, 110), kWhite);
+    EXPECT_EQ(Px(100, 40), kRed);
+    dc.SetPolyFillMode(WINDING);
+    dc.Polygon(star, 5);
+    dc.ReleasePainter();
+    EXPECT_EQ(Px(100, 110), kRed);
+}
+
+// ---------------------------------------------------------------------------
+// Brushes and fills
+
+TEST_F(DcBrushes, FillRectLeavesOutRightAndBottom)
+{
+    CDC dc(&image);
+    CBrush red(kRed);
+    dc.FillRect(CRect(10, 10, 20, 15), &red);
+    dc.FillSolidRect(CRect(30, 30, 35, 40), kBlue);
+    dc.ReleasePainter();
+    EXPECT_EQ(Count(kRed, 0, 0, 200, 200), 50);
+    EXPECT_EQ(Px(10, 10), kRed);
+    EXPECT_EQ(Px(19, 14), kRed);
+    EXPECT_EQ(Px(20, 14), kWhite);
+    EXPECT_EQ(Px(19, 15), kWhite);
+    EXPECT_EQ(Count(kBlue, 0, 0, 200, 200), 50);
+    EXPECT_EQ(Px(34, 39), kBlue);
+    EXPECT_EQ(Px(35, 39), kWhite);
+    EXPECT_EQ(Px(34, 40), kWhite);
+    EXPECT_EQ(dc.GetBkColor(), kWhite); // FillSolidRect keeps the background colour
+}
+
+TEST_F(DcBrushes, HatchedBrushOpaqueShowsBothColours)
+{
+    CDC dc(&image);
+    CBrush hatch;
+    ASSERT_TRUE(hatch.CreateHatchBrush(HS_DIAGCROSS, kRed));
+    dc.SetBkColor(kGreen);
+    dc.FillRect(CRect(0, 0, 64, 64), &hatch);
+    dc.ReleasePainter();
+    EXPECT_EQ(Count(kWhite, 0, 0, 64, 64), 0);
+    EXPECT_EQ(Count(kRed, 0, 0, 64, 64), 64 * 64 / 4); // 16 of every 64 pixels
+    EXPECT_EQ(Count(kGreen, 0, 0, 64, 64), 64 * 64 * 3 / 4);
+    // The pattern is aligned to the device origin: both diagonals of each 8 x 8 cell.
+    EXPECT_EQ(Px(0, 0), kRed);
+    EXPECT_EQ(Px(7, 0), kRed);
+    EXPECT_EQ(Px(3, 3), kRed);
+    EXPECT_EQ(Px(4, 3), kRed);
+    EXPECT_EQ(Px(1, 0), kGreen);
+    EXPECT_EQ(Px(8, 8), kRed);
+}
+
+TEST_F(DcBrushes, HatchedBrushTransparentKeepsTheBackground)
+{
+    CDC dc(&image);
+    CBrush hatch;
+    hatch.CreateHatchBrush(HS_DIAGCROSS, kRed);
+    dc.SetBkColor(kGreen);
+    dc.SetBkMode(TRANSPARENT);
+    dc.FillRect(CRect(0, 0, 64, 64), &hatch);
+    dc.ReleasePainter();
+    EXPECT_EQ(Count(kGreen, 0, 0, 64, 64), 0);
+    EXPECT_EQ(Count(kRed, 0, 0, 64, 64), 64 * 64 / 4);
+    EXPECT_EQ(Count(kWhite, 0, 0, 64, 64), 64 * 64 * 3 / 4);
+}
+
+TEST_F(DcBrushes, HatchedCardIsRedOnWhiteInsideABlackOutline)
+{
+    // The flash card of Part 3.1: RoundRect with the card brush and the default pen.
+    QImage big(520, 340, QImage::Format_RGB32);
+    big.fill(Qt::white);
+    CDC dc(&big);
+    CBrush card;
+    card.CreateHatchBrush(HS_DIAGCROSS, kRed);
+    CBrush* old = dc.SelectObject(&card);
+    dc.RoundRect(300, 30, 500, 320, 20, 20);
+    dc.SelectObject(old);
+    dc.ReleasePainter();
+    int red = 0, white = 0, other = 0;
+    for (int y = 40; y < 300; ++y)
+        for (int x = 310; x < 490; ++x) {
+            const QRgb c = big.pixel(x, y);
+            if (c == qRgb(255, 0, 0))
+                ++red;
+            else if (c == qRgb(255, 255, 255))
+                ++white;
+            else
+                ++other;
+        }
+    EXPECT_GT(red, 0);
+    EXPECT_GT(white, 0);
+    EXPECT_EQ(other, 0);
+    EXPECT_EQ(big.pixel(400, 30), qRgb(0, 0, 0));
+    EXPECT_EQ(big.pixel(300, 175), qRgb(0, 0, 0));
+    EXPECT_EQ(big.pixel(499, 175), qRgb(0, 0, 0));
+    EXPECT_EQ(big.pixel(500, 175), qRgb(255, 255, 255));
+}
+
+TEST_F(DcBrushes, StockObjects)
+{
+    CDC dc(&image);
+    dc.SelectStockObject(BLACK_BRUSH);
+    dc.SelectStockObject(WHITE_PEN);
+    dc.Rectangle(0, 0, 10, 10);
+    dc.SelectStockObject(LTGRAY_BRUSH);
+    dc.SelectStockObject(NULL_PEN);
+    dc.Rectangle(20, 0, 30, 10);
+    dc.ReleasePainter();
+    EXPECT_EQ(Px(0, 0), kWhite);
+    EXPECT_EQ(Px(5, 5), kBlack);
+    EXPECT_EQ(Px(20, 0), RGB(192, 192, 192));
+}
+
+TEST_F(DcBrushes, SelectObjectReturnsThePrevious)
+{
+    CDC dc(&image);
+    CPen pen(PS_SOLID, 1, kRed);
+    CBrush brush(kRed);
+    CFont font;
+    font.CreateFont(16, FW_BOLD, "Arial");
+    CPen* oldPen = dc.SelectObject(&pen);
+    CBrush* oldBrush = dc.SelectObject(&brush);
+    CFont* oldFont = dc.SelectObject(&font);
+    ASSERT_NE(oldPen, nullptr);
+    ASSERT_NE(oldBrush, nullptr);
+    ASSERT_NE(oldFont, nullptr);
+    EXPECT_EQ(dc.SelectObject(oldPen), &pen);
+    EXPECT_EQ(dc.SelectObject(oldBrush), &brush);
+    EXPECT_EQ(dc.SelectObject(oldFont), &font);
+    dc.Rectangle(0, 0, 10, 10);
+    dc.ReleasePainter();
+    EXPECT_EQ(Px(0, 0), kBlack);
+    EXPECT_EQ(Px(5, 5), kWhite);
+}
+
+// ---------------------------------------------------------------------------
+// Pixels, clipping, painters, recording
+
+TEST_F(DcState, SetPixelAndGetPixel)
+{
+    CDC dc(&image);
+    EXPECT_EQ(dc.SetPixel(5, 6, RGB(1, 2, 3)), RGB(1, 2, 3));
+    EXPECT_EQ(dc.GetPixel(5, 6), RGB(1, 2, 3)); // readable while the painter is open
+    dc.ReleasePainter();
+    EXPECT_EQ(Px(5, 6), RGB(1, 2, 3));
+    EXPECT_EQ(dc.GetPixel(0, 0), kWhite);
+    EXPECT_EQ(dc.GetPixel(-1, 0), CLR_INVALID);
+    EXPECT_EQ(dc.GetPixel(200, 0), CLR_INVALID);
+    CDC nothing;
+    EXPECT_EQ(nothing.GetPixel(0, 0), CLR_INVALID);
+}
+
+TEST_F(DcState, ClipRegionIsRespected)
+{
+    QRegion clip(QRect(0, 0, 50, 50));
+    clip += QRect(100, 100, 10, 10);
+    CDC dc(&image, clip);
+    dc.FillSolidRect(CRect(0, 0, 200, 200), kRed);
+    dc.MoveTo(0, 150);
+    dc.LineTo(200, 150);
+    dc.SetPixel(150, 10, kBlue);
+    dc.TextOut(45, 45, "Clipped text");
+    dc.ReleasePainter();
+    EXPECT_EQ(Px(49, 49), kRed);
+    EXPECT_EQ(Px(50, 10), kWhite);
+    EXPECT_EQ(Px(10, 50), kWhite);
+    EXPECT_EQ(Px(105, 105), kRed);
+    EXPECT_EQ(Px(110, 105), kWhite);
+    EXPECT_EQ(Px(150, 10), kWhite);
+    EXPECT_EQ(Count(kBlack, 0, 150, 200, 151), 0);
+    EXPECT_EQ(CountNot(kWhite, 50, 0, 200, 100), 0);
+    EXPECT_EQ(CountNot(kWhite, 0, 50, 100, 200), 0);
+}
+
+TEST_F(DcState, DrawTextClipsToItsRectangleAndKeepsTheRegion)
+{
+    CDC dc(&image, QRegion(QRect(0, 0, 100, 200)));
+    CRect small(10, 10, 30, 25);
+    dc.DrawText("A rather long label", &small, DT_SINGLELINE);
+    dc.FillSolidRect(CRect(0, 100, 200, 110), kRed); // the device clip is back afterwards
+    dc.ReleasePainter();
+    EXPECT_GT(CountNot(kWhite, 10, 10, 30, 25), 0);
+    EXPECT_EQ(CountNot(kWhite, 30, 0, 200, 100), 0);
+    EXPECT_EQ(Px(99, 105), kRed);
+    EXPECT_EQ(Px(100, 105), kWhite);
+}
+
+TEST_F(DcState, TwoDeviceContextsOnOneImageTakeTurns)
+{
+    CDC a(&image);
+    CDC b(&image);
+    CBrush red(kRed);
+    a.SelectObject(&red);
+    for (int i = 0; i < 5; ++i) {
+        a.Rectangle(10 * i, 0, 10 * i + 8, 8);
+        b.FillSolidRect(CRect(10 * i, 20, 10 * i + 8, 28), kBlue);
+        a.MoveTo(10 * i, 40);
+        a.LineTo(10 * i + 8, 40);
+        b.TextOut(0, 60, "Turns");
+    }
+    // The state of each device context survived the other's turns.
+    a.Rectangle(100, 100, 110, 110);
+    a.ReleasePainter();
+    b.ReleasePainter();
+    EXPECT_EQ(Px(45, 4), kRed);
+    EXPECT_EQ(Px(40, 0), kBlack);
+    EXPECT_EQ(Px(45, 24), kBlue);
+    EXPECT_EQ(Px(45, 40), kBlack);
+    EXPECT_EQ(Px(105, 105), kRed);
+    EXPECT_GT(CountNot(kWhite, 0, 60, 60, 80), 0);
+}
+
+TEST_F(DcState, PainterCanBeReleasedAroundAForeignPainter)
+{
+    CDC dc(&image);
+    dc.FillSolidRect(CRect(0, 0, 10, 10), kRed);
+    dc.ReleasePainter();
+    {
+        QPainter p(&image); // e.g. a blit while the device context waits
+        p.fillRect(QRect(20, 0, 10, 10), Qt::blue);
+    }
+    dc.FillSolidRect(CRect(40, 0, 50, 10), kRed);
+    dc.ReleasePainter();
+    EXPECT_EQ(Px(5, 5), kRed);
+    EXPECT_EQ(Px(25, 5), kBlue);
+    EXPECT_EQ(Px(45, 5), kRed);
+}
+
+TEST_F(DcState, DestroyedDeviceContextFreesTheDevice)
+{
+    {
+        CDC first(&image);
+        first.FillSolidRect(CRect(0, 0, 10, 10), kRed);
+    }
+    CDC second(&image);
+    second.FillSolidRect(CRect(10, 0, 20, 10), kBlue);
+    second.ReleasePainter();
+    QPainter p(&image); // no device context holds the image any more
+    EXPECT_TRUE(p.isActive());
+    p.end();
+    EXPECT_EQ(Px(5, 5), kRed);
+    EXPECT_EQ(Px(15, 5), kBlue);
+}
+
+TEST_F(DcState, RecorderKeepsCallsAndState)
+{
+    std::vector<GdiCall> calls;
+    CDC dc; // no device: records only
+    dc.SetRecorder(&calls);
+    CPen pen(PS_SOLID, 2, kRed);
+    CBrush brush(kGreen);
+    CBrush hatch;
+    hatch.CreateHatchBrush(HS_DIAGCROSS, kBlue);
+    dc.SelectObject(&pen);
+    dc.SelectObject(&brush);
+    dc.SetTextColor(RGB(0, 0, 200));
+    dc.MoveTo(1, 2);
+    dc.LineTo(3, 4);
+    dc.Rectangle(5, 6, 7, 8);
+    dc.Ellipse(CRect(9, 10, 11, 12));
+    dc.RoundRect(1, 1, 50, 50, 20, 20);
+    const CPoint tri[] = {{0, 0}, {5, 0}, {0, 5}};
+    dc.Polygon(tri, 3);
+    dc.Polyline(tri, 3);
+    dc.FillRect(CRect(0, 0, 2, 2), &hatch);
+    dc.FillSolidRect(CRect(0, 0, 3, 3), RGB(9, 9, 9));
+    dc.TextOut(8, 5, "Tempo");
+    CRect rc(100, 0, 120, 15);
+    dc.DrawText("C#", &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    CRect calc(0, 0, 100, 0);
+    dc.DrawText("measured, not drawn", &calc, DT_CALCRECT | DT_WORDBREAK);
+    dc.SetPixel(4, 4, kRed);
+
+    ASSERT_EQ(calls.size(), 13u);
+    const char* ops[] = {"MoveTo", "LineTo", "Rectangle", "Ellipse", "RoundRect", "Polygon", "Polyline",
+                         "FillRect", "FillSolidRect", "TextOut", "DrawText", "SetPixel"};
+    for (size_t i = 0; i < 12; ++i)
+        EXPECT_EQ(calls[i].op, ops[i]) << i;
+    EXPECT_EQ(calls[0].args, (std::vector<int>{1, 2}));
+    EXPECT_EQ(calls[1].args, (std::vector<int>{3, 4}));
+    EXPECT_EQ(calls[1].penColor, kRed);
+    EXPECT_EQ(calls[1].penWidth, 2);
+    EXPECT_EQ(calls[1].penStyle, PS_SOLID);
+    EXPECT_EQ(calls[2].args, (std::vector<int>{5, 6, 7, 8}));
+    EXPECT_EQ(calls[2].brushColor, kGreen);
+    EXPECT_EQ(calls[2].brushKind, CBrush::Solid);
+    EXPECT_EQ(calls[3].args, (std::vector<int>{9, 10, 11, 12}));
+    EXPECT_EQ(calls[4].args, (std::vector<int>{1, 1, 50, 50, 20, 20}));
+    EXPECT_EQ(calls[5].args, (std::vector<int>{0, 0, 5, 0, 0, 5}));
+    EXPECT_EQ(calls[7].brushColor, kBlue); // the brush passed to FillRect
+    EXPECT_EQ(calls[7].brushKind, CBrush::Hatched);
+    EXPECT_EQ(calls[8].brushColor, RGB(9, 9, 9));
+    EXPECT_EQ(calls[9].args, (std::vector<int>{8, 5}));
+    EXPECT_EQ(calls[9].text, QStringLiteral("Tempo"));
+    EXPECT_EQ(calls[9].textColor, RGB(0, 0, 200));
+    EXPECT_EQ(calls[10].args, (std::vector<int>{100, 0, 120, 15}));
+    EXPECT_EQ(calls[10].format, UINT(DT_CENTER | DT_VCENTER | DT_SINGLELINE));
+    EXPECT_EQ(calls[10].text, QStringLiteral("C#"));
+    EXPECT_EQ(calls[11].args, (std::vector<int>{4, 4, int(kRed)}));
+    EXPECT_EQ(calls[12].op, "SetPixel"); // nothing was recorded for DT_CALCRECT
+    EXPECT_GT(calc.bottom, 0);
+}
+
+TEST_F(DcState, RecorderAlsoWorksWhileDrawing)
+{
+    std::vector<GdiCall> calls;
+    CDC dc(&image);
+    dc.SetRecorder(&calls);
+    dc.MoveTo(0, 0);
+    dc.LineTo(10, 0);
+    dc.SetRecorder(nullptr);
+    dc.LineTo(10, 10);
+    dc.ReleasePainter();
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(Px(5, 0), kBlack);
+    EXPECT_EQ(Px(10, 5), kBlack);
+}
+
+// ---------------------------------------------------------------------------
+// Mapping modes
+
+TEST_F(DcState, LoEnglishMapsHundredthsOfAnInchWithYUp)
+{
+    QImage page(400, 400, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    page.setDotsPerMeterX(7874); // 200 dpi
+    page.setDotsPerMeterY(7874);
+    ASSERT_EQ(page.logicalDpiX(), 200);
+    ASSERT_EQ(page.logicalDpiY(), 200);
+    CDC dc(&page);
+    EXPECT_EQ(dc.SetMapMode(MM_LOENGLISH), MM_TEXT);
+    EXPECT_EQ(dc.GetMapMode(), MM_LOENGLISH);
+    EXPECT_EQ(dc.LPtoDP(CPoint(100, -100)), CPoint(200, 200));
+    EXPECT_EQ(dc.LPtoDP(CPoint(1, -1)), CPoint(2, 2));
+    EXPECT_EQ(dc.DPtoLP(CPoint(200, 200)), CPoint(100, -100));
+    EXPECT_EQ(dc.GetDeviceCaps(LOGPIXELSX), 200);
+
+    CPen hairline(PS_SOLID, 0, kBlack);
+    dc.SelectObject(&hairline);
+    dc.MoveTo(0, -50);
+    dc.LineTo(100, -50); // device (0,100) to (200,100)
+    CPen two(PS_SOLID, 2, kBlack);
+    dc.SelectObject(&two);
+    dc.MoveTo(150, -10);
+    dc.LineTo(150, -60); // width 2 hundredths = 4 device pixels
+    dc.SelectStockObject(NULL_PEN);
+    CBrush red(kRed);
+    dc.SelectObject(&red);
+    dc.Rectangle(10, -110, 60, -160); // device (20,220)-(120,320)
+    dc.ReleasePainter();
+
+    auto px = [&page](int x, int y) { return page.pixel(x, y); };
+    EXPECT_EQ(px(0, 100), qRgb(0, 0, 0));
+    EXPECT_EQ(px(199, 100), qRgb(0, 0, 0));
+    EXPECT_EQ(px(200, 100), qRgb(255, 255, 255));
+    EXPECT_EQ(px(0, 99), qRgb(255, 255, 255));
+    EXPECT_EQ(px(0, 101), qRgb(255, 255, 255));
+    int thickness = 0;
+    for (int x = 290; x < 310; ++x)
+        thickness += px(x, 60) == qRgb(0, 0, 0);
+    EXPECT_EQ(thickness, 4);
+    EXPECT_EQ(px(20, 220), qRgb(255, 0, 0));
+    EXPECT_EQ(px(119, 319), qRgb(255, 0, 0));
+    EXPECT_EQ(px(120, 319), qRgb(255, 255, 255));
+    EXPECT_EQ(px(119, 320), qRgb(255, 255, 255));
+    EXPECT_EQ(px(19, 220), qRgb(255, 255, 255));
+}
+
+TEST_F(DcState, LoEnglishScalesFontsAndTextExtents)
+{
+    QImage page(800, 400, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    page.setDotsPerMeterX(11811); // 300 dpi
+    page.setDotsPerMeterY(11811);
+    CDC dc(&page);
+    dc.SetMapMode(MM_LOENGLISH);
+    CFont title;
+    title.CreateFont(30, FW_BOLD, "Arial"); // 0.3 inch: 90 device pixels
+    dc.SelectObject(&title);
+    TEXTMETRIC tm;
+    ASSERT_TRUE(dc.GetTextMetrics(&tm));
+    EXPECT_NEAR(tm.tmHeight, 30, 1);
+    const CSize extent = dc.GetTextExtent("Page 1");
+    EXPECT_NEAR(extent.cy, 30, 1);
+    EXPECT_GT(extent.cx, 50);
+    EXPECT_LT(extent.cx, 150);
+    dc.SetBkMode(TRANSPARENT);
+    dc.TextOut(10, -10, "Page 1"); // top-left at device (30, 30), text below it
+    dc.ReleasePainter();
+    int top = -1, bottom = -1, left = -1;
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 800; ++x)
+            if (page.pixel(x, y) != qRgb(255, 255, 255)) {
+                if (top < 0)
+                    top = y;
+                bottom = y;
+                if (left < 0 || x < left)
+                    left = x;
+            }
+    EXPECT_GE(top, 30);
+    EXPECT_LT(bottom, 30 + 91);
+    EXPECT_GT(bottom - top, 50); // glyphs about 0.2 inch high
+    EXPECT_GE(left, 30);
+    EXPECT_LT(left, 45);
+}
+
+TEST_F(DcState, MappingModeBackToText)
+{
+    QImage page(100, 100, QImage::Format_RGB32);
+    page.setDotsPerMeterX(7874);
+    page.setDotsPerMeterY(7874);
+    CDC dc(&page);
+    dc.SetMapMode(MM_LOENGLISH);
+    EXPECT_EQ(dc.SetMapMode(MM_TEXT), MM_LOENGLISH);
+    EXPECT_EQ(dc.LPtoDP(CPoint(10, 20)), CPoint(10, 20));
+    CRect rc(0, 0, 50, -50);
+    dc.SetMapMode(MM_LOENGLISH);
+    dc.LPtoDP(&rc);
+    EXPECT_EQ(rc, CRect(0, 0, 100, 100));
+    dc.DPtoLP(&rc);
+    EXPECT_EQ(rc, CRect(0, 0, 50, -50));
+}
