@@ -3,3 +3,5 @@
 #include "framework/dialog_template.h"
 
 DialogTemplate AboutDialogTemplate();
+DialogTemplate TempoDialogTemplate();
+DialogTemplate MidiDialogTemplate();

@@ -13,6 +13,8 @@ const std::map<UINT, DialogTemplate>& Templates()
 {
     static const std::map<UINT, DialogTemplate> templates = {
         {IDD_ABOUTBOX, AboutDialogTemplate()},
+        {IDD_TEMPO, TempoDialogTemplate()},
+        {IDD_MIDI, MidiDialogTemplate()},
     };
     return templates;
 }

@@ -17,10 +17,25 @@ constexpr UINT IDB_METRONOME_RIGHT = 151;
 // About box controls.
 constexpr UINT IDC_VERSION = 1042;
 
+// MIDI Options dialog controls.
+constexpr UINT IDC_MIDI_TEST = 1015;
+constexpr UINT IDC_MIDI_DEVICE = 1016;
+constexpr UINT IDC_MIDI_CHANNEL = 1017;
+constexpr UINT IDC_MIDI_INSTRUMENT = 1018;
+constexpr UINT IDC_USE_MIDI = 1019;
+
+// Set Tempo dialog controls.
+constexpr UINT IDC_TEMPO_SCROLL = 1022;
+constexpr UINT IDC_TEMPO_NAME = 1023;
+constexpr UINT IDC_METRONOME_RIGHT = 1036;
+constexpr UINT IDC_METRONOME_LEFT = 1037;
+constexpr UINT IDC_TEMPO_BPM = 1040;
+
 // Strings.
 constexpr UINT IDS_MIDI_OPEN_FAILED = 3;
 constexpr UINT IDS_STAFF_FULL = 4;
 constexpr UINT IDS_VERSION = 8;
+constexpr UINT IDS_MIDI_NOT_RESPONDING = 10;
 
 // Commands of the program's menus and buttons.
 enum Command : UINT {

@@ -2,7 +2,10 @@
 
 #include "res/resource.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
+#include <QWindow>
 #include <QPainter>
 
 namespace {
@@ -47,7 +50,20 @@ void CSplashWindow::ShowSplashScreen(QWidget* parent)
         delete g_current;
         return;
     }
-    g_current->repaint();
+    g_current->PaintNow();
+}
+
+void CSplashWindow::PaintNow()
+{
+    // The start-up sound blocks the program right after this, so the
+    // picture must be on screen now: wait (briefly) until the window
+    // system has mapped the window, then paint it.
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 bool CSplashWindow::Create(QWidget* parent)

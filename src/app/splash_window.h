@@ -17,6 +17,7 @@ public:
     static CSplashWindow* Current();
 
     ~CSplashWindow() override;
+    const CBitmap& Picture() const { return m_bitmap; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,6 +26,7 @@ private:
     CSplashWindow();
     bool Create(QWidget* parent);
     void HideSplashScreen();
+    void PaintNow();
 
     CBitmap m_bitmap;
     CTimerSet m_timers;

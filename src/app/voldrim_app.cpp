@@ -8,6 +8,7 @@
 #include "res/resource.h"
 #include "res/string_table.h"
 #include "sound/play_wave_sound.h"
+#include "sound/tempo_table.h"
 #include "views/staff/staff_view.h"
 
 #include <QApplication>
@@ -101,6 +102,11 @@ void CVoldrimApp::PreTranslateMessage(void* event)
 void CVoldrimApp::PlayWaveSound(const CString& name)
 {
     ::PlayWaveSound(name);
+}
+
+CString CVoldrimApp::GetTempoName(int beatMs) const
+{
+    return ::GetTempoName(beatMs);
 }
 
 void CVoldrimApp::OnAppAbout()

@@ -8,6 +8,8 @@
 #include "res/resource.h"
 #include "res/string_table.h"
 #include "sound/midi_device.h"
+#include "sound/midi_dlg.h"
+#include "sound/tempo_dlg.h"
 
 CVoldrimDoc::CVoldrimDoc()
 {
@@ -203,6 +205,9 @@ void CVoldrimDoc::MapCommands()
         });
     }
 
+    MapCommand(ID_TEMPO, [this] { OnTempo(); });
+    MapCommand(ID_MIDI, [this] { OnMidi(); });
+
     MapCommand(ID_ERASE, [this] { OnErase(); });
     MapCommand(IDC_ERASE_BUTTON, [this] { OnErase(); });
     MapUpdate(ID_ERASE, [this](CCmdUI* ui) { EnableWhileIdle(ui); });
@@ -251,4 +256,33 @@ void CVoldrimDoc::MapCommands()
     // Continuous play changes nothing on screen.
     MapCommand(ID_CONTINUOUS_PLAY, [this] { m_bContinuousPlay = m_bContinuousPlay ? 0 : 1; });
     MapUpdate(ID_CONTINUOUS_PLAY, [this](CCmdUI* ui) { CheckWhen(ui, m_bContinuousPlay == 1); });
+}
+
+void CVoldrimDoc::OnTempo()
+{
+    if (m_bPlaying)
+        return;
+    CTempoDlg dialog(AfxGetMainWnd());
+    dialog.m_nTempo = m_nTempo;
+    // Every move of the bar has already set the dialog's tempo, so Cancel
+    // keeps the tempo last shown as well.
+    dialog.DoModal();
+    m_bStaffNoteShown = 1;
+    m_nTempo = dialog.m_nTempo;
+    ClearHeldKeys();
+    UpdateAllViews(nullptr, 1);
+}
+
+void CVoldrimDoc::OnMidi()
+{
+    CMidiDlg dialog(AfxGetMainWnd());
+    dialog.m_pMidiDevice = m_pMidiDevice;
+    dialog.m_bUseMidi = m_bUseMidi;
+    // Device, channel and instrument take effect inside the dialog; only
+    // the switch comes back, read from the box by OK and unchanged by Cancel.
+    dialog.DoModal();
+    if (dialog.m_bTestPlaying == 1)
+        m_pMidiDevice->PlayNoteOff(60); // the test note, middle C
+    m_bUseMidi = dialog.m_bUseMidi;
+    ClearHeldKeys();
 }

@@ -30,6 +30,9 @@ public:
     // Marks every stop in or out of the key; the caller has stored the key.
     void ApplyKey(int key);
     void NameStops();
+    // Rebuilds the staff rows and columns for the staff view's client
+    // rectangle and number of systems; sets m_nColumnCount.
+    void BuildStaffLayout(int left, int top, int right, int bottom, int systems);
 
     void DeleteContents() override;
     BOOL OnNewDocument() override;
@@ -87,6 +90,8 @@ private:
     void MapCommands();
     void OnKey(int key);
     void OnErase();
+    void OnTempo();
+    void OnMidi();
     // Update handlers: every one drops the held keys first.
     void EnableWhileIdle(CCmdUI* ui);
     void CheckWhen(CCmdUI* ui, bool checked);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <unordered_map>
 
 // ---------------------------------------------------------------------------
@@ -293,7 +294,6 @@ void CDC::ReleasePainter()
             break;
         }
     }
-    m_appliedValid = false;
 }
 
 QPainter* CDC::Painter()
@@ -309,8 +309,11 @@ QPainter* CDC::Painter()
     auto it = owners.find(m_device);
     if (it != owners.end() && it->second != this)
         it->second->ReleasePainter(); // only one painter per device
-    if (m_device->paintingActive())
-        return nullptr; // a painter that is not a device context's: leave it alone
+    if (m_device->paintingActive()) {
+        // A painter that is not a device context's: leave it alone.
+        qWarning("CDC: the device is busy with a painter of its own; drawing skipped");
+        return nullptr;
+    }
 
     if (!m_painter)
         m_painter = std::make_unique<QPainter>();
@@ -328,7 +331,6 @@ QPainter* CDC::Painter()
 
 void CDC::PainterStateChanged()
 {
-    m_appliedValid = false;
     if (m_painter && m_painter->isActive()) {
         ResetAppliedState();
         m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -465,8 +467,8 @@ int CDC::DpiY() const
 int CDC::GetDeviceCaps(int index) const
 {
     switch (index) {
-    case HORZRES: return m_device ? m_device->width() : 0;
-    case VERTRES: return m_device ? m_device->height() : 0;
+    case HORZRES: return m_device ? int(std::lround(m_device->width() / m_device->devicePixelRatio())) : 0;
+    case VERTRES: return m_device ? int(std::lround(m_device->height() / m_device->devicePixelRatio())) : 0;
     case LOGPIXELSX: return DpiX();
     case LOGPIXELSY: return DpiY();
     default: return 0;
@@ -566,7 +568,6 @@ void CDC::ResetAppliedState()
     m_appliedBrush = QBrush(Qt::NoBrush);
     m_appliedFontId = 0; // font ids start at 1
     m_appliedFontHeight = 0;
-    m_appliedValid = true;
 }
 
 QBrush CDC::QtBrush(const CBrush& brush)
@@ -915,7 +916,7 @@ BOOL CDC::Polygon(const CPoint* points, int count)
 BOOL CDC::DrawShape(const char* op, int l, int t, int r, int b, int cornerW, int cornerH)
 {
     if (m_record) {
-        if (std::string(op) == "RoundRect")
+        if (std::strcmp(op, "RoundRect") == 0)
             Record(op, {l, t, r, b, cornerW, cornerH});
         else
             Record(op, {l, t, r, b});
@@ -1086,7 +1087,7 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF color)
     if (!Painter())
         return m_device ? CLR_INVALID : color;
     const CPoint p = LPtoDP(CPoint(x, y));
-    if (p.x < 0 || p.y < 0 || p.x >= m_device->width() || p.y >= m_device->height())
+    if (p.x < 0 || p.y < 0 || p.x >= GetDeviceCaps(HORZRES) || p.y >= GetDeviceCaps(VERTRES))
         return CLR_INVALID;
     m_painter->fillRect(QRect(p.x, p.y, 1, 1), ToQColor(color));
     return color;

@@ -220,7 +220,6 @@ private:
     QBrush m_appliedBrush;
     std::uint64_t m_appliedFontId = 0;
     int m_appliedFontHeight = 0;
-    bool m_appliedValid = false;
     bool m_memoryDC = false;
     int m_polyFillMode = ALTERNATE;
     int m_styleCount = 0;  // position in the dash pattern of 1-pixel styled lines

@@ -16,11 +16,20 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QScreen>
+#include <algorithm>
 
 CDialog::CDialog(UINT templateId, QWidget* parent)
     : QDialog(parent), m_nTemplateId(templateId), m_timers(this, [this](UINT_PTR id) { OnTimer(id); })
 {
     m_template = AfxGetDialogTemplate(templateId);
+}
+
+CDialog::CDialog(const DialogTemplate* dialogTemplate, QWidget* parent)
+    : QDialog(parent),
+      m_nTemplateId(dialogTemplate ? dialogTemplate->id : 0),
+      m_template(dialogTemplate),
+      m_timers(this, [this](UINT_PTR id) { OnTimer(id); })
+{
 }
 
 CDialog::~CDialog() = default;
@@ -45,6 +54,9 @@ void CDialog::BuildControls()
     setFixedSize(DialogUnitsToPixelsX(m_template->cx), DialogUnitsToPixelsY(m_template->cy));
 
     QButtonGroup* radioGroup = nullptr;
+    // A static text with an "&" names the control after it: its letter
+    // moves the focus there.
+    QLabel* pendingMnemonic = nullptr;
     for (const DialogControlTemplate& c : m_template->controls) {
         const QString text = QString::fromLatin1(c.text);
         QWidget* w = nullptr;
@@ -168,6 +180,17 @@ void CDialog::BuildControls()
             radioGroup = nullptr;
         w->setGeometry(DialogUnitsToPixelsX(c.x), DialogUnitsToPixelsY(c.y), DialogUnitsToPixelsX(c.cx),
                        DialogUnitsToPixelsY(c.cy));
+        // A drop-down list's height includes its opened list; closed it is
+        // one line high.
+        if (c.kind == CtlComboBox)
+            w->resize(w->width(), std::min(w->height(), w->sizeHint().height()));
+        if (c.kind == CtlLText || c.kind == CtlCText || c.kind == CtlRText) {
+            if (QString::fromLatin1(c.text).remove(QStringLiteral("&&")).contains(QLatin1Char('&')))
+                pendingMnemonic = static_cast<QLabel*>(w);
+        } else if (c.kind != CtlGroupBox && pendingMnemonic) {
+            pendingMnemonic->setBuddy(w);
+            pendingMnemonic = nullptr;
+        }
         w->setVisible((c.style & ControlHidden) == 0);
         w->setEnabled((c.style & ControlDisabled) == 0);
         if (c.id != IDC_STATIC)

@@ -25,6 +25,8 @@ enum ControlNotify : int { BN_CLICKED = 0, LBN_SELCHANGE = 1, CBN_SELCHANGE = 1,
 class CDialog : public QDialog, public CCmdTarget {
 public:
     explicit CDialog(UINT templateId, QWidget* parent = nullptr);
+    // A dialog from a template that is not among the program's resources.
+    explicit CDialog(const DialogTemplate* dialogTemplate, QWidget* parent = nullptr);
     ~CDialog() override;
 
     // Builds the dialog, initialises it and runs it; IDOK or IDCANCEL.

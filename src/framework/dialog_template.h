@@ -1,6 +1,7 @@
 #pragma once
 // Dialog templates as resource data. Coordinates are dialog units of the
 // 8-point dialog font: x * 1.5 and y * 1.625 give pixels.
+#include "framework/message_box.h" // IDOK and IDCANCEL name the standard buttons
 #include "framework/types.h"
 
 #include <vector>

@@ -129,7 +129,12 @@ int CSplitterWnd::BarAt(int x) const
 
 void CSplitterWnd::mousePressEvent(QMouseEvent* event)
 {
-    m_dragBar = BarAt(event->position().toPoint().x());
+    const int x = event->position().toPoint().x();
+    m_dragBar = BarAt(x);
+    if (m_dragBar >= 0) {
+        const Column& c = m_columns[size_t(m_dragBar)];
+        m_grabOffset = x - (c.left + c.current);
+    }
 }
 
 void CSplitterWnd::mouseMoveEvent(QMouseEvent* event)
@@ -140,7 +145,8 @@ void CSplitterWnd::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     Column& c = m_columns[size_t(m_dragBar)];
-    c.ideal = std::max(0, x - c.left);
+    // The bar keeps the spot where it was grabbed under the pointer.
+    c.ideal = std::max(0, x - m_grabOffset - c.left);
     RecalcLayout();
 }
 

@@ -46,4 +46,5 @@ private:
 
     std::vector<Column> m_columns;
     int m_dragBar = -1;
+    int m_grabOffset = 0;
 };

@@ -101,6 +101,11 @@ TEST(StartUp, TheSplashWindowShowsUnlessSwitchedOffAndGoesAtTheFirstClick)
         ASSERT_NE(CSplashWindow::Current(), nullptr);
         EXPECT_TRUE(CSplashWindow::Current()->isVisible());
         EXPECT_EQ(CSplashWindow::Current()->size(), QSize(424, 273));
+        // The picture is painted, not a blank window.
+        const QImage shown = CSplashWindow::Current()->grab().toImage();
+        const QImage picture = CSplashWindow::Current()->Picture().GetImage();
+        EXPECT_EQ(shown.pixel(200, 20), picture.pixel(200, 20));
+        EXPECT_NE(qGray(shown.pixel(200, 20)), 0);
         // A second request while it shows does nothing.
         CSplashWindow* first = CSplashWindow::Current();
         CSplashWindow::ShowSplashScreen(app.Frame());

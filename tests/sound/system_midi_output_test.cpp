@@ -13,8 +13,9 @@ namespace {
 TEST(SystemMidiOutput, ListsTheSynthesizerFirstAndThenTheSequencerPorts)
 {
     const auto ports = ListAlsaMidiOutputs();
-    if (!QFileInfo::exists("/dev/snd/seq"))
+    if (!QFileInfo::exists("/dev/snd/seq")) {
         EXPECT_TRUE(ports.empty()) << "without a sequencer there are no ports";
+    }
     for (const auto& name : ports)
         EXPECT_NE(name.rfind("Voldrim:", 0), 0u) << "our own port is listed: " << name;
 

@@ -1,19 +1,78 @@
 #pragma once
-// The fingerboard view: the cello's four strings with their stops.
+// The fingerboard view: the cello's four strings with their stops, the red
+// chosen stop, the flash card and the text of a running Show Me question.
+// Clicking a green stop chooses its note and hands it to the staff view.
+#include "framework/bitmap_button.h"
 #include "framework/view.h"
 
 class CVoldrimDoc;
+class CFingerStop;
 
 class CFboardView : public CView {
 public:
     CFboardView();
+    ~CFboardView() override;
     CVoldrimDoc* GetDocument() const;
+
     void OnDraw(CDC* pDC) override;
+    void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) override;
+
+    // Paints the stop red on the window at once and remembers it, first
+    // giving the stop that was red before its normal colour back.
+    void HighlightStop(const CFingerStop& stop);
+    // The flash card drawn on the window at once: with the chosen note's
+    // name, or covered again with its caption below.
+    void RevealCard();
+    void CoverCard();
+
+    CBitmapButton& ShowMeButton() { return m_btnShowMe; }
+    const CRect& QuestionRect() const { return m_rcQuestion; }
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    int OnCreate() override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnRButtonDown(UINT flags, CPoint point) override;
+    void OnKeyDown(UINT nChar, UINT repeatCount, UINT flags) override;
+    void OnKeyUp(UINT nChar, UINT repeatCount, UINT flags) override;
 
 private:
-    CBrush m_brBackground;
+    // The pitch-and-family value of the view's fonts.
+    static constexpr BYTE kFixedPitch = 1;
+
+    // Drawing (fboard_drawing.cpp).
+    void DrawBoard(CDC* pDC);
+    void DrawStopShape(CDC* pDC, const CRect& rc, int kind);
+    void DrawStopLabel(CDC* pDC, const CRect& rc, const CString& label);
+    CString LabelOf(const CFingerStop& stop) const;
+    bool IsLabelShown(int kind) const;
+    void DrawQuestionText();
+    // Flash card (fboard_card.cpp).
+    bool IsCardShown() const;
+    void DrawCard(CDC* pDC);
+    // Interaction (fboard_input.cpp).
+    void EvaluateClick(CPoint point);
+    void HandOffToStaff();
+    void OnShowMe();
+    BOOL* HeldKeyFlag(UINT nChar) const;
+
+    int m_nLastHighlightKind = 0;
     CString m_strClassName;
+    CString m_strCardCaption;
+    CString m_strLastHighlightLabel;
+    int m_nCardCornerWidth = 20;
+    int m_nCardCornerHeight = 20;
+    CRect m_rcQuestion;
+    CRect m_rcCard;
+    CRect m_rcCardCaption;
+    CFont m_fontLabel;
+    CPen m_penOutline;
+    CBrush m_brBackground;
+    CBrush m_brRed;
+    CBrush m_brGreen;
+    CBrush m_brBlack;
+    CBrush m_brGrey;
+    CBrush m_brCard;
+    CBitmapButton m_btnShowMe;
 };

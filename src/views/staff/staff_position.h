@@ -6,6 +6,10 @@
 
 class CStaffPosition : public CObject {
 public:
+    // A row of a column, 0 at the top (E) to 16 at the bottom (C), with the
+    // names and pitches of that row.
+    explicit CStaffPosition(int row);
+
     const CString& GetLetterName() const { return m_strLetterName; }
     void SetLetterName(const CString& name) { m_strLetterName = name; }
     const CString& GetAccidentalName() const { return m_strAccidentalName; }
@@ -18,6 +22,16 @@ public:
     void SetHeadRect(const CRect& rc) { m_rcHead = rc; }
     const CRect& GetHitRect() const { return m_rcHit; }
     void SetHitRect(const CRect& rc) { m_rcHit = rc; }
+    int GetRow() const { return m_nRow; }
+
+    // The pitch a click on this row writes in the key: the key's sharps and
+    // flats apply by the row's letter name.
+    int PitchForKey(int key) const;
+    // The name shown for a pitch written on this row: the letter name for a
+    // natural, the accidental name otherwise.
+    CString NameForPitch(int pitch) const;
+    // Whether the row carries the pitch, as its natural or its altered note.
+    bool HoldsPitch(int pitch) const { return pitch != 0 && (pitch == m_nNaturalPitch || pitch == m_nAlteredPitch); }
 
 private:
     CString m_strLetterName;
@@ -26,4 +40,5 @@ private:
     int m_nAlteredPitch = 0;
     CRect m_rcHead;
     CRect m_rcHit;
+    int m_nRow;
 };

@@ -2,7 +2,28 @@
 
 #include "doc/voldrim_doc.h"
 
-CStaffView::CStaffView() = default;
+#include <QEnterEvent>
+
+namespace {
+// Font request values: ANSI character set, default precisions and
+// quality, fixed pitch.
+constexpr BYTE kAnsiCharset = 0;
+constexpr BYTE kDefault = 0;
+constexpr BYTE kFixedPitch = 1;
+} // namespace
+
+CStaffView::CStaffView()
+{
+    m_brBlack.CreateSolidBrush(RGB(0, 0, 0));
+    m_brRed.CreateSolidBrush(RGB(255, 0, 0));
+    m_fontHeader.CreateFont(20, 0, 0, 0, FW_BOLD, 0, 0, 0, kAnsiCharset, kDefault, kDefault, kDefault, kFixedPitch,
+                            "Arial");
+    m_penNote.CreatePen(PS_SOLID, 2, RGB(0, 0, 0));
+    m_nTicksLeft = 0;
+    m_nPlayingNote = 0;
+    m_bNotePlaced = 0;
+    m_bStopRequested = 0;
+}
 
 CVoldrimDoc* CStaffView::GetDocument() const
 {
@@ -11,11 +32,94 @@ CVoldrimDoc* CStaffView::GetDocument() const
 
 BOOL CStaffView::PreCreateWindow(CREATESTRUCT& cs)
 {
-    m_brBackground.CreateSolidBrush(RGB(255, 255, 255));
+    if (!m_brBackground.IsCreated())
+        m_brBackground.CreateSolidBrush(RGB(255, 255, 255));
+    // No class cursor: OnSetCursor chooses the arrow.
     if (m_strClassName.isEmpty())
         m_strClassName = AfxRegisterWndClass(CS_DBLCLKS, 0, &m_brBackground, 0);
     cs.lpszClass = m_strClassName;
     return CView::PreCreateWindow(cs);
 }
 
-void CStaffView::OnDraw(CDC*) {}
+int CStaffView::OnCreate()
+{
+    if (CView::OnCreate() == -1)
+        return -1;
+    CreateButtons();
+    OnSetCursor();
+    return 0;
+}
+
+BOOL CStaffView::OnSetCursor()
+{
+    setCursor(Qt::ArrowCursor);
+    return TRUE;
+}
+
+void CStaffView::enterEvent(QEnterEvent* event)
+{
+    OnSetCursor();
+    CView::enterEvent(event);
+}
+
+void CStaffView::OnSize(UINT type, int cx, int cy)
+{
+    CVoldrimDoc* doc = GetDocument();
+    CRect client;
+    GetClientRect(&client);
+    m_nClientWidth = client.right - client.left;
+    m_nClientHeight = client.bottom - client.top;
+
+    // A resize ends a playback at the end of the sounding note.
+    if (doc && doc->m_bPlaying == 1)
+        m_bStopRequested = 1;
+    if (m_nClientWidth < 10 || m_nClientHeight < 10)
+        return;
+
+    PlaceButtons();
+    if (!doc)
+        return;
+    // A pending question keeps its note where it was asked.
+    if (doc->m_nQuestionState == 1)
+        return;
+
+    m_nColumnLimit = m_nClientWidth - 25;
+    if (m_nClientHeight > 0)
+        doc->m_nSystems = m_nClientHeight / 205;
+    if (doc->m_nSystems >= 1) {
+        doc->ResetColumnCursor();
+        doc->BuildStaffLayout(client.left, client.top, client.right, client.bottom, doc->m_nSystems);
+        doc->m_bReloadMelody = 1;
+    }
+    doc->m_nCurrentPitch = 0;
+    CView::OnSize(type, cx, cy);
+}
+
+void CStaffView::OnUpdate(CView* /*sender*/, LPARAM hint, CObject* /*hintObject*/)
+{
+    if (hint == 1) {
+        // The header band: the tempo has changed, or a note was written and
+        // its pending step is to run; the notes draw themselves in full.
+        const CRect band(1, 1, m_nClientWidth, 100);
+        InvalidateRect(&band, FALSE);
+        return;
+    }
+    Invalidate(TRUE);
+}
+
+void CStaffView::OnDraw(CDC* pDC)
+{
+    pDC->SetRecorder(m_pDrawRecorder);
+    DrawHeader(pDC);
+    DrawStaves(pDC);
+    CVoldrimDoc* doc = GetDocument();
+    if (!doc)
+        return;
+    if (doc->m_bReloadMelody == 1) {
+        ReplaceMelody();
+        doc->m_bReloadMelody = 0;
+        return;
+    }
+    RedrawMelody();
+    ShowPendingNote();
+}

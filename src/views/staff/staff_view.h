@@ -1,6 +1,12 @@
 #pragma once
-// The staff view: bass-clef systems with the melody's note columns.
+// The staff view: a header line, bass-clef systems with the key signature
+// and a row of note columns each, the melody written into those columns,
+// and six picture buttons along the bottom edge.
+#include "framework/bitmap_button.h"
 #include "framework/view.h"
+
+#include <cstddef>
+#include <vector>
 
 class CVoldrimDoc;
 
@@ -8,12 +14,86 @@ class CStaffView : public CView {
 public:
     CStaffView();
     CVoldrimDoc* GetDocument() const;
+
     void OnDraw(CDC* pDC) override;
+    // Hint 1 repaints the header band only; every other hint all of it.
+    void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) override;
+
+    // Header and staves, into the given (paint) device context.
+    void DrawHeader(CDC* pDC);
+    void DrawStaves(CDC* pDC);
+    void DrawKeySignature(int topLineY);
+
+    // Signs, drawn at once on the window at their anchor point.
+    void DrawBassClef(int x, int y);
+    void DrawSharp(int x, int y);
+    void DrawFlat(int x, int y);
+    void DrawNatural(int x, int y);
+
+    // Notes, drawn at once on the window.
+    void DrawNote(const CRect& rcNote, int pitch, const CRect& rcLabel, const CString& name, int value);
+    void RedrawMelody();
+    void DrawNaturals();
+    static bool IsLineNote(int pitch);
+    void DrawNoteName(const CRect& rcLabel, const CString& name);
+    void DrawAccidentalForName(const CString& name, const CRect& rcNote);
+
+    // The melody of the document and the staff columns.
+    void ReplaceMelody();
+    void PlaceMelodyNote(int pitch, int value);
+    void SyncMelodyList();
+
+    // Whatever this view draws, through the paint or a window device
+    // context, is also appended here while it is set.
+    void SetDrawRecorder(std::vector<GdiCall>* calls) { m_pDrawRecorder = calls; }
+    std::vector<GdiCall>* DrawRecorder() const { return m_pDrawRecorder; }
+
+    int ColumnLimit() const { return m_nColumnLimit; }
+    int ClientWidth() const { return m_nClientWidth; }
+    int ClientHeight() const { return m_nClientHeight; }
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    int OnCreate() override;
+    void OnSize(UINT type, int cx, int cy) override;
+    BOOL OnSetCursor();
+    void enterEvent(QEnterEvent* event) override;
 
 private:
+    void CreateButtons();
+    void PlaceButtons();
+    // The note still to be shown after the melody has been redrawn: one
+    // written by a staff click, or one handed over by the fingerboard or a
+    // question.
+    void ShowPendingNote();
+    // Entry and playback.
+    void PlaceNote(int pitch);
+    void SoundNote(int pitch);
+
+    int m_nColumnLimit = 0;
+    int m_nClientWidth = 0;
+    int m_nClientHeight = 0;
+    int m_nPlayingNote = 0;
+    int m_nTicksLeft = 0;
+    int m_bNotePlaced = 0;
+    int m_bStopRequested = 0;
     CBrush m_brBackground;
+    CBrush m_brBlack;
+    CBrush m_brRed;
     CString m_strClassName;
+    CRect m_rcNote;
+    CRect m_rcLabel;
+    CRect m_rcMarker;
+    // Index of the next item of the document's play list.
+    std::size_t m_posPlay = 0;
+    CFont m_fontHeader;
+    CBitmapButton m_btnPlay;
+    CBitmapButton m_btnErase;
+    CBitmapButton m_btnTempo;
+    CBitmapButton m_btnStop;
+    CBitmapButton m_btnTitle;
+    CBitmapButton m_btnExit;
+    CPen m_penNote;
+
+    std::vector<GdiCall>* m_pDrawRecorder = nullptr;
 };

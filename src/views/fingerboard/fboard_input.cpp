@@ -1,0 +1,127 @@
+// What the fingerboard does with clicks, held letter keys and its Show Me
+// button.
+#include "views/fingerboard/fboard_view.h"
+
+#include "doc/voldrim_doc.h"
+#include "framework/message_box.h"
+#include "model/key.h"
+#include "model/note_value.h"
+
+namespace {
+
+constexpr UINT IDS_SHOWME_CHROMATIC = 6;
+constexpr UINT IDS_SHOWME_NEEDS_BOTH_VIEWS = 7;
+// Wider than this, the fingerboard is not beside the staff.
+constexpr int kWidestPaneBesideStaff = 220;
+
+}  // namespace
+
+void CFboardView::OnLButtonDown(UINT, CPoint point)
+{
+    CVoldrimDoc* doc = GetDocument();
+    if (!doc || doc->m_bPlaying)
+        return;
+    // A stop always sounds a note, so the rest key plays no part here.
+    HeldKeys keys;
+    keys.h = doc->m_bHeldH;
+    keys.w = doc->m_bHeldW;
+    keys.t = doc->m_bHeldT;
+    keys.e = doc->m_bHeldE;
+    keys.d = doc->m_bHeldD;
+    doc->m_nNoteValue = NoteValueFromHeldKeysNoRest(keys);
+    EvaluateClick(point);
+}
+
+void CFboardView::OnRButtonDown(UINT, CPoint) {}
+
+void CFboardView::EvaluateClick(CPoint point)
+{
+    CVoldrimDoc* doc = GetDocument();
+    // The card only answers where it is drawn; a narrower view has none.
+    if (IsCardShown()) {
+        if (m_rcCard.PtInRect(point)) {
+            RevealCard();
+            return;
+        }
+        CoverCard();
+    }
+
+    if (doc->m_nQuestionState == 1 && doc->m_nQuestionType == 2) {
+        AfxMessageBox(CString("The current question requires you to click on the staff, not on the fingerboard!"));
+        doc->ClearHeldKeys();
+        return;
+    }
+
+    const CFingerStop* stop = FindStopAt(doc->m_stopList, point);
+    if (!stop || stop->GetKeyStatus() != KeyStatusInKey)
+        return;
+    // The card shows the note's name whichever labels the board shows.
+    doc->m_strNoteName = stop->GetNoteName();
+    HighlightStop(*stop);
+    doc->m_nCurrentPitch = stop->GetPitch();
+    HandOffToStaff();
+}
+
+void CFboardView::HandOffToStaff()
+{
+    CVoldrimDoc* doc = GetDocument();
+    doc->m_bStaffNoteShown = 0;
+    if (doc->m_nLastColumn < doc->m_nColumnCount - 1) {
+        // The staff writes the note into its next column at its next paint.
+        doc->UpdateAllViews(this, 1);
+    } else {
+        // The staff is full: it starts again from empty columns and asks
+        // whether to keep the melody.
+        doc->ClearColumns();
+        doc->UpdateAllViews(this, 0);
+    }
+}
+
+void CFboardView::OnShowMe()
+{
+    CVoldrimDoc* doc = GetDocument();
+    if (!doc || doc->m_bPlaying)
+        return;
+    CRect client;
+    GetClientRect(&client);
+    if (client.Width() > kWidestPaneBesideStaff) {
+        AfxMessageBox(IDS_SHOWME_NEEDS_BOTH_VIEWS);
+        doc->ClearHeldKeys();
+        return;
+    }
+    if (doc->m_nKey == KeyChromatic) {
+        AfxMessageBox(IDS_SHOWME_CHROMATIC);
+        doc->ClearHeldKeys();
+        return;
+    }
+}
+
+BOOL* CFboardView::HeldKeyFlag(UINT nChar) const
+{
+    CVoldrimDoc* doc = GetDocument();
+    if (!doc)
+        return nullptr;
+    switch (nChar) {
+    case 'D': return &doc->m_bHeldD;
+    case 'E': return &doc->m_bHeldE;
+    case 'H': return &doc->m_bHeldH;
+    case 'R': return &doc->m_bHeldR;
+    case 'T': return &doc->m_bHeldT;
+    case 'W': return &doc->m_bHeldW;
+    default: return nullptr;
+    }
+}
+
+void CFboardView::OnKeyDown(UINT nChar, UINT repeatCount, UINT flags)
+{
+    if (BOOL* held = HeldKeyFlag(nChar))
+        *held = 1;
+    CView::OnKeyDown(nChar, repeatCount, flags);
+}
+
+void CFboardView::OnKeyUp(UINT nChar, UINT repeatCount, UINT flags)
+{
+    if (BOOL* held = HeldKeyFlag(nChar))
+        *held = 0;
+    CView::OnKeyUp(nChar, repeatCount, flags);
+}

@@ -1,0 +1,152 @@
+// Notes and rests of the written columns: heads, stems, flags, dots,
+// accidentals and names.
+#include "doc/voldrim_doc.h"
+#include "model/key.h"
+#include "model/note_value.h"
+#include "model/pitch.h"
+#include "views/staff/staff_glyphs.h"
+#include "views/staff/staff_window_dc.h"
+
+#include <algorithm>
+
+namespace {
+
+// Notes above D3 hang their stem down on the left of the head.
+constexpr int kStemDownAbove = 50;
+
+bool IsFilledHead(int value)
+{
+    return value == NoteEighth || value == NoteQuarter || value == NoteDottedQuarter;
+}
+
+bool IsDotted(int value)
+{
+    return value == NoteDottedHalf || value == NoteDottedQuarter;
+}
+
+bool IsOneOf(int pitch, std::initializer_list<int> pitches)
+{
+    return std::find(pitches.begin(), pitches.end(), pitch) != pitches.end();
+}
+
+} // namespace
+
+void CStaffView::DrawNote(const CRect& rcNote, int pitch, const CRect& rcLabel, const CString& name, int value)
+{
+    CVoldrimDoc* doc = GetDocument();
+    const int l = rcNote.left, t = rcNote.top, r = rcNote.right, b = rcNote.bottom;
+    {
+        CStaffWindowDC dc(this);
+        CPen* oldPen = dc.SelectObject(&m_penNote);
+        if (pitch == kRestPitch) {
+            // The rest hangs from the top staff line's region of its column.
+            CBrush* oldBrush = dc.SelectObject(&m_brBlack);
+            staffglyph::Rest(dc, CPoint(rcLabel.left + 5, rcLabel.top - 90));
+            dc.SelectObject(oldBrush);
+            dc.SelectObject(oldPen);
+            return;
+        }
+        const bool stemDown = pitch > kStemDownAbove;
+        if (IsFilledHead(value)) {
+            CBrush* oldBrush = dc.SelectObject(&m_brBlack);
+            dc.Ellipse(l, t, r, b);
+            if (value == NoteEighth)
+                staffglyph::EighthFlag(dc, rcNote, stemDown);
+            dc.SelectObject(oldBrush);
+        } else {
+            dc.Ellipse(l, t, r, b);  // the default white brush leaves it hollow
+        }
+        if (value != NoteWhole) {
+            if (stemDown) {
+                dc.MoveTo(l, t + 7);
+                dc.LineTo(l, t + 40);
+            } else {
+                dc.MoveTo(r, b - 7);
+                dc.LineTo(r, b - 40);
+            }
+        }
+        dc.SelectObject(oldPen);
+
+        const bool lineNote = IsLineNote(pitch);
+        if (lineNote) {
+            // The head covered the staff or ledger line; draw it again across.
+            dc.MoveTo(l, t + 6);
+            dc.LineTo(r, t + 6);
+        }
+        if (IsDotted(value)) {
+            CBrush* oldBrush = dc.SelectObject(&m_brBlack);
+            if (lineNote)
+                dc.Ellipse(r + 2, t, r + 6, t + 4);
+            else
+                dc.Ellipse(r + 2, b - 10, r + 6, b - 6);
+            dc.SelectObject(oldBrush);
+        }
+    }
+    if (doc && doc->m_nKey == KeyChromatic)
+        DrawAccidentalForName(name, rcNote);
+    if (doc && doc->m_bStaffNames == 1)
+        DrawNoteName(rcLabel, name);
+}
+
+void CStaffView::RedrawMelody()
+{
+    CVoldrimDoc* doc = GetDocument();
+    if (!doc)
+        return;
+    for (const auto& column : doc->m_columnList) {
+        if (column->IsWritten())
+            DrawNote(column->GetNoteRect(), column->GetPitch(), column->GetLabelRect(), column->GetName(),
+                     column->GetValue());
+    }
+    if (doc->m_nKey == KeyChromatic)
+        DrawNaturals();
+}
+
+void CStaffView::DrawNaturals()
+{
+    CVoldrimDoc* doc = GetDocument();
+    if (!doc)
+        return;
+    CAccidentalMemory& accidentals = doc->m_accidentals;
+    accidentals.ClearAll();
+    for (const auto& column : doc->m_columnList) {
+        if (!column->IsWritten())
+            break;
+        const int pitch = column->GetPitch();
+        // Only staff pitches have a flag; anything else needs no sign.
+        if (pitch < 0 || pitch >= CAccidentalMemory::kSize)
+            continue;
+        if (accidentals.Test(pitch)) {
+            DrawNatural(column->GetNoteRect().left - 20, column->GetNoteRect().top - 12);
+            accidentals.Clear(pitch);
+        }
+        // A sharp or flat on a row makes the next natural on that row need
+        // its sign.
+        if (IsOneOf(pitch, {37, 42, 49, 54, 61}))
+            accidentals.Set(pitch - 1);
+        else if (IsOneOf(pitch, {39, 44, 46, 51, 56, 58, 63}))
+            accidentals.Set(pitch + 1);
+    }
+}
+
+bool CStaffView::IsLineNote(int pitch)
+{
+    return IsOneOf(pitch, {36, 37, 39, 40, 43, 46, 47, 50, 53, 54, 56, 57, 60, 61, 63, 64});
+}
+
+void CStaffView::DrawNoteName(const CRect& rcLabel, const CString& name)
+{
+    CStaffWindowDC dc(this);
+    const COLORREF oldColor = dc.SetTextColor(RGB(0, 0, 200));
+    CRect rc = rcLabel;
+    dc.DrawText(name, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    dc.SetTextColor(oldColor);
+}
+
+void CStaffView::DrawAccidentalForName(const CString& name, const CRect& rcNote)
+{
+    if (name == QLatin1String("C#") || name == QLatin1String("F#"))
+        DrawSharp(rcNote.left - 20, rcNote.top - 12);
+    else if (name == QLatin1String("Eb") || name == QLatin1String("Ab") || name == QLatin1String("Bb"))
+        DrawFlat(rcNote.left - 14, rcNote.top - 18);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The signs of the staff, drawn relative to an anchor point: the bass
+// clef, sharp, flat and natural, the quarter rest and the eighth flag.
+// Lines use the device context's selected pen; filled parts use the
+// given brush with that pen.
+#include "framework/dc.h"
+
+namespace staffglyph {
+
+void BassClef(CDC& dc, CPoint at, CBrush* fill);
+void Sharp(CDC& dc, CPoint at, CBrush* fill);
+void Flat(CDC& dc, CPoint at);
+void Natural(CDC& dc, CPoint at, CBrush* fill);
+// Filled with the selected pen and brush.
+void Rest(CDC& dc, CPoint at);
+// The flag at the free end of an eighth note's stem, filled with the
+// selected pen and brush; the stem points down on the left or up on the right.
+void EighthFlag(CDC& dc, const CRect& head, bool stemDown);
+
+} // namespace staffglyph

@@ -1,0 +1,83 @@
+// The header line and the empty staves with their clefs and key
+// signatures.
+#include "views/staff/staff_view.h"
+
+#include "doc/voldrim_doc.h"
+#include "model/key.h"
+#include "sound/tempo_table.h"
+
+namespace {
+
+// Staff geometry of a system whose drawing origin is T = 180 k.
+constexpr int kSystemPitch = 180;
+constexpr int kTopLine = 70;
+constexpr int kLineSpacing = 15;
+constexpr int kUpperGuides[] = {40, 55};
+constexpr int kLowerGuides[] = {145, 160};
+
+} // namespace
+
+void CStaffView::DrawHeader(CDC* pDC)
+{
+    CVoldrimDoc* doc = GetDocument();
+    CFont* oldFont = pDC->SelectObject(&m_fontHeader);
+    CString text = QStringLiteral("Tempo: ") + GetTempoName(doc ? doc->m_nTempo : 0) + QStringLiteral("    Key: ") +
+                   KeyName(doc ? doc->m_nKey : KeyC);
+    if (doc && doc->m_nQuestionState == 1)
+        text += QStringLiteral("     Show Me?              ");
+    // Blanks first wipe a longer header of before.
+    pDC->TextOut(8, 5, CString(78, QLatin1Char(' ')));
+    pDC->TextOut(8, 5, text);
+    pDC->SelectObject(oldFont);
+}
+
+void CStaffView::DrawStaves(CDC* pDC)
+{
+    CVoldrimDoc* doc = GetDocument();
+    const int systems = doc ? doc->m_nSystems : 0;
+    // Ledger lines of the two rows above and below the staff, at every
+    // column, as a guide for writing notes there.
+    auto drawGuides = [this, pDC](int y) {
+        for (int x = 100; x < m_nColumnLimit; x += 44) {
+            pDC->MoveTo(x - 4, y);
+            pDC->LineTo(x + 24, y);
+        }
+    };
+    for (int k = 0; k < systems; ++k) {
+        const int t = kSystemPitch * k;
+        for (int guide : kUpperGuides)
+            drawGuides(t + guide);
+        DrawBassClef(10, t + kTopLine);
+        DrawKeySignature(t + kTopLine);
+        for (int line = 0; line < 5; ++line) {
+            const int y = t + kTopLine + line * kLineSpacing;
+            pDC->MoveTo(0, y);
+            pDC->LineTo(m_nClientWidth, y);
+        }
+        for (int guide : kLowerGuides)
+            drawGuides(t + guide);
+    }
+}
+
+void CStaffView::DrawKeySignature(int topLineY)
+{
+    CVoldrimDoc* doc = GetDocument();
+    switch (doc ? doc->m_nKey : KeyC) {
+    case KeyG:
+        DrawSharp(50, topLineY - 5);
+        break;
+    case KeyD:
+        DrawSharp(50, topLineY - 7);
+        DrawSharp(66, topLineY + 15);
+        break;
+    case KeyF:
+        DrawFlat(50, topLineY + 20);
+        break;
+    case KeyBb:
+        DrawFlat(50, topLineY + 20);
+        DrawFlat(66, topLineY - 3);
+        break;
+    default:  // C major and the chromatic key have no signature
+        break;
+    }
+}
