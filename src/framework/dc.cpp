@@ -296,6 +296,14 @@ void CDC::ReleasePainter()
     }
 }
 
+void CDC::ReleasePaintersOn(QPaintDevice* device)
+{
+    auto& owners = PainterOwners();
+    auto it = owners.find(device);
+    if (it != owners.end())
+        it->second->ReleasePainter();
+}
+
 QPainter* CDC::Painter()
 {
     if (m_painter && m_painter->isActive())

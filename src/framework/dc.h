@@ -103,6 +103,9 @@ public:
     QPaintDevice* GetDevice() const { return m_device; }
     // Ends the QPainter if one is open (before a modal loop, at the end of a pass).
     void ReleasePainter();
+    // Ends whatever device context paints on the device (before the device
+    // itself is replaced, as a view's backing image is on a resize).
+    static void ReleasePaintersOn(QPaintDevice* device);
     // The open painter (opened if need be; nullptr without a device), e.g. for
     // QPrinter::newPage(). Its state belongs to the device context: whoever
     // changes it must call PainterStateChanged() afterwards.

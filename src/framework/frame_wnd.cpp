@@ -216,8 +216,10 @@ void CFrameWnd::BuildAccelerators(UINT resourceId)
 void CFrameWnd::OnNextPane(bool forward)
 {
     std::vector<CView*> views;
-    for (CView* view : findChildren<CView*>()) {
-        if (view->isVisible())
+    // Views carry no meta-object of their own: find them by their C++ type.
+    for (QWidget* child : findChildren<QWidget*>()) {
+        auto* view = dynamic_cast<CView*>(child);
+        if (view && view->isVisible())
             views.push_back(view);
     }
     if (views.empty())

@@ -189,6 +189,7 @@ void CView::paintEvent(QPaintEvent* event)
 void CView::resizeEvent(QResizeEvent* event)
 {
     const QSize size = event->size();
+    CDC::ReleasePaintersOn(&m_backing);
     if (size.isEmpty()) {
         m_backing = QImage();
         m_invalid = QRegion();

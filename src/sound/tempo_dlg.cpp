@@ -5,6 +5,7 @@
 #include "sound/tempo_table.h"
 
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace {
@@ -46,6 +47,7 @@ BOOL CTempoDlg::OnInitDialog()
         // Dragging the thumb moves only the thumb; the step is taken when
         // it is let go.
         bar->setTracking(false);
+        bar->installEventFilter(this);
     }
     SetTimer(kMetronomeTimer, kMetronomeSwingMs);
 
@@ -111,4 +113,18 @@ void CTempoDlg::OnOK()
     }
     m_nTempo = TempoMsAt(position);
     CDialog::OnOK();
+}
+
+bool CTempoDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // The wheel steps the bar like its arrows, so that name, speed and
+    // tempo follow it; left alone it would move the thumb behind their back.
+    if (event->type() == QEvent::Wheel && watched == TempoBar()) {
+        const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
+        if (delta != 0)
+            TempoBar()->triggerAction(delta > 0 ? QAbstractSlider::SliderSingleStepSub
+                                                : QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    }
+    return CDialog::eventFilter(watched, event);
 }

@@ -24,6 +24,7 @@ protected:
     void OnOK() override;
     void OnVScroll(UINT code, UINT pos, QScrollBar* bar) override;
     void OnTimer(UINT_PTR id) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QScrollBar* TempoBar() const;

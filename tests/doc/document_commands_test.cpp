@@ -53,7 +53,7 @@ TEST(DocumentCommands, WhilePlayingOnlyOptionsStayEnabled)
                     ID_MODE_FINGERBOARD_STAFF, ID_MODE_FLASH_CARD, ID_MODE_STAFF_ONLY})
         EXPECT_FALSE(app.IsEnabled(id)) << id;
     for (UINT id : Ids{ID_FB_NOTE_NAMES, ID_FB_FINGER_NUMBERS, ID_FB_ALL_POSITIONS, ID_FB_SINGLE_POSITION,
-                    ID_FB_OPEN_STRINGS, ID_STAFF_SHOW_NAMES, ID_STAFF_HIDE_NAMES, ID_CONTINUOUS_PLAY,
+                    ID_FB_OPEN_STRINGS, ID_STAFF_SHOW_NAMES, ID_STAFF_HIDE_NAMES, ID_CONTINUOUS_PLAY, ID_TEMPO,
                     ID_APP_EXIT, ID_APP_ABOUT})
         EXPECT_TRUE(app.IsEnabled(id)) << id;
 

@@ -41,6 +41,22 @@ TEST(FboardHints, StaffAndPlaybackHintsRepaintOnePixelYetShowTheRedStopInFull)
     }
 }
 
+TEST(FboardHints, AMelodyNoteOutsideTheKeyGetsItsGreyBackWhenPlaybackMovesOn)
+{
+    CAppHarness app;
+    CFboardView* view = app.Fboard();
+    CVoldrimDoc* doc = app.Doc();
+    Settle(view);
+    doc->m_nCurrentPitch = 37;  // C#, outside C major
+    doc->UpdateAllViews(nullptr, 2);
+    view->UpdateWindow();
+    ASSERT_EQ(FillOf(view, StopOf(doc, 37).GetRect()), kRed);
+    doc->m_nCurrentPitch = 45;
+    doc->UpdateAllViews(nullptr, 2);
+    view->UpdateWindow();
+    EXPECT_EQ(FillOf(view, StopOf(doc, 37).GetRect()), kGrey);
+}
+
 TEST(FboardHints, HintZeroRepaintsAllAndShowsTheButtonUnlessAQuestionRuns)
 {
     CAppHarness app;

@@ -4,7 +4,9 @@
 #include "sound/tempo_dlg.h"
 #include "support/scripted_responder.h"
 
+#include <QApplication>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -143,6 +145,29 @@ TEST(TempoDialog, DraggingTheThumbChangesNothingUntilItIsLetGo)
         d.ClickButton(IDOK);
     });
     EXPECT_EQ(dialog.m_nTempo, 340);
+}
+
+TEST(TempoDialog, TheWheelStepsLikeTheArrowsAndTheLabelsFollow)
+{
+    const auto turn = [](QScrollBar* bar, int delta) {
+        const QPointF at(bar->width() / 2.0, bar->height() / 2.0);
+        QWheelEvent wheel(at, bar->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar, &wheel);
+    };
+    CTempoDlg dialog;
+    RunAt(dialog, 600, [&turn](CTempoDlg& d) {
+        turn(Bar(d), 120);
+        EXPECT_EQ(Bar(d)->value(), 8);
+        EXPECT_EQ(d.m_nTempo, 576);
+        EXPECT_EQ(Speed(d), "104");
+        turn(Bar(d), -120);
+        turn(Bar(d), -120);
+        EXPECT_EQ(Bar(d)->value(), 10);
+        EXPECT_EQ(Name(d), "Moderato");
+        d.ClickButton(IDCANCEL);
+    });
+    EXPECT_EQ(dialog.m_nTempo, 625);
 }
 
 TEST(TempoDialog, JumpsToTheEndsOfTheBarAreIgnored)

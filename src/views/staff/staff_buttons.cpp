@@ -7,7 +7,7 @@
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonInfo {
     UINT id;
     const char* up;
     const char* down;
@@ -16,7 +16,7 @@ struct ButtonSpec {
 
 // In the order of the view's button members: Play, Erase, Tempo, Stop,
 // Title, Exit, 70 pixels apart.
-constexpr std::array<ButtonSpec, 6> kButtons = {{
+constexpr std::array<ButtonInfo, 6> kButtons = {{
     {ID_PLAY_BUTTON, "PLAYU", "PLAYD", 10},
     {IDC_ERASE_BUTTON, "ERASEU", "ERASED", 80},
     {ID_TEMPO, "TEMPOU", "TEMPOD", 150},
