@@ -149,7 +149,7 @@ TEST_F(DcLines, WidePenCoversTheBandAndLeavesOutTheEnd)
     CPen three(PS_SOLID, 3, kBlack);
     dc.SelectObject(&two);
     dc.MoveTo(100, 71);
-    dc.LineTo(100, 104); // a stem of Part 4.4
+    dc.LineTo(100, 104); // a note stem
     dc.SelectObject(&three);
     dc.MoveTo(10, 150);
     dc.LineTo(30, 150);
@@ -278,7 +278,7 @@ TEST_F(DcShapes, EllipseStaysInsideItsBounds)
     CDC dc(&image);
     CBrush red(kRed);
     dc.SelectObject(&red);
-    dc.Ellipse(100, 64, 120, 78); // a note head of Part 4.4
+    dc.Ellipse(100, 64, 120, 78); // a note head
     dc.ReleasePainter();
     // Touches every side of left..right-1, top..bottom-1 and nothing outside.
     EXPECT_GT(CountNot(kWhite, 100, 64, 101, 78), 0);
@@ -471,7 +471,7 @@ TEST_F(DcBrushes, HatchedBrushTransparentKeepsTheBackground)
 
 TEST_F(DcBrushes, HatchedCardIsRedOnWhiteInsideABlackOutline)
 {
-    // The flash card of Part 3.1: RoundRect with the card brush and the default pen.
+    // The flash card: RoundRect with the card brush and the default pen.
     QImage big(520, 340, QImage::Format_RGB32);
     big.fill(Qt::white);
     CDC dc(&big);

@@ -37,7 +37,7 @@ TEST_F(DcFonts, PositiveHeightIsTheCellHeight)
         EXPECT_LE(std::abs(fm.ascent() + fm.descent() - height), 1) << height;
     }
     CFont label;
-    label.CreateFont(16, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 1, "Arial"); // Part 3.1
+    label.CreateFont(16, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 1, "Arial"); // the fingerboard labels
     const QFontMetrics fm(label.GetQFont());
     EXPECT_EQ(fm.ascent() + fm.descent(), 16);
     EXPECT_EQ(label.Height(), 16);
@@ -59,7 +59,7 @@ TEST_F(DcFonts, FacesResolveToLiberationFonts)
     EXPECT_EQ(QFontInfo(arial.GetQFont()).family(), QStringLiteral("Liberation Sans"));
     EXPECT_TRUE(QFontInfo(arial.GetQFont()).bold());
     CFont times;
-    times.CreateFont(80, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 1, "Times New Roman"); // Part 3.2
+    times.CreateFont(80, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 1, "Times New Roman"); // the flash card name
     EXPECT_EQ(QFontInfo(times.GetQFont()).family(), QStringLiteral("Liberation Serif"));
     const QFontMetrics fm(times.GetQFont());
     EXPECT_LE(std::abs(fm.ascent() + fm.descent() - 80), 1);
