@@ -192,6 +192,15 @@ void CVoldrimDoc::CheckWhen(CCmdUI* ui, bool checked)
     ui->SetCheck(checked ? 1 : 0);
 }
 
+void CVoldrimDoc::MapOption(UINT id, int CVoldrimDoc::*option, int value)
+{
+    MapCommand(id, [this, option, value] {
+        this->*option = value;
+        UpdateAllViews(nullptr, 0);
+    });
+    MapUpdate(id, [this, option, value](CCmdUI* ui) { CheckWhen(ui, this->*option == value); });
+}
+
 void CVoldrimDoc::MapCommands()
 {
     const std::pair<UINT, int> keys[] = {{ID_KEY_C, KeyC},   {ID_KEY_G, KeyG},   {ID_KEY_D, KeyD},
@@ -218,41 +227,17 @@ void CVoldrimDoc::MapCommands()
                     ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP})
         MapUpdate(id, [this](CCmdUI* ui) { EnableWhileIdle(ui); });
 
-    MapCommand(ID_FB_NOTE_NAMES, [this] {
-        m_nLabelMode = 2;
-        UpdateAllViews(nullptr, 0);
-    });
-    MapUpdate(ID_FB_NOTE_NAMES, [this](CCmdUI* ui) { CheckWhen(ui, m_nLabelMode == 2); });
-    MapCommand(ID_FB_FINGER_NUMBERS, [this] {
-        m_nLabelMode = 1;
-        UpdateAllViews(nullptr, 0);
-    });
-    MapUpdate(ID_FB_FINGER_NUMBERS, [this](CCmdUI* ui) { CheckWhen(ui, m_nLabelMode == 1); });
-    MapCommand(ID_FB_ALL_POSITIONS, [this] {
-        m_bAllPositions = 1;
-        UpdateAllViews(nullptr, 0);
-    });
-    MapUpdate(ID_FB_ALL_POSITIONS, [this](CCmdUI* ui) { CheckWhen(ui, m_bAllPositions == 1); });
-    MapCommand(ID_FB_SINGLE_POSITION, [this] {
-        m_bAllPositions = 0;
-        UpdateAllViews(nullptr, 0);
-    });
-    MapUpdate(ID_FB_SINGLE_POSITION, [this](CCmdUI* ui) { CheckWhen(ui, m_bAllPositions == 0); });
+    MapOption(ID_FB_NOTE_NAMES, &CVoldrimDoc::m_nLabelMode, 2);
+    MapOption(ID_FB_FINGER_NUMBERS, &CVoldrimDoc::m_nLabelMode, 1);
+    MapOption(ID_FB_ALL_POSITIONS, &CVoldrimDoc::m_bAllPositions, 1);
+    MapOption(ID_FB_SINGLE_POSITION, &CVoldrimDoc::m_bAllPositions, 0);
+    MapOption(ID_STAFF_SHOW_NAMES, &CVoldrimDoc::m_bStaffNames, 1);
+    MapOption(ID_STAFF_HIDE_NAMES, &CVoldrimDoc::m_bStaffNames, 0);
     MapCommand(ID_FB_OPEN_STRINGS, [this] {
         m_bShowOpenStrings = m_bShowOpenStrings ? 0 : 1;
         UpdateAllViews(nullptr, 0);
     });
     MapUpdate(ID_FB_OPEN_STRINGS, [this](CCmdUI* ui) { CheckWhen(ui, m_bShowOpenStrings == 1); });
-    MapCommand(ID_STAFF_SHOW_NAMES, [this] {
-        m_bStaffNames = 1;
-        UpdateAllViews(nullptr, 0);
-    });
-    MapUpdate(ID_STAFF_SHOW_NAMES, [this](CCmdUI* ui) { CheckWhen(ui, m_bStaffNames == 1); });
-    MapCommand(ID_STAFF_HIDE_NAMES, [this] {
-        m_bStaffNames = 0;
-        UpdateAllViews(nullptr, 0);
-    });
-    MapUpdate(ID_STAFF_HIDE_NAMES, [this](CCmdUI* ui) { CheckWhen(ui, m_bStaffNames == 0); });
     // Continuous play changes nothing on screen.
     MapCommand(ID_CONTINUOUS_PLAY, [this] { m_bContinuousPlay = m_bContinuousPlay ? 0 : 1; });
     MapUpdate(ID_CONTINUOUS_PLAY, [this](CCmdUI* ui) { CheckWhen(ui, m_bContinuousPlay == 1); });

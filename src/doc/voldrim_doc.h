@@ -88,6 +88,8 @@ public:
 
 private:
     void MapCommands();
+    // An option item that sets a member to a value, checked while it has it.
+    void MapOption(UINT id, int CVoldrimDoc::*option, int value);
     void OnKey(int key);
     void OnErase();
     void OnTempo();
