@@ -84,29 +84,4 @@ private:
     CTimerSet m_timers;
 };
 
-// Data exchange between a dialog's controls and variables.
-class CDataExchange {
-public:
-    CDataExchange(CDialog* dialog, bool saveAndValidate) : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
-    // Validation failed: the message has been shown; focus goes to the control.
-    void Fail();
-    bool Failed() const { return m_failed; }
-    void PrepareCtrl(UINT id) { m_lastControl = id; }
-
-    CDialog* m_pDlgWnd;
-    bool m_bSaveAndValidate;
-
-private:
-    bool m_failed = false;
-    UINT m_lastControl = 0;
-};
-
-void DDX_Text(CDataExchange* pDX, UINT id, CString& value);
-void DDX_Text(CDataExchange* pDX, UINT id, int& value);
-void DDV_MaxChars(CDataExchange* pDX, const CString& value, int maxChars);
-void DDX_Check(CDataExchange* pDX, UINT id, int& value);
-// The index of the checked button in the group that starts at id.
-void DDX_Radio(CDataExchange* pDX, UINT id, int& value);
-void DDX_LBIndex(CDataExchange* pDX, UINT id, int& index);
-void DDX_CBIndex(CDataExchange* pDX, UINT id, int& index);
-void DDX_Scroll(CDataExchange* pDX, UINT id, int& value);
+#include "framework/data_exchange.h"
