@@ -1,0 +1,45 @@
+#pragma once
+// Helpers shared by the files of the device context (dc*.cpp); private to
+// the framework, not part of CDC's interface.
+#include "framework/dc.h"
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+
+#include <cstdint>
+
+namespace dcraster {
+
+inline QColor ToQColor(COLORREF c)
+{
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+// a * b / c rounded half away from zero, as MulDiv does.
+inline int MulDivRound(long long a, long long b, long long c)
+{
+    if (c == 0)
+        return 0;
+    long long n = a * b;
+    if (c < 0) {
+        n = -n;
+        c = -c;
+    }
+    return n >= 0 ? int((n + c / 2) / c) : -int((-n + c / 2) / c);
+}
+
+} // namespace dcraster
+
+// ---------------------------------------------------------------------------
+// The font as realised on the device.
+
+struct CDC::DeviceFont {
+    std::uint64_t id = 0;
+    int deviceHeight = 0;
+    QPaintDevice* device = nullptr;
+    QFont font;
+    QFontMetrics metrics{QFont()};
+    int ascent = 0;
+    int height = 0;
+};
