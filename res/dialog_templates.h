@@ -5,3 +5,4 @@
 DialogTemplate AboutDialogTemplate();
 DialogTemplate TempoDialogTemplate();
 DialogTemplate MidiDialogTemplate();
+DialogTemplate TitleDialogTemplate();

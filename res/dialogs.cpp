@@ -15,6 +15,7 @@ const std::map<UINT, DialogTemplate>& Templates()
         {IDD_ABOUTBOX, AboutDialogTemplate()},
         {IDD_TEMPO, TempoDialogTemplate()},
         {IDD_MIDI, MidiDialogTemplate()},
+        {IDD_TITLE, TitleDialogTemplate()},
     };
     return templates;
 }

@@ -31,6 +31,10 @@ constexpr UINT IDC_METRONOME_RIGHT = 1036;
 constexpr UINT IDC_METRONOME_LEFT = 1037;
 constexpr UINT IDC_TEMPO_BPM = 1040;
 
+// Title Your Composition dialog controls.
+constexpr UINT IDC_TITLE_EDIT = 1026;
+constexpr UINT IDC_COMPOSER_EDIT = 1027;
+
 // Strings.
 constexpr UINT IDS_MIDI_OPEN_FAILED = 3;
 constexpr UINT IDS_STAFF_FULL = 4;

@@ -108,6 +108,21 @@ void CVoldrimDoc::ClearHeldKeys()
     m_bHeldH = m_bHeldW = m_bHeldT = m_bHeldE = m_bHeldD = m_bHeldR = 0;
 }
 
+void CVoldrimDoc::SetHeldKey(UINT virtualKey, BOOL down)
+{
+    BOOL* held = nullptr;
+    switch (virtualKey) {
+    case 'D': held = &m_bHeldD; break;
+    case 'E': held = &m_bHeldE; break;
+    case 'H': held = &m_bHeldH; break;
+    case 'R': held = &m_bHeldR; break;
+    case 'T': held = &m_bHeldT; break;
+    case 'W': held = &m_bHeldW; break;
+    default: return;
+    }
+    *held = down ? 1 : 0;
+}
+
 void CVoldrimDoc::ApplyKey(int key)
 {
     for (auto& stop : m_stopList)

@@ -27,6 +27,9 @@ public:
     // Writing starts again at the first column; repaints (hint 0).
     void ResetColumnCursor();
     void ClearHeldKeys();
+    // A letter key that chooses a rhythmic value went down or up; other
+    // keys are ignored. Virtual-key codes are the upper-case letters.
+    void SetHeldKey(UINT virtualKey, BOOL down);
     // Marks every stop in or out of the key; the caller has stored the key.
     void ApplyKey(int key);
     void NameStops();

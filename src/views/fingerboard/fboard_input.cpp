@@ -96,32 +96,16 @@ void CFboardView::OnShowMe()
     }
 }
 
-BOOL* CFboardView::HeldKeyFlag(UINT nChar) const
-{
-    CVoldrimDoc* doc = GetDocument();
-    if (!doc)
-        return nullptr;
-    switch (nChar) {
-    case 'D': return &doc->m_bHeldD;
-    case 'E': return &doc->m_bHeldE;
-    case 'H': return &doc->m_bHeldH;
-    case 'R': return &doc->m_bHeldR;
-    case 'T': return &doc->m_bHeldT;
-    case 'W': return &doc->m_bHeldW;
-    default: return nullptr;
-    }
-}
-
 void CFboardView::OnKeyDown(UINT nChar, UINT repeatCount, UINT flags)
 {
-    if (BOOL* held = HeldKeyFlag(nChar))
-        *held = 1;
+    if (CVoldrimDoc* doc = GetDocument())
+        doc->SetHeldKey(nChar, 1);
     CView::OnKeyDown(nChar, repeatCount, flags);
 }
 
 void CFboardView::OnKeyUp(UINT nChar, UINT repeatCount, UINT flags)
 {
-    if (BOOL* held = HeldKeyFlag(nChar))
-        *held = 0;
+    if (CVoldrimDoc* doc = GetDocument())
+        doc->SetHeldKey(nChar, 0);
     CView::OnKeyUp(nChar, repeatCount, flags);
 }

@@ -55,7 +55,6 @@ private:
     void EvaluateClick(CPoint point);
     void HandOffToStaff();
     void OnShowMe();
-    BOOL* HeldKeyFlag(UINT nChar) const;
 
     int m_nLastHighlightKind = 0;
     CString m_strClassName;

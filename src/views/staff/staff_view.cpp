@@ -1,6 +1,7 @@
 #include "views/staff/staff_view.h"
 
 #include "doc/voldrim_doc.h"
+#include "res/resource.h"
 
 #include <QEnterEvent>
 
@@ -23,6 +24,12 @@ CStaffView::CStaffView()
     m_nPlayingNote = 0;
     m_bNotePlaced = 0;
     m_bStopRequested = 0;
+
+    MapCommand(ID_PLAY_BUTTON, [this] { OnPlay(); });
+    MapCommand(ID_PLAY, [this] { OnPlay(); });
+    MapCommand(IDC_STOP_BUTTON, [this] { OnStop(); });
+    MapCommand(IDC_TITLE_BUTTON, [this] { OnTitle(); });
+    MapCommand(IDC_EXIT_BUTTON, [this] { OnExit(); });
 }
 
 CVoldrimDoc* CStaffView::GetDocument() const

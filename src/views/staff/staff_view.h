@@ -12,6 +12,11 @@ class CVoldrimDoc;
 
 class CStaffView : public CView {
 public:
+    // The view's two window timers: the end of a single sounded note, and
+    // the playback tick of one eighth note.
+    static constexpr UINT_PTR kSingleNoteTimer = 1;
+    static constexpr UINT_PTR kPlaybackTimer = 2;
+
     CStaffView();
     CVoldrimDoc* GetDocument() const;
 
@@ -58,6 +63,11 @@ protected:
     void OnSize(UINT type, int cx, int cy) override;
     BOOL OnSetCursor();
     void enterEvent(QEnterEvent* event) override;
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnRButtonDown(UINT flags, CPoint point) override;
+    void OnKeyDown(UINT nChar, UINT repeatCount, UINT flags) override;
+    void OnKeyUp(UINT nChar, UINT repeatCount, UINT flags) override;
+    void OnTimer(UINT_PTR id) override;
 
 private:
     void CreateButtons();
@@ -66,9 +76,25 @@ private:
     // written by a staff click, or one handed over by the fingerboard or a
     // question.
     void ShowPendingNote();
-    // Entry and playback.
+    // Entry (staff_entry.cpp, place_note.cpp).
+    enum class ClickMode { Place, Erase };
+    void EvaluateClick(CPoint point, ClickMode mode);
+    // Writes the pitch into the next column, draws and sounds it.
     void PlaceNote(int pitch);
+    // Single notes (single_note.cpp): sounds the pitch for one second.
     void SoundNote(int pitch);
+    void EndSingleNote();
+    // Playback (staff_playback.cpp).
+    void OnPlay();
+    void OnStop();
+    void PlaybackTick();
+    bool EndSoundingItem();
+    void EndPlayback();
+    void DrawMarker(const CRect& rcColumn);
+    void EraseMarker();
+    // The Title and Exit buttons (staff_title_exit.cpp).
+    void OnTitle();
+    void OnExit();
 
     int m_nColumnLimit = 0;
     int m_nClientWidth = 0;

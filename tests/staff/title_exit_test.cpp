@@ -1,0 +1,100 @@
+// The Title button's dialog and the caption it sets, and the Exit button.
+#include "res/resource.h"
+#include "staff_entry_probe.h"
+#include "support/app_harness.h"
+#include "views/staff/title_dlg.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPointer>
+
+namespace {
+
+using staffentry::PressButton;
+
+// Types the two texts and presses OK.
+std::function<int(CDialog&)> Fill(const CString& title, const CString& composer)
+{
+    return [title, composer](CDialog& dialog) {
+        dialog.TypeText(IDC_TITLE_EDIT, title);
+        dialog.TypeText(IDC_COMPOSER_EDIT, composer);
+        dialog.ClickButton(IDOK);
+        return IDOK;
+    };
+}
+
+TEST(TitleButton, SetsTheCaptionFromTitleAndComposerOnOkOnly)
+{
+    CAppHarness app;
+    CVoldrimDoc* doc = app.Doc();
+    app.m_responder.ExpectDialog(Fill("Minuet", "Anna"));
+    PressButton(app.Staff(), IDC_TITLE_BUTTON);
+    EXPECT_EQ(app.Frame()->windowTitle(), "Voldrim   -   Minuet by Anna");
+    EXPECT_EQ(doc->m_strMelodyTitle, "Minuet");
+    EXPECT_EQ(doc->m_strMelodyComposer, "Anna");
+
+    // The dialog opens with the texts it was given; Cancel changes nothing.
+    CString shownTitle;
+    app.m_responder.ExpectDialog([&](CDialog& dialog) {
+        shownTitle = dialog.GetDlgItemText(IDC_TITLE_EDIT);
+        EXPECT_EQ(dialog.windowTitle(), "Title Your Composition");
+        dialog.TypeText(IDC_TITLE_EDIT, "Gavotte");
+        dialog.ClickButton(IDCANCEL);
+        return IDCANCEL;
+    });
+    doc->m_bHeldW = 1;
+    PressButton(app.Staff(), IDC_TITLE_BUTTON);
+    EXPECT_EQ(shownTitle, "Minuet");
+    EXPECT_EQ(doc->m_strMelodyTitle, "Minuet");
+    EXPECT_EQ(app.Frame()->windowTitle(), "Voldrim   -   Minuet by Anna");
+    EXPECT_EQ(doc->m_bHeldW, 0);
+
+    app.m_responder.ExpectDialog(Fill("Minuet", ""));
+    PressButton(app.Staff(), IDC_TITLE_BUTTON);
+    EXPECT_EQ(app.Frame()->windowTitle(), "Voldrim   -   Minuet");
+    // A composer without a title does not show.
+    app.m_responder.ExpectDialog(Fill("", "Anna"));
+    PressButton(app.Staff(), IDC_TITLE_BUTTON);
+    EXPECT_EQ(app.Frame()->windowTitle(), "Voldrim");
+    EXPECT_EQ(doc->m_strMelodyComposer, "Anna");
+}
+
+TEST(TitleButton, RefusesMoreThanThirtyCharacters)
+{
+    CAppHarness app;
+    const CString thirty(30, QLatin1Char('a'));
+    bool endedOnLongText = true;
+    app.m_responder.ExpectMessageBox();
+    app.m_responder.ExpectMessageBox();
+    app.m_responder.ExpectDialog([&](CDialog& dialog) {
+        dialog.TypeText(IDC_TITLE_EDIT, thirty + "b");
+        dialog.ClickButton(IDOK);
+        endedOnLongText = dialog.IsEnded();
+        dialog.TypeText(IDC_TITLE_EDIT, thirty);
+        dialog.TypeText(IDC_COMPOSER_EDIT, thirty + "b");
+        dialog.ClickButton(IDOK);
+        endedOnLongText = endedOnLongText || dialog.IsEnded();
+        dialog.TypeText(IDC_COMPOSER_EDIT, "Anna");
+        dialog.ClickButton(IDOK);
+        return IDOK;
+    });
+    PressButton(app.Staff(), IDC_TITLE_BUTTON);
+    EXPECT_FALSE(endedOnLongText);
+    EXPECT_EQ(app.m_responder.Texts(), (std::vector<CString>(2, "Please enter no more than 30 characters.")));
+    EXPECT_EQ(app.Doc()->m_strMelodyTitle, thirty);
+    EXPECT_EQ(app.Frame()->windowTitle(), "Voldrim   -   " + thirty + " by Anna");
+}
+
+TEST(ExitButton, SaysGoodbyeAndClosesTheMainWindow)
+{
+    CAppHarness app;
+    QPointer<CMainFrame> frame = app.Frame();
+    PressButton(app.Staff(), IDC_EXIT_BUTTON);
+    ASSERT_FALSE(app.m_waves.m_paths.empty());
+    EXPECT_TRUE(app.m_waves.m_paths.back().endsWith("/babye.wav"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(frame.isNull());
+}
+
+} // namespace
