@@ -4,7 +4,7 @@
 // run takes 30 s of real time, so each case runs once.
 #include "doc/voldrim_doc.h"
 #include "res/resource.h"
-#include "timestamping_midi_output.h"
+#include "support/timestamping_midi_output.h"
 #include "views/staff/staff_view.h"
 
 #include <QApplication>
@@ -80,16 +80,3 @@ void BM_PlaybackTicks(benchmark::State& state)
 BENCHMARK(BM_PlaybackTicks)->ArgName("busy")->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -10,7 +10,7 @@
 #include "framework/ui_responder.h"
 #include "model/finger_stop.h"
 #include "sound/wave_player.h"
-#include "timestamping_midi_output.h"
+#include "support/timestamping_midi_output.h"
 #include "views/fingerboard/fboard_view.h"
 #include "views/staff/staff_view.h"
 
@@ -86,16 +86,3 @@ void BM_StopPressToNoteOn(benchmark::State& state)
 BENCHMARK(BM_StopPressToNoteOn)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -82,5 +82,3 @@ void BM_RenderOnePeriod(benchmark::State& state)
 BENCHMARK(BM_RenderOnePeriod)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-BENCHMARK_MAIN();
