@@ -4,6 +4,8 @@
 #include "sound/recording_midi_output.h"
 #include "support/scripted_responder.h"
 
+#include "support/open_midi_device.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -13,25 +15,9 @@ namespace {
 
 using Words = std::vector<DWORD>;
 
-class MidiDeviceWords : public ::testing::Test {
+class MidiDeviceWords : public OpenMidiDeviceTest {
 protected:
-    void SetUp() override
-    {
-        system.SetDevices({ "First", "Second", "Third" });
-        AfxSetMidiOutputSystem(&system);
-        device = std::make_unique<CMidiDevice>();
-        ASSERT_EQ(device->OpenDevice(), TRUE);
-        system.ClearWords();
-    }
-    void TearDown() override
-    {
-        device.reset();
-        AfxSetMidiOutputSystem(nullptr);
-    }
-
-    CRecordingMidiOutput system;
     CScriptedResponder responder; // no box is expected: any one fails the test
-    std::unique_ptr<CMidiDevice> device;
 };
 
 TEST(MidiDeviceStart, OpensTheDefaultOutputWithChorusedPianoOnChannelOne)

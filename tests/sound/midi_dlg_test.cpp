@@ -12,6 +12,8 @@
 #include <QTest>
 #include <functional>
 #include <map>
+#include "support/open_midi_device.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -33,22 +35,8 @@ QStringList Entries(CMidiDlg& dialog, UINT id)
     return texts;
 }
 
-class MidiDialog : public ::testing::Test {
+class MidiDialog : public OpenMidiDeviceTest {
 protected:
-    void SetUp() override
-    {
-        system.SetDevices({"Synth", "Port A", "Port B"});
-        AfxSetMidiOutputSystem(&system);
-        device = std::make_unique<CMidiDevice>();
-        ASSERT_EQ(device->OpenDevice(), TRUE);
-        system.ClearWords();
-    }
-    void TearDown() override
-    {
-        device.reset();
-        AfxSetMidiOutputSystem(nullptr);
-    }
-
     // Runs the dialog on the device; drive acts while it is up and ends it.
     int Run(CMidiDlg& dialog, const std::function<void(CMidiDlg&)>& drive)
     {
@@ -60,9 +48,7 @@ protected:
         return dialog.DoModal();
     }
 
-    CRecordingMidiOutput system;
     CScriptedResponder responder; // any message box not expected fails the test
-    std::unique_ptr<CMidiDevice> device;
 };
 
 TEST_F(MidiDialog, FirstRunShowsTheMapperChannelOneAndChorusedPiano)

@@ -1,0 +1,28 @@
+#pragma once
+// A MIDI device opened on the recording output system, with three devices
+// listed and the words of opening already cleared.
+#include "sound/midi_device.h"
+#include "sound/recording_midi_output.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+class OpenMidiDeviceTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        system.SetDevices({"Synth", "Port A", "Port B"});
+        AfxSetMidiOutputSystem(&system);
+        device = std::make_unique<CMidiDevice>();
+        ASSERT_EQ(device->OpenDevice(), TRUE);
+        system.ClearWords();
+    }
+    void TearDown() override
+    {
+        device.reset();
+        AfxSetMidiOutputSystem(nullptr);
+    }
+
+    CRecordingMidiOutput system;
+    std::unique_ptr<CMidiDevice> device;
+};
