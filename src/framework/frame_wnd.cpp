@@ -93,13 +93,10 @@ void CFrameWnd::CenterWindow()
 
 void CFrameWnd::GetClientRect(CRect* rc) const
 {
-    const QWidget* client = centralWidget();
-    if (client && client->width() > 0) {
-        *rc = CRect(0, 0, client->width(), client->height());
-        return;
-    }
-    // Before the first layout: the frame less its menu bar.
-    const int menuHeight = menuBar() ? menuBar()->sizeHint().height() : 0;
+    // The frame less its menu bar. Worked out from the frame itself, since
+    // the client widget has no size of its own until the first layout.
+    const QMenuBar* bar = menuBar();
+    const int menuHeight = bar->isVisible() ? bar->height() : bar->sizeHint().height();
     *rc = CRect(0, 0, width(), std::max(0, height() - menuHeight));
 }
 

@@ -58,6 +58,10 @@ TEST(StartUp, TheMainWindowIsCentredWithTheFingerboardBesideTheStaff)
     int current = 0, minimum = 0;
     splitter->GetColumnInfo(0, current, minimum);
     EXPECT_EQ(minimum, 150);
+    // The staff column's minimum comes from the client width at creation.
+    splitter->GetColumnInfo(1, current, minimum);
+    EXPECT_EQ(minimum, 630 - 230);
+    EXPECT_EQ(splitter->GetIdealWidth(1), 630 - 150);
 
     // Both views are white.
     CAppHarness::ProcessEvents();
