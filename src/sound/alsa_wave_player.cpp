@@ -66,10 +66,17 @@ bool CAlsaWavePlayer::PlaySync(const CString& path)
 
     CQuietAlsaErrors quiet;
     Pcm out;
-    if (snd_pcm_open(&out.pcm, DeviceName().toLocal8Bit().constData(), SND_PCM_STREAM_PLAYBACK, 0) < 0) {
+    // A blocking open waits for as long as another client holds a device
+    // that cannot be shared (such as the synthesizer on a bare hw device):
+    // the program would freeze at start-up or exit. Open without waiting,
+    // then write blocking so that the sound still plays to its end.
+    if (snd_pcm_open(&out.pcm, DeviceName().toLocal8Bit().constData(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK)
+        < 0) {
         out.pcm = nullptr;
         return false;
     }
+    if (snd_pcm_nonblock(out.pcm, 0) < 0)
+        return false;
     if (snd_pcm_set_params(out.pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, unsigned(info.channels),
             unsigned(info.samplerate), 1, kLatencyMicroseconds)
         < 0)
