@@ -49,17 +49,14 @@ void DDX_Text(CDataExchange* pDX, UINT id, int& value)
 
 void DDV_MaxChars(CDataExchange* pDX, const CString& value, int maxChars)
 {
-    if (pDX->Failed())
+    // The text is checked when the dialog closes; a longer text keeps the
+    // dialog open with the framework's message.
+    if (pDX->Failed() || !pDX->m_bSaveAndValidate)
         return;
-    if (pDX->m_bSaveAndValidate) {
-        if (value.length() > maxChars) {
-            AfxMessageBox(QStringLiteral("Please enter no more than %1 characters.").arg(maxChars));
-            pDX->Fail();
-        }
-        return;
+    if (value.length() > maxChars) {
+        AfxMessageBox(QStringLiteral("Please enter no more than %1 characters.").arg(maxChars));
+        pDX->Fail();
     }
-    // Going out, the edit control itself takes no more than that.
-    (void)value;
 }
 
 void DDX_Check(CDataExchange* pDX, UINT id, int& value)
