@@ -4,6 +4,7 @@
 #include "app/main_frame.h"
 #include "app/splash_window.h"
 #include "doc/voldrim_doc.h"
+#include "framework/dialog.h"
 #include "framework/help.h"
 #include "res/resource.h"
 #include "res/string_table.h"
@@ -11,22 +12,6 @@
 #include "sound/tempo_table.h"
 #include "views/staff/staff_view.h"
 
-#include <QApplication>
-#include <QPalette>
-
-// Hands every event to the application before it is delivered.
-class CVoldrimApp::MessageFilter : public QObject {
-public:
-    explicit MessageFilter(CVoldrimApp* app) : m_app(app) {}
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        m_app->PreTranslateMessage(event);
-        return false;
-    }
-
-private:
-    CVoldrimApp* m_app;
-};
 
 CVoldrimApp* VoldrimApp()
 {
@@ -42,12 +27,7 @@ CVoldrimApp::CVoldrimApp()
     MapCommand(ID_FILE_NEW, [this] { OnFileNew(); });
 }
 
-CVoldrimApp::~CVoldrimApp()
-{
-    if (m_pFilter && qApp)
-        qApp->removeEventFilter(m_pFilter);
-    delete m_pFilter;
-}
+CVoldrimApp::~CVoldrimApp() = default;
 
 bool CVoldrimApp::ShowSplashFor(const QStringList& arguments)
 {
@@ -67,13 +47,8 @@ BOOL CVoldrimApp::InitInstance()
     // is not opened.
     CSplashWindow::EnableSplashScreen(ShowSplashFor(m_arguments));
 
-    if (qApp) {
-        QPalette palette = QApplication::palette("QDialog");
-        palette.setColor(QPalette::Window, QColor(192, 192, 192));
-        palette.setColor(QPalette::WindowText, Qt::black);
-        QApplication::setPalette(palette, "QDialog");
-        InstallMessageFilter();
-    }
+    InstallMessageFilter();
+    SetDialogBkColor(RGB(192, 192, 192), RGB(0, 0, 0));
 
     m_strVersion = AfxLoadString(IDS_VERSION);
 
@@ -85,17 +60,9 @@ BOOL CVoldrimApp::InitInstance()
     return m_pMainWnd != nullptr;
 }
 
-void CVoldrimApp::InstallMessageFilter()
+void CVoldrimApp::PreTranslateMessage(QEvent* event)
 {
-    if (m_pFilter)
-        return;
-    m_pFilter = new MessageFilter(this);
-    qApp->installEventFilter(m_pFilter);
-}
-
-void CVoldrimApp::PreTranslateMessage(void* event)
-{
-    CSplashWindow::PreTranslateAppMessage(static_cast<QEvent*>(event));
+    CSplashWindow::PreTranslateAppMessage(event);
     CWinApp::PreTranslateMessage(event);
 }
 

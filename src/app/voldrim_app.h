@@ -12,7 +12,7 @@ public:
 
     BOOL InitInstance() override;
     // Every message passes the splash window first; none is swallowed.
-    void PreTranslateMessage(void* event) override;
+    void PreTranslateMessage(QEvent* event) override;
 
     // Plays a wave file from the current directory to its end; silent on failure.
     void PlayWaveSound(const CString& name);
@@ -31,12 +31,8 @@ public:
     void OnAppAbout();
 
 private:
-    void InstallMessageFilter();
-
     CString m_strVersion;
     QStringList m_arguments;
-    class MessageFilter;
-    MessageFilter* m_pFilter = nullptr;
 };
 
 CVoldrimApp* VoldrimApp();

@@ -18,6 +18,22 @@
 #include <QScreen>
 #include <algorithm>
 
+namespace {
+COLORREF g_dialogBackground = RGB(192, 192, 192);
+COLORREF g_dialogText = RGB(0, 0, 0);
+
+QColor ToQColor(COLORREF c)
+{
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+}
+
+void SetDialogBkColor(COLORREF background, COLORREF text)
+{
+    g_dialogBackground = background;
+    g_dialogText = text;
+}
+
 CDialog::CDialog(UINT templateId, QWidget* parent)
     : QDialog(parent), m_nTemplateId(templateId), m_timers(this, [this](UINT_PTR id) { OnTimer(id); })
 {
@@ -41,8 +57,8 @@ void CDialog::BuildControls()
     m_built = true;
     // The grey dialog background and black text of the program's dialogs.
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(192, 192, 192));
-    pal.setColor(QPalette::WindowText, Qt::black);
+    pal.setColor(QPalette::Window, ToQColor(g_dialogBackground));
+    pal.setColor(QPalette::WindowText, ToQColor(g_dialogText));
     setPalette(pal);
     setAutoFillBackground(true);
     QFont font(QStringLiteral("Liberation Sans"));

@@ -22,6 +22,10 @@ enum ScrollCode : UINT {
 // Control notifications.
 enum ControlNotify : int { BN_CLICKED = 0, LBN_SELCHANGE = 1, CBN_SELCHANGE = 1, EN_CHANGE = 0x300 };
 
+// The colours of every dialog's background and text (grey and black unless
+// the application says otherwise).
+void SetDialogBkColor(COLORREF background, COLORREF text);
+
 class CDialog : public QDialog, public CCmdTarget {
 public:
     explicit CDialog(UINT templateId, QWidget* parent = nullptr);

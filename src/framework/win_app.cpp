@@ -7,6 +7,7 @@
 #include "framework/view.h"
 #include "res/string_table.h"
 
+#include <QCoreApplication>
 #include <QObject>
 
 namespace {
@@ -29,7 +30,7 @@ CString AfxGetAppName()
     return title.isEmpty() ? QStringLiteral("Voldrim") : title;
 }
 
-CWinApp::CWinApp(const char*)
+CWinApp::CWinApp()
 {
     g_app = this;
     // Exit closes the main window; nothing asks to save.
@@ -39,13 +40,39 @@ CWinApp::CWinApp(const char*)
     });
 }
 
+// Hands every event to the application before it is delivered; none is
+// swallowed.
+class CWinApp::MessageFilter : public QObject {
+public:
+    explicit MessageFilter(CWinApp* app) : m_app(app) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        m_app->PreTranslateMessage(event);
+        return false;
+    }
+
+private:
+    CWinApp* m_app;
+};
+
+void CWinApp::InstallMessageFilter()
+{
+    if (m_pFilter || !QCoreApplication::instance())
+        return;
+    m_pFilter = new MessageFilter(this);
+    QCoreApplication::instance()->installEventFilter(m_pFilter);
+}
+
 CWinApp::~CWinApp()
 {
+    if (m_pFilter && QCoreApplication::instance())
+        QCoreApplication::instance()->removeEventFilter(m_pFilter);
+    delete m_pFilter;
     if (g_app == this)
         g_app = nullptr;
 }
 
-void CWinApp::PreTranslateMessage(void*) {}
+void CWinApp::PreTranslateMessage(QEvent*) {}
 
 void CWinApp::AddDocTemplate(CSingleDocTemplate* docTemplate)
 {

@@ -7,6 +7,7 @@
 #include <memory>
 
 class CDocument;
+class QEvent;
 class CFrameWnd;
 class CView;
 
@@ -43,26 +44,29 @@ private:
 
 class CWinApp : public CCmdTarget {
 public:
-    explicit CWinApp(const char* appName = nullptr);
+    CWinApp();
     ~CWinApp() override;
 
     virtual BOOL InitInstance() { return TRUE; }
-    virtual void PreTranslateMessage(void* message);
+    // Sees every event of the program before it is delivered.
+    virtual void PreTranslateMessage(QEvent* event);
 
     void AddDocTemplate(CSingleDocTemplate* docTemplate);
     CSingleDocTemplate* GetDocTemplate() const { return m_template.get(); }
     void OnFileNew();
 
     CFrameWnd* m_pMainWnd = nullptr;
-    CString m_strCommandLine;
-    std::vector<CString> m_arguments;
 
 protected:
     // Help: the help window at a context id of the help file.
     void WinHelp(DWORD data, UINT command);
+    // From now on every event passes PreTranslateMessage first.
+    void InstallMessageFilter();
 
 private:
+    class MessageFilter;
     std::unique_ptr<CSingleDocTemplate> m_template;
+    MessageFilter* m_pFilter = nullptr;
 };
 
 CWinApp* AfxGetApp();
