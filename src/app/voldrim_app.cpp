@@ -12,7 +12,6 @@
 #include "sound/tempo_table.h"
 #include "views/staff/staff_view.h"
 
-
 CVoldrimApp* VoldrimApp()
 {
     return static_cast<CVoldrimApp*>(AfxGetApp());
