@@ -2,7 +2,10 @@
 // of seventeen rows from the E above the staff down to the C below it.
 #include "doc/voldrim_doc.h"
 
+#include "model/pitch.h"
 #include "model/staff_position_table.h"
+
+#include <algorithm>
 
 void CVoldrimDoc::BuildStaffLayout(int left, int /*top*/, int right, int /*bottom*/, int systems)
 {
@@ -36,4 +39,15 @@ void CVoldrimDoc::BuildStaffLayout(int left, int /*top*/, int right, int /*botto
         }
     }
     m_nColumnCount = int(m_columnList.size());
+}
+
+const CStaffPosition* CVoldrimDoc::FindRowOfPitch(std::size_t column, int pitch) const
+{
+    const std::size_t first = column * kStaffPositionsPerColumn;
+    const std::size_t end = std::min(first + kStaffPositionsPerColumn, m_positionList.size());
+    for (std::size_t i = first; i < end; ++i) {
+        if (pitch == kRestPitch || m_positionList[i]->HoldsPitch(pitch))
+            return m_positionList[i].get();
+    }
+    return nullptr;
 }

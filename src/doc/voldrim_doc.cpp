@@ -123,6 +123,18 @@ void CVoldrimDoc::SetHeldKey(UINT virtualKey, BOOL down)
     *held = down ? 1 : 0;
 }
 
+HeldKeys CVoldrimDoc::GetHeldKeys() const
+{
+    HeldKeys keys;
+    keys.r = m_bHeldR;
+    keys.h = m_bHeldH;
+    keys.w = m_bHeldW;
+    keys.t = m_bHeldT;
+    keys.e = m_bHeldE;
+    keys.d = m_bHeldD;
+    return keys;
+}
+
 void CVoldrimDoc::ApplyKey(int key)
 {
     for (auto& stop : m_stopList)

@@ -7,6 +7,7 @@
 #include "framework/document.h"
 #include "framework/gdi_objects.h"
 #include "model/finger_stop.h"
+#include "model/note_value.h"
 #include "views/staff/play_item.h"
 #include "views/staff/staff_column.h"
 #include "views/staff/staff_position.h"
@@ -30,12 +31,16 @@ public:
     // A letter key that chooses a rhythmic value went down or up; other
     // keys are ignored. Virtual-key codes are the upper-case letters.
     void SetHeldKey(UINT virtualKey, BOOL down);
+    HeldKeys GetHeldKeys() const;
     // Marks every stop in or out of the key; the caller has stored the key.
     void ApplyKey(int key);
     void NameStops();
     // Rebuilds the staff rows and columns for the staff view's client
     // rectangle and number of systems; sets m_nColumnCount.
     void BuildStaffLayout(int left, int top, int right, int bottom, int systems);
+    // The row of the column that carries the pitch (a rest: the top row),
+    // or nullptr when none does.
+    const CStaffPosition* FindRowOfPitch(std::size_t column, int pitch) const;
 
     void DeleteContents() override;
     BOOL OnNewDocument() override;

@@ -46,11 +46,8 @@ BOOL CMidiDevice::OpenDevice()
 
 void CMidiDevice::ChangeDevice(int deviceId)
 {
-    m_ProgramChange[0] = BYTE(0xC0 + m_nChannel);
-    m_ProgramChange[1] = BYTE(m_nProgram);
-    m_ProgramChange[3] = 0;
     m_nVelocity = 127;
-    m_ProgramChange[2] = 0x7F;
+    UpdateProgramChange();
 
     if (m_hMidiOut && midiOutClose(m_hMidiOut) != MMSYSERR_NOERROR)
         AfxMessageBox("Attempt to close MIDI device was unsuccessful!", kBoxStyle);
@@ -89,7 +86,7 @@ BOOL CMidiDevice::PlayNoteOn(int note)
         PlayNoteOff(m_nSoundingNote);
         m_nSoundingNote = 0;
     }
-    if (note == kRestNote)
+    if (note == kRestPitch)
         return TRUE;
     m_nSoundingNote = note;
     midiOutShortMsg(m_hMidiOut, NoteWord(0x90, note));
@@ -100,7 +97,7 @@ BOOL CMidiDevice::PlayNoteOff(int note)
 {
     if (!m_hMidiOut)
         return FALSE;
-    if (note != kRestNote)
+    if (note != kRestPitch)
         midiOutShortMsg(m_hMidiOut, NoteWord(0x80, note));
     return TRUE;
 }

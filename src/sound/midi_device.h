@@ -4,9 +4,8 @@
 // one note at a time; note 999 stands for a rest and sends nothing.
 #include "framework/object.h"
 #include "framework/types.h"
+#include "model/pitch.h"
 #include "sound/midi_output_system.h"
-
-constexpr int kRestNote = 999;
 
 class CMidiDevice : public CObject {
 public:

@@ -29,6 +29,14 @@ constexpr int kSynthId = 0;
 
 } // namespace
 
+bool CSystemMidiOutput::HasPort(int deviceId)
+{
+    const auto known = [this, deviceId] { return deviceId >= 1 && std::size_t(deviceId) <= m_ports.size(); };
+    if (!known())
+        m_ports = ListAlsaMidiOutputs();
+    return known();
+}
+
 UINT CSystemMidiOutput::GetNumDevs()
 {
     m_ports = ListAlsaMidiOutputs();
@@ -39,9 +47,7 @@ CString CSystemMidiOutput::GetProductName(int deviceId)
 {
     if (deviceId == kSynthId || deviceId == MIDI_MAPPER)
         return CBuiltinSynth::kProductName;
-    if (deviceId < 1 || std::size_t(deviceId) > m_ports.size())
-        m_ports = ListAlsaMidiOutputs();
-    if (deviceId < 1 || std::size_t(deviceId) > m_ports.size())
+    if (!HasPort(deviceId))
         return CString();
     return QString::fromStdString(m_ports[std::size_t(deviceId) - 1]);
 }
@@ -56,9 +62,7 @@ MMRESULT CSystemMidiOutput::Open(int deviceId, HMIDIOUT* handle)
         *handle = new CSynthPort(std::move(synth));
         return MMSYSERR_NOERROR;
     }
-    if (deviceId < 1 || std::size_t(deviceId) > m_ports.size())
-        m_ports = ListAlsaMidiOutputs();
-    if (deviceId < 1 || std::size_t(deviceId) > m_ports.size())
+    if (!HasPort(deviceId))
         return MMSYSERR_BADDEVICEID;
     MMRESULT error = MMSYSERR_NOERROR;
     auto out = CAlsaMidiOutput::Open(m_ports[std::size_t(deviceId) - 1], &error);

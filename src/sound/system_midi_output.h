@@ -15,6 +15,10 @@ public:
     MMRESULT Close(HMIDIOUT handle) override;
 
 private:
+    // Whether the sequencer port of this id is in the list, which is read
+    // again first if it is not.
+    bool HasPort(int deviceId);
+
     // The port list as last shown, so that a device id keeps naming the
     // port the user saw even if ports come and go meanwhile.
     std::vector<std::string> m_ports;

@@ -2,6 +2,7 @@
 // Helpers of the device-context tests: a white test image, pixel access and
 // a guard that fails the test on any QPainter warning.
 #include "framework/dc.h"
+#include "support/pixels.h"
 
 #include <QImage>
 #include <QString>
@@ -40,20 +41,9 @@ protected:
         EXPECT_TRUE(PainterMessages().isEmpty()) << PainterMessages().join(QLatin1Char('\n')).toStdString();
     }
 
-    COLORREF Px(int x, int y) const
-    {
-        const QRgb c = image.pixel(x, y);
-        return RGB(qRed(c), qGreen(c), qBlue(c));
-    }
+    COLORREF Px(int x, int y) const { return PixelOf(image, x, y); }
     // Counts the pixels of one colour in [l, r) x [t, b).
-    int Count(COLORREF color, int l, int t, int r, int b) const
-    {
-        int n = 0;
-        for (int y = t; y < b; ++y)
-            for (int x = l; x < r; ++x)
-                n += Px(x, y) == color;
-        return n;
-    }
+    int Count(COLORREF color, int l, int t, int r, int b) const { return CountPixels(image, color, l, t, r, b); }
     int CountNot(COLORREF color, int l, int t, int r, int b) const
     {
         return (r - l) * (b - t) - Count(color, l, t, r, b);

@@ -54,7 +54,7 @@ TEST_F(MidiDeviceFailures, FirstOpenFailsAndNotesGoNowhere)
 
     EXPECT_EQ(device->PlayNoteOn(60), FALSE);
     EXPECT_EQ(device->PlayNoteOff(60), FALSE);
-    EXPECT_EQ(device->PlayNoteOn(kRestNote), FALSE);
+    EXPECT_EQ(device->PlayNoteOn(kRestPitch), FALSE);
     EXPECT_EQ(device->GetSoundingNote(), 0);
     EXPECT_TRUE(system.AllWords().empty());
 }

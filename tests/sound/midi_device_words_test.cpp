@@ -57,13 +57,13 @@ TEST_F(MidiDeviceWords, ARestOnlyStopsWhatSounds)
 {
     device->PlayNoteOn(60);
     system.ClearWords();
-    EXPECT_EQ(device->PlayNoteOn(kRestNote), TRUE);
+    EXPECT_EQ(device->PlayNoteOn(kRestPitch), TRUE);
     EXPECT_EQ(system.AllWords(), Words({ 0x007F3C80 }));
     EXPECT_EQ(device->GetSoundingNote(), 0);
 
     system.ClearWords();
-    EXPECT_EQ(device->PlayNoteOn(kRestNote), TRUE);
-    EXPECT_EQ(device->PlayNoteOff(kRestNote), TRUE);
+    EXPECT_EQ(device->PlayNoteOn(kRestPitch), TRUE);
+    EXPECT_EQ(device->PlayNoteOff(kRestPitch), TRUE);
     EXPECT_TRUE(system.AllWords().empty());
 }
 

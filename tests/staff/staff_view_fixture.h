@@ -4,6 +4,7 @@
 #include "doc/voldrim_doc.h"
 #include "sound/midi_output_system.h"
 #include "sound/recording_midi_output.h"
+#include "support/pixels.h"
 #include "support/scripted_responder.h"
 #include "views/staff/staff_view.h"
 
@@ -58,20 +59,12 @@ protected:
         Paint();
     }
 
-    COLORREF Px(int x, int y) const
-    {
-        const QRgb c = m_view->BackingImage().pixel(x, y);
-        return RGB(qRed(c), qGreen(c), qBlue(c));
-    }
+    COLORREF Px(int x, int y) const { return PixelOf(m_view->BackingImage(), x, y); }
     bool IsBlack(int x, int y) const { return Px(x, y) == kBlack; }
     // Counts the pixels of one colour in [l, r) x [t, b).
     int Count(COLORREF color, int l, int t, int r, int b) const
     {
-        int n = 0;
-        for (int y = t; y < b; ++y)
-            for (int x = l; x < r; ++x)
-                n += Px(x, y) == color;
-        return n;
+        return CountPixels(m_view->BackingImage(), color, l, t, r, b);
     }
     // Whether every pixel of the horizontal run [x1, x2) at y is black.
     bool BlackRow(int x1, int x2, int y) const { return Count(kBlack, x1, y, x2, y + 1) == x2 - x1; }

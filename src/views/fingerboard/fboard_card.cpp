@@ -17,7 +17,7 @@ bool CFboardView::IsCardShown() const
     return client.Width() > kCardWidthNeeded;
 }
 
-void CFboardView::DrawCard(CDC* pDC)
+void CFboardView::DrawCoveredCard(CDC* pDC, int captionAboveBottom)
 {
     CFont* oldFont = pDC->SelectObject(&m_fontLabel);
     CBrush* oldBrush = pDC->SelectObject(&m_brCard);
@@ -26,10 +26,15 @@ void CFboardView::DrawCard(CDC* pDC)
 
     CRect client;
     GetClientRect(&client);
-    m_rcCardCaption.SetRect(300, 360, 500, client.Height() - 10);
+    m_rcCardCaption.SetRect(300, 360, 500, client.Height() - captionAboveBottom);
     CRect box = m_rcCardCaption;
     pDC->DrawText(m_strCardCaption, &box, DT_WORDBREAK);
     pDC->SelectObject(oldFont);
+}
+
+void CFboardView::DrawCard(CDC* pDC)
+{
+    DrawCoveredCard(pDC, 10);
     // The quiz needs the staff, which the card has taken the place of.
     m_btnShowMe.ShowWindow(false);
 }
@@ -51,15 +56,5 @@ void CFboardView::RevealCard()
 void CFboardView::CoverCard()
 {
     CClientDC dc(this);
-    CFont* oldFont = dc.SelectObject(&m_fontLabel);
-    CBrush* oldBrush = dc.SelectObject(&m_brCard);
-    dc.RoundRect(m_rcCard, CPoint(m_nCardCornerWidth, m_nCardCornerHeight));
-    dc.SelectObject(oldBrush);
-
-    CRect client;
-    GetClientRect(&client);
-    m_rcCardCaption.SetRect(300, 360, 500, client.Height() - 20);
-    CRect box = m_rcCardCaption;
-    dc.DrawText(m_strCardCaption, &box, DT_WORDBREAK);
-    dc.SelectObject(oldFont);
+    DrawCoveredCard(&dc, 20);
 }

@@ -136,7 +136,7 @@ void CFboardView::HighlightStop(const CFingerStop& stop)
         dc.SelectObject(inKey ? &m_brGreen : &m_brGrey);
         const COLORREF previousBk = dc.SetBkColor(inKey ? kGreen : kGrey);
         DrawStopShape(&dc, doc->m_rcHighlight, m_nLastHighlightKind);
-        if (doc->m_bAllPositions || (doc->m_bShowOpenStrings && m_nLastHighlightKind == StopOpenString))
+        if (IsLabelShown(m_nLastHighlightKind))
             DrawStopLabel(&dc, doc->m_rcHighlight, m_strLastHighlightLabel);
         dc.SetBkColor(previousBk);
     }

@@ -22,13 +22,7 @@ void CFboardView::OnLButtonDown(UINT, CPoint point)
     if (!doc || doc->m_bPlaying)
         return;
     // A stop always sounds a note, so the rest key plays no part here.
-    HeldKeys keys;
-    keys.h = doc->m_bHeldH;
-    keys.w = doc->m_bHeldW;
-    keys.t = doc->m_bHeldT;
-    keys.e = doc->m_bHeldE;
-    keys.d = doc->m_bHeldD;
-    doc->m_nNoteValue = NoteValueFromHeldKeysNoRest(keys);
+    doc->m_nNoteValue = NoteValueFromHeldKeysNoRest(doc->GetHeldKeys());
     EvaluateClick(point);
 }
 

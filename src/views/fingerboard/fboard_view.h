@@ -51,6 +51,9 @@ private:
     // Flash card (fboard_card.cpp).
     bool IsCardShown() const;
     void DrawCard(CDC* pDC);
+    // The hatched card with its caption, which ends the given number of
+    // pixels above the bottom of the view.
+    void DrawCoveredCard(CDC* pDC, int captionAboveBottom);
     // Interaction (fboard_input.cpp).
     void EvaluateClick(CPoint point);
     void HandOffToStaff();

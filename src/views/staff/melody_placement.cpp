@@ -3,10 +3,7 @@
 #include "doc/voldrim_doc.h"
 #include "model/key.h"
 #include "model/pitch.h"
-#include "model/staff_position_table.h"
 #include "views/staff/staff_view.h"
-
-#include <algorithm>
 
 void CStaffView::ReplaceMelody()
 {
@@ -35,14 +32,7 @@ void CStaffView::PlaceMelodyNote(int pitch, int value)
         return;
     CStaffColumn* column = doc->m_columnList[columnIndex].get();
 
-    // The row of this column that carries the pitch; a rest sits on the top row.
-    const std::size_t first = columnIndex * kStaffPositionsPerColumn;
-    const std::size_t end = std::min(first + kStaffPositionsPerColumn, doc->m_positionList.size());
-    CStaffPosition* position = nullptr;
-    for (std::size_t i = first; i < end && !position; ++i) {
-        if (pitch == kRestPitch || doc->m_positionList[i]->HoldsPitch(pitch))
-            position = doc->m_positionList[i].get();
-    }
+    const CStaffPosition* position = doc->FindRowOfPitch(columnIndex, pitch);
     if (!position) {
         // A pitch from a melody file that no row can show: it takes no
         // column, and stays in the melody as it was.
@@ -58,7 +48,6 @@ void CStaffView::PlaceMelodyNote(int pitch, int value)
     m_rcNote = position->GetHeadRect();
     column->SetNoteRect(m_rcNote);
     column->SetName(doc->m_strNoteName);
-    column->SetPitch(pitch);
     DrawNote(m_rcNote, pitch, m_rcLabel, doc->m_strNoteName, value);
 }
 

@@ -4,7 +4,6 @@
 #include "framework/message_box.h"
 #include "model/key.h"
 #include "model/pitch.h"
-#include "model/staff_position_table.h"
 #include "res/resource.h"
 #include "views/staff/staff_view.h"
 
@@ -50,16 +49,9 @@ void CStaffView::PlaceNote(int pitch)
     }
     CStaffColumn* column = doc->m_columnList[columnIndex].get();
 
-    // The row of this column that carries the pitch; a rest sits on the top
-    // row. It is found before anything is written, so that a pitch no row
+    // The row is found before anything is written, so that a pitch no row
     // can show leaves no unseen note behind for playback.
-    const std::size_t first = columnIndex * kStaffPositionsPerColumn;
-    const std::size_t end = std::min(first + kStaffPositionsPerColumn, doc->m_positionList.size());
-    const CStaffPosition* position = nullptr;
-    for (std::size_t i = first; i < end && !position; ++i) {
-        if (pitch == kRestPitch || doc->m_positionList[i]->HoldsPitch(pitch))
-            position = doc->m_positionList[i].get();
-    }
+    const CStaffPosition* position = doc->FindRowOfPitch(columnIndex, pitch);
     if (!position) {
         AfxMessageBox(CString("Index error in Find Index - StaffView Play Clicked Stop"));
         return;

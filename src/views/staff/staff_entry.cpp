@@ -27,14 +27,7 @@ void CStaffView::OnLButtonDown(UINT, CPoint point)
     CVoldrimDoc* doc = GetDocument();
     if (!doc || doc->m_bPlaying == 1)
         return;
-    HeldKeys keys;
-    keys.r = doc->m_bHeldR;
-    keys.h = doc->m_bHeldH;
-    keys.w = doc->m_bHeldW;
-    keys.t = doc->m_bHeldT;
-    keys.e = doc->m_bHeldE;
-    keys.d = doc->m_bHeldD;
-    doc->m_nNoteValue = NoteValueFromHeldKeys(keys);
+    doc->m_nNoteValue = NoteValueFromHeldKeys(doc->GetHeldKeys());
     EvaluateClick(point, ClickMode::Place);
 }
 

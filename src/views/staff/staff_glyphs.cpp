@@ -19,11 +19,18 @@ void DrawSegments(CDC& dc, CPoint at, const Segment* segments, size_t count)
 }
 
 template <size_t N>
-void FillShape(CDC& dc, CPoint at, const std::array<CPoint, N>& shape, CBrush* fill)
+std::array<CPoint, N> Translated(const std::array<CPoint, N>& shape, CPoint at)
 {
     std::array<CPoint, N> points;
     for (size_t i = 0; i < N; ++i)
         points[i] = CPoint(at.x + shape[i].x, at.y + shape[i].y);
+    return points;
+}
+
+template <size_t N>
+void FillShape(CDC& dc, CPoint at, const std::array<CPoint, N>& shape, CBrush* fill)
+{
+    const std::array<CPoint, N> points = Translated(shape, at);
     CBrush* old = dc.SelectObject(fill);
     dc.Polygon(points.data(), int(N));
     dc.SelectObject(old);
@@ -101,9 +108,7 @@ void Natural(CDC& dc, CPoint at, CBrush* fill)
 
 void Rest(CDC& dc, CPoint at)
 {
-    std::array<CPoint, kRest.size()> points;
-    for (size_t i = 0; i < kRest.size(); ++i)
-        points[i] = CPoint(at.x + kRest[i].x, at.y + kRest[i].y);
+    const auto points = Translated(kRest, at);
     dc.Polygon(points.data(), int(points.size()));
 }
 

@@ -68,7 +68,6 @@ void CStaffView::OnStop()
         m_bStopRequested = 1;
     } else {
         AfxMessageBox(CString("No melody to stop playing..."));
-        doc->ClearHeldKeys();
     }
     doc->ClearHeldKeys();
 }

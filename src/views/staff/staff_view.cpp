@@ -20,10 +20,6 @@ CStaffView::CStaffView()
     m_fontHeader.CreateFont(20, 0, 0, 0, FW_BOLD, 0, 0, 0, kAnsiCharset, kDefault, kDefault, kDefault, kFixedPitch,
                             "Arial");
     m_penNote.CreatePen(PS_SOLID, 2, RGB(0, 0, 0));
-    m_nTicksLeft = 0;
-    m_nPlayingNote = 0;
-    m_bNotePlaced = 0;
-    m_bStopRequested = 0;
 
     MapCommand(ID_PLAY_BUTTON, [this] { OnPlay(); });
     MapCommand(ID_PLAY, [this] { OnPlay(); });
@@ -91,8 +87,7 @@ void CStaffView::OnSize(UINT type, int cx, int cy)
         return;
 
     m_nColumnLimit = m_nClientWidth - 25;
-    if (m_nClientHeight > 0)
-        doc->m_nSystems = m_nClientHeight / 205;
+    doc->m_nSystems = m_nClientHeight / 205;
     if (doc->m_nSystems >= 1) {
         doc->ResetColumnCursor();
         doc->BuildStaffLayout(client.left, client.top, client.right, client.bottom, doc->m_nSystems);
