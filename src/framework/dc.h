@@ -177,6 +177,8 @@ public:
 private:
     struct DeviceFont;
     QPainter* Painter();
+    // Records a call whose arguments are a list of points.
+    void RecordPoints(const char* op, const CPoint* points, int count);
     void Record(const char* op, std::vector<int> args, const CString& text = CString(), UINT format = 0);
     void RecordCall(GdiCall&& call);
     int DpiX() const;

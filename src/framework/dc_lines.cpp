@@ -211,19 +211,24 @@ BOOL CDC::LineTo(int x, int y)
     return TRUE;
 }
 
+void CDC::RecordPoints(const char* op, const CPoint* points, int count)
+{
+    if (!m_record)
+        return;
+    std::vector<int> args;
+    args.reserve(size_t(count) * 2);
+    for (int i = 0; i < count; ++i) {
+        args.push_back(points[i].x);
+        args.push_back(points[i].y);
+    }
+    Record(op, std::move(args));
+}
+
 BOOL CDC::Polyline(const CPoint* points, int count)
 {
     if (!points || count < 2)
         return FALSE;
-    if (m_record) {
-        std::vector<int> args;
-        args.reserve(size_t(count) * 2);
-        for (int i = 0; i < count; ++i) {
-            args.push_back(points[i].x);
-            args.push_back(points[i].y);
-        }
-        Record("Polyline", std::move(args));
-    }
+    RecordPoints("Polyline", points, count);
     if (m_pen->Style() == PS_NULL || !Painter())
         return TRUE;
     std::vector<CPoint> dev(static_cast<size_t>(count));
@@ -243,15 +248,7 @@ BOOL CDC::Polygon(const CPoint* points, int count)
 {
     if (!points || count < 2)
         return FALSE;
-    if (m_record) {
-        std::vector<int> args;
-        args.reserve(size_t(count) * 2);
-        for (int i = 0; i < count; ++i) {
-            args.push_back(points[i].x);
-            args.push_back(points[i].y);
-        }
-        Record("Polygon", std::move(args));
-    }
+    RecordPoints("Polygon", points, count);
     if (!Painter())
         return TRUE;
     std::vector<CPoint> dev(static_cast<size_t>(count));
