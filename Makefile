@@ -1,5 +1,8 @@
-# The two commands of the README: `make run` and `make test`.
+# The two commands of the README are `make run` and `make test`.
+# CMAKE_FLAGS passes options to the configuration, e.g. -DVOLDRIM_WERROR=ON.
 .PHONY: run test deps build
+
+CMAKE_FLAGS ?=
 
 run: build
 	cd data && ../build/voldrim
@@ -11,5 +14,5 @@ deps:
 	scripts/install-deps
 
 build: deps
-	cmake --preset default
+	cmake --preset default $(CMAKE_FLAGS)
 	cmake --build --preset default

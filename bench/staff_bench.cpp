@@ -3,7 +3,7 @@
 #include "doc/voldrim_doc.h"
 #include "model/key.h"
 #include "sound/midi_output_system.h"
-#include "sound/recording_midi_output.h"
+#include "support/recording_midi_output.h"
 #include "views/staff/staff_view.h"
 
 #include <QApplication>

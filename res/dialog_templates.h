@@ -6,3 +6,6 @@ DialogTemplate AboutDialogTemplate();
 DialogTemplate TempoDialogTemplate();
 DialogTemplate MidiDialogTemplate();
 DialogTemplate TitleDialogTemplate();
+
+// The template of a dialog id; null for an unknown id.
+const DialogTemplate* ProgramDialogTemplate(UINT id);

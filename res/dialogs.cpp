@@ -2,7 +2,6 @@
 // of its own and is listed here.
 #include "res/dialog_templates.h"
 #include "framework/dialog_template.h"
-#include "framework/message_box.h"
 #include "res/resource.h"
 
 #include <map>
@@ -22,7 +21,7 @@ const std::map<UINT, DialogTemplate>& Templates()
 
 }
 
-const DialogTemplate* AfxGetDialogTemplate(UINT id)
+const DialogTemplate* ProgramDialogTemplate(UINT id)
 {
     const auto& templates = Templates();
     auto it = templates.find(id);

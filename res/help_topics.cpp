@@ -1,8 +1,8 @@
 // Which help page answers which help context.
-#include "framework/help.h"
+#include "res/program_resources.h"
 #include "res/resource.h"
 
-CString AfxHelpPageForContext(DWORD contextId)
+CString ProgramHelpPage(DWORD contextId)
 {
     switch (contextId) {
     case HELP_CONTEXT_RHYTHM: return QStringLiteral(":/res/help/rhythm.html");

@@ -1,5 +1,5 @@
 // The main frame's menu bar and accelerator table.
-#include "framework/menu_template.h"
+#include "res/program_resources.h"
 #include "res/resource.h"
 
 namespace {
@@ -114,14 +114,12 @@ const std::vector<AcceleratorTemplate>& MainAccelerators()
 
 }
 
-const std::vector<MenuItemTemplate>& AfxGetMenuTemplate(UINT resourceId)
+const std::vector<MenuItemTemplate>* ProgramMenu(UINT resourceId)
 {
-    static const std::vector<MenuItemTemplate> none;
-    return resourceId == IDR_MAINFRAME ? MainMenu() : none;
+    return resourceId == IDR_MAINFRAME ? &MainMenu() : nullptr;
 }
 
-const std::vector<AcceleratorTemplate>& AfxGetAcceleratorTable(UINT resourceId)
+const std::vector<AcceleratorTemplate>* ProgramAccelerators(UINT resourceId)
 {
-    static const std::vector<AcceleratorTemplate> none;
-    return resourceId == IDR_MAINFRAME ? MainAccelerators() : none;
+    return resourceId == IDR_MAINFRAME ? &MainAccelerators() : nullptr;
 }

@@ -3,4 +3,4 @@
 #include "framework/types.h"
 
 // The text of string id; empty when the table has no such entry.
-CString AfxLoadString(UINT id);
+CString ProgramString(UINT id);

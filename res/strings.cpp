@@ -17,7 +17,7 @@ const std::map<UINT, const char*>& StringTable()
         { 6, "'Voldrim cannot give Show Me questions in chromatic mode.  Please choose a key and try again!" },
         { 7, "Show Me questions require both the staff and the fingerboard be visible.  Choose 'Fingerboard and "
              "Staff' under the 'Display' Menu and try again!" },
-        { 8, "Version 1.1" },
+        { 8, "Version " VOLDRIM_VERSION },
         { 10, "The MIDI device is not responding. " },
         { 15, "Click the fingerboard then the card to see the note name of the stop!" },
         { 57344, "Voldrim" },
@@ -27,7 +27,7 @@ const std::map<UINT, const char*>& StringTable()
 
 } // namespace
 
-CString AfxLoadString(UINT id)
+CString ProgramString(UINT id)
 {
     const auto& table = StringTable();
     const auto it = table.find(id);

@@ -1,5 +1,7 @@
 // The main of every benchmark program: one QApplication on Qt's offscreen
 // platform (unless the environment names another), then the benchmarks.
+#include "res/program_resources.h"
+
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
@@ -8,6 +10,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    RegisterProgramResources();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

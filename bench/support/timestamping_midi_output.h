@@ -1,7 +1,7 @@
 #pragma once
 // A recording MIDI output that also notes when each note-on word arrives,
 // for benchmarks that time the way from a user's action to the sound.
-#include "sound/recording_midi_output.h"
+#include "support/recording_midi_output.h"
 
 #include <algorithm>
 #include <chrono>

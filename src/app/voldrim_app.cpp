@@ -7,7 +7,7 @@
 #include "framework/dialog.h"
 #include "framework/help.h"
 #include "res/resource.h"
-#include "res/string_table.h"
+#include "res/program_resources.h"
 #include "sound/play_wave_sound.h"
 #include "sound/tempo_table.h"
 #include "views/staff/staff_view.h"
@@ -19,6 +19,7 @@ CVoldrimApp* VoldrimApp()
 
 CVoldrimApp::CVoldrimApp()
 {
+    RegisterProgramResources();
     MapCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
     MapCommand(ID_HELP_CONTENTS, [this] { WinHelp(HELP_CONTEXT_CONTENTS, HELP_CONTEXT); });
     MapCommand(ID_HELP_RHYTHM, [this] { WinHelp(HELP_CONTEXT_RHYTHM, HELP_CONTEXT); });

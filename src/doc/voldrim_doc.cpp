@@ -6,10 +6,10 @@
 #include "model/key.h"
 #include "model/note_names.h"
 #include "res/resource.h"
-#include "res/string_table.h"
+#include "framework/resources.h"
 #include "sound/midi_device.h"
-#include "sound/midi_dlg.h"
-#include "sound/tempo_dlg.h"
+#include "sound/dialogs/midi_dlg.h"
+#include "sound/dialogs/tempo_dlg.h"
 
 CVoldrimDoc::CVoldrimDoc()
 {

@@ -8,9 +8,9 @@
 #include "framework/gdi_objects.h"
 #include "model/finger_stop.h"
 #include "model/note_value.h"
-#include "views/staff/play_item.h"
-#include "views/staff/staff_column.h"
-#include "views/staff/staff_position.h"
+#include "doc/play_item.h"
+#include "doc/staff_column.h"
+#include "doc/staff_position.h"
 
 class CMidiDevice;
 

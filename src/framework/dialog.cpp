@@ -1,4 +1,5 @@
 #include "framework/dialog.h"
+#include "framework/resources.h"
 
 #include "framework/gdi_objects.h"
 #include "framework/message_box.h"

@@ -46,5 +46,3 @@ struct DialogTemplate {
 constexpr int DialogUnitsToPixelsX(int x) { return x * 3 / 2; }
 constexpr int DialogUnitsToPixelsY(int y) { return y * 13 / 8; }
 
-// Provided by the program's resources; null for an unknown id.
-const DialogTemplate* AfxGetDialogTemplate(UINT id);

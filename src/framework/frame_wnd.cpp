@@ -1,4 +1,5 @@
 #include "framework/frame_wnd.h"
+#include "framework/resources.h"
 
 #include "framework/command_ids.h"
 #include "framework/document.h"

@@ -1,5 +1,7 @@
 #include "framework/gdi_objects.h"
 
+#include "framework/resources.h"
+
 #include <QFile>
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -204,10 +206,10 @@ BOOL CBitmap::LoadBitmap(const char* name)
         m_image = QImage();
         return FALSE;
     }
-    return LoadSvg(QStringLiteral(":/res/bitmaps/") + QString::fromLatin1(name) + QStringLiteral(".svg"));
+    return LoadSvg(AfxBitmapPath(QString::fromLatin1(name)));
 }
 
 BOOL CBitmap::LoadBitmap(UINT id)
 {
-    return LoadSvg(QStringLiteral(":/res/bitmaps/%1.svg").arg(id));
+    return LoadSvg(AfxBitmapPath(QString::number(id)));
 }

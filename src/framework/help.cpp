@@ -1,5 +1,8 @@
 #include "framework/help.h"
 
+#include "framework/resources.h"
+#include "framework/win_app.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QPointer>
@@ -24,7 +27,7 @@ public:
         if (!m_window) {
             m_window = new QTextBrowser();
             m_window->setAttribute(Qt::WA_DeleteOnClose);
-            m_window->setWindowTitle(QStringLiteral("Voldrim Help"));
+            m_window->setWindowTitle(AfxGetAppName() + QStringLiteral(" Help"));
             m_window->setOpenLinks(true);
             m_window->resize(560, 480);
         }

@@ -17,7 +17,3 @@ CHelpViewer* AfxGetHelpViewer();
 void AfxSetHelpViewer(CHelpViewer* viewer);
 // The help file: the program's path with the extension ".HLP".
 CString AfxGetHelpFilePath();
-
-// Provided by the program's resources: the page of a context id
-// (a resource path such as ":/res/help/contents.html"), or empty.
-CString AfxHelpPageForContext(DWORD contextId);

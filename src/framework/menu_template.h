@@ -20,6 +20,3 @@ struct AcceleratorTemplate {
     UINT id;
 };
 
-// Provided by the program's resources.
-const std::vector<MenuItemTemplate>& AfxGetMenuTemplate(UINT resourceId);
-const std::vector<AcceleratorTemplate>& AfxGetAcceleratorTable(UINT resourceId);

@@ -2,7 +2,7 @@
 
 #include "framework/ui_responder.h"
 #include "framework/win_app.h"
-#include "res/string_table.h"
+#include "framework/resources.h"
 
 #include <QApplication>
 #include <QMessageBox>

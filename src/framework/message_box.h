@@ -1,5 +1,5 @@
 #pragma once
-// Message boxes in the program's one style: caption "Voldrim", an
+// Message boxes in the program's one style: caption the application title, an
 // exclamation icon, OK or Yes/No, plain text only. Tests answer them
 // through a UI responder (framework/ui_responder.h).
 #include "framework/types.h"

@@ -5,7 +5,7 @@
 #include "framework/frame_wnd.h"
 #include "framework/help.h"
 #include "framework/view.h"
-#include "res/string_table.h"
+#include "framework/resources.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -27,7 +27,7 @@ CFrameWnd* AfxGetMainWnd()
 CString AfxGetAppName()
 {
     const CString title = AfxLoadString(AFX_IDS_APP_TITLE);
-    return title.isEmpty() ? QStringLiteral("Voldrim") : title;
+    return title.isEmpty() ? QCoreApplication::applicationName() : title;
 }
 
 CWinApp::CWinApp()

@@ -19,7 +19,7 @@ CString AfxRegisterWndClass(UINT classStyle, int cursor, const CBrush* backgroun
         info.hasBackground = true;
         info.background = background->Color();
     }
-    const CString name = QStringLiteral("Voldrim:%1:%2:%3:%4:%5")
+    const CString name = QStringLiteral("Afx:%1:%2:%3:%4:%5")
                              .arg(classStyle)
                              .arg(cursor)
                              .arg(info.hasBackground ? 1 : 0)

@@ -2,7 +2,7 @@
 
 #include "framework/message_box.h"
 #include "res/resource.h"
-#include "res/string_table.h"
+#include "framework/resources.h"
 
 namespace {
 const char* const kPatchFailed = "Attempt to initialize patch unsuccessful!  Try configure MIDI.";

@@ -3,6 +3,7 @@
 #include "app/about_dlg.h"
 #include "app/splash_window.h"
 #include "framework/help.h"
+#include "framework/resources.h"
 #include "framework/splitter.h"
 #include "res/resource.h"
 #include "support/app_harness.h"

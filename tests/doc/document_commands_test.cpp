@@ -31,10 +31,12 @@ TEST(DocumentCommands, KeyCommandEmptiesTheStaffEndsTheQuestionAndRemarksTheStop
     EXPECT_FALSE(app.IsChecked(ID_KEY_C));
     for (const auto& stop : doc->m_stopList) {
         const CString name = stop->GetNoteName();
-        if (name == "F" || name == "C#")
+        if (name == "F" || name == "C#") {
             EXPECT_EQ(stop->GetKeyStatus(), KeyStatusOutOfKey) << name.toStdString();
-        if (name == "F#")
+        }
+        if (name == "F#") {
             EXPECT_EQ(stop->GetKeyStatus(), KeyStatusInKey);
+        }
     }
 
     ASSERT_TRUE(app.Choose(ID_KEY_CHROMATIC));

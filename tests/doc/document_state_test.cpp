@@ -1,7 +1,7 @@
 // The document's construction, reset operations and the caption rule.
 #include "doc/voldrim_doc.h"
 #include "model/key.h"
-#include "sound/recording_midi_output.h"
+#include "support/recording_midi_output.h"
 #include "support/scripted_responder.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "fboard_probe.h"
 #include "framework/splitter.h"
 #include "res/resource.h"
-#include "res/string_table.h"
+#include "framework/resources.h"
 
 #include <QApplication>
 #include <QMouseEvent>

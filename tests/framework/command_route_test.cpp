@@ -6,6 +6,7 @@
 #include "framework/timer_set.h"
 #include "framework/view.h"
 #include "framework/win_app.h"
+#include "support/test_resources.h"
 
 #include <QApplication>
 #include <QTest>
@@ -112,6 +113,9 @@ TEST_F(CommandRouteTest, UpdateHandlersRunOnlyWhenAskedAndDisabledCommandsDoNotR
 
 TEST_F(CommandRouteTest, ABitmapButtonSendsItsIdFromItsView)
 {
+    CTestResources resources;
+    resources.AddBitmap(QStringLiteral("SHOWMEU"), 63, 39);
+    resources.AddBitmap(QStringLiteral("SHOWMED"), 63, 39);
     CBitmapButton button;
     CView* view = Frame()->GetActiveView();
     ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE, CRect(10, 10, 20, 20), view, 2));

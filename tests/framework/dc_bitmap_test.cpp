@@ -2,9 +2,7 @@
 #include "framework/dc.h"
 #include "framework/dc_test_util.h"
 
-#include <QDir>
 #include <QFile>
-#include <QSvgRenderer>
 #include <QTemporaryDir>
 
 using namespace dctest;
@@ -51,26 +49,6 @@ TEST_F(DcBitmaps, LoadSvgRendersAtItsOwnSize)
     EXPECT_EQ(Px(162, 138), RGB(192, 192, 192));
     EXPECT_EQ(Px(163, 138), kWhite);
     EXPECT_EQ(Px(162, 139), kWhite);
-}
-
-TEST_F(DcBitmaps, LoadBitmapReadsTheCompiledInResources)
-{
-    const QStringList names = QDir(QStringLiteral(":/res/bitmaps")).entryList({QStringLiteral("*.svg")}, QDir::Files);
-    if (names.isEmpty())
-        GTEST_SKIP() << "no bitmap resources linked into this program";
-    for (const QString& file : names) {
-        const QString name = file.chopped(4);
-        CBitmap bitmap;
-        ASSERT_TRUE(bitmap.LoadBitmap(name.toLatin1().constData())) << name.toStdString();
-        const QSize size = QSvgRenderer(QStringLiteral(":/res/bitmaps/") + file).defaultSize();
-        EXPECT_EQ(bitmap.GetSize(), CSize(size.width(), size.height())) << name.toStdString();
-        bool numeric = false;
-        const UINT id = name.toUInt(&numeric);
-        if (numeric) {
-            CBitmap byId;
-            EXPECT_TRUE(byId.LoadBitmap(id)) << id;
-        }
-    }
 }
 
 TEST_F(DcBitmaps, MissingResourceLeavesTheBitmapUnloaded)

@@ -87,8 +87,9 @@ TEST_F(DcLines, ShallowLineHasOnePixelPerColumn)
             }
         }
         EXPECT_EQ(count, 1) << x;
-        if (previous >= 0)
+        if (previous >= 0) {
             EXPECT_LE(found - previous, 1) << x;
+        }
         EXPECT_GE(found, previous) << x;
         previous = found;
     }

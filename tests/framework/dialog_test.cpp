@@ -1,8 +1,10 @@
 // Dialogs from templates: geometry in dialog units, data exchange,
 // validation, modal results, and the program's message boxes.
 #include "framework/dialog.h"
+#include "framework/command_ids.h"
 #include "framework/message_box.h"
 #include "support/scripted_responder.h"
+#include "support/test_resources.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -132,6 +134,8 @@ TEST(Dialog, RunsModallyWithoutAResponder)
 
 TEST(MessageBox, CaptionIconButtonsAndPlainText)
 {
+    CTestResources resources;
+    resources.m_strings[AFX_IDS_APP_TITLE] = QStringLiteral("Drill");
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     Qt::TextFormat format = Qt::RichText;
@@ -147,7 +151,7 @@ TEST(MessageBox, CaptionIconButtonsAndPlainText)
         box->button(QMessageBox::No)->click();
     });
     EXPECT_EQ(AfxMessageBox("<b>Keep</b> the melody?", MB_YESNO | MB_ICONEXCLAMATION), IDNO);
-    EXPECT_EQ(title, "Voldrim");
+    EXPECT_EQ(title, "Drill");
     EXPECT_EQ(text, "<b>Keep</b> the melody?");
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(format, Qt::PlainText);

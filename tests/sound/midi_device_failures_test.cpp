@@ -1,7 +1,7 @@
 // What the user is told when the output fails, and the state it leaves.
 #include "framework/message_box.h"
 #include "sound/midi_device.h"
-#include "sound/recording_midi_output.h"
+#include "support/recording_midi_output.h"
 #include "support/scripted_responder.h"
 
 #include <gtest/gtest.h>

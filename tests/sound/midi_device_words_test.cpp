@@ -1,7 +1,7 @@
 // The words the device sends for notes, rests, channels and instruments,
 // read back from the recording output system.
 #include "sound/midi_device.h"
-#include "sound/recording_midi_output.h"
+#include "support/recording_midi_output.h"
 #include "support/scripted_responder.h"
 
 #include "support/open_midi_device.h"

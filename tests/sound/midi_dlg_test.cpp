@@ -2,8 +2,8 @@
 // reach the recording output system.
 #include "res/resource.h"
 #include "sound/midi_device.h"
-#include "sound/midi_dlg.h"
-#include "sound/recording_midi_output.h"
+#include "sound/dialogs/midi_dlg.h"
+#include "support/recording_midi_output.h"
 #include "support/scripted_responder.h"
 
 #include <QCheckBox>

@@ -3,8 +3,8 @@
 #include "framework/view.h"
 #include "res/resource.h"
 #include "sound/midi_device.h"
-#include "sound/midi_dlg.h"
-#include "sound/tempo_dlg.h"
+#include "sound/dialogs/midi_dlg.h"
+#include "sound/dialogs/tempo_dlg.h"
 #include "support/app_harness.h"
 
 #include <QCheckBox>

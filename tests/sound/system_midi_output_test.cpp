@@ -2,7 +2,7 @@
 // any machine, with or without a sequencer or a sound card.
 #include "sound/alsa_midi_ports.h"
 #include "sound/builtin_synth.h"
-#include "sound/recording_midi_output.h"
+#include "support/recording_midi_output.h"
 #include "sound/system_midi_output.h"
 
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // The Set Tempo dialog driven as a user drives it: the bar's arrows,
 // page clicks and thumb, the labels, the metronome, OK and Cancel.
 #include "res/resource.h"
-#include "sound/tempo_dlg.h"
+#include "sound/dialogs/tempo_dlg.h"
 #include "support/scripted_responder.h"
 
 #include <QApplication>

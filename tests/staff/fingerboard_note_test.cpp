@@ -2,7 +2,7 @@
 // and sounded, and the melody follows; a full staff asks first.
 #include "fingerboard/fboard_probe.h"
 #include "res/resource.h"
-#include "res/string_table.h"
+#include "framework/resources.h"
 #include "staff_entry_probe.h"
 #include "staff_view_fixture.h"
 

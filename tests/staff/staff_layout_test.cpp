@@ -1,6 +1,6 @@
 // The staff's systems, columns and rows for a client size.
 #include "doc/voldrim_doc.h"
-#include "sound/recording_midi_output.h"
+#include "support/recording_midi_output.h"
 #include "staff_view_fixture.h"
 
 namespace {

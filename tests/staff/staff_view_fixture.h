@@ -3,7 +3,7 @@
 // with MIDI output and message boxes replaced by recorders.
 #include "doc/voldrim_doc.h"
 #include "sound/midi_output_system.h"
-#include "sound/recording_midi_output.h"
+#include "support/recording_midi_output.h"
 #include "support/pixels.h"
 #include "support/scripted_responder.h"
 #include "views/staff/staff_view.h"

@@ -4,7 +4,7 @@
 #include "app/main_frame.h"
 #include "app/voldrim_app.h"
 #include "doc/voldrim_doc.h"
-#include "sound/recording_midi_output.h"
+#include "support/recording_midi_output.h"
 #include "support/recording_services.h"
 #include "support/scripted_responder.h"
 #include "views/fingerboard/fboard_view.h"

@@ -2,7 +2,7 @@
 // A MIDI device opened on the recording output system, with three devices
 // listed and the words of opening already cleared.
 #include "sound/midi_device.h"
-#include "sound/recording_midi_output.h"
+#include "support/recording_midi_output.h"
 
 #include <gtest/gtest.h>
 #include <memory>

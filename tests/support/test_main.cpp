@@ -1,13 +1,7 @@
-// Every test program runs inside one QApplication on Qt's offscreen
-// platform, unless the environment asks for another.
-#include <QApplication>
-#include <gtest/gtest.h>
+// The main of the framework's tests: no program resources.
+#include "support/test_runner.h"
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return RunTestProgram(argc, argv);
 }

@@ -4,7 +4,7 @@
 #include "doc/voldrim_doc.h"
 #include "framework/message_box.h"
 #include "res/resource.h"
-#include "res/string_table.h"
+#include "framework/resources.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "sound/tempo_dlg.h"
+#include "sound/dialogs/tempo_dlg.h"
 
 #include "framework/message_box.h"
 #include "res/resource.h"

@@ -1,4 +1,4 @@
-#include "sound/midi_dlg.h"
+#include "sound/dialogs/midi_dlg.h"
 
 #include "framework/message_box.h"
 #include "res/resource.h"

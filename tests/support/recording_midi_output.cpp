@@ -1,4 +1,4 @@
-#include "sound/recording_midi_output.h"
+#include "support/recording_midi_output.h"
 
 class CRecordingMidiOutput::CPort : public CMidiOutPort {
 public:

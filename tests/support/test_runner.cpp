@@ -1,0 +1,13 @@
+#include "support/test_runner.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int RunTestProgram(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
