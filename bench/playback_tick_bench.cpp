@@ -29,10 +29,10 @@ void BM_PlaybackTicks(benchmark::State& state)
     {
         CVoldrimDoc doc;
         doc.m_nTempo = kTempo;
-        doc.m_bContinuousPlay = 1;
+        doc.m_bContinuousPlay = true;
         for (int i = 0; i < 10; ++i)
-            doc.m_melody.push_back(std::make_unique<CNoteSeries>(1, 48 + i));
-        doc.m_bReloadMelody = 1;
+            doc.m_melody.push_back(std::make_unique<CNoteSeries>(NoteEighth, 48 + i));
+        doc.m_bReloadMelody = true;
         CStaffView view;
         view.CreateView(nullptr, &doc, CSize(100, 100));
         view.resize(600, 450);
@@ -55,7 +55,7 @@ void BM_PlaybackTicks(benchmark::State& state)
             while (midi.m_noteOns.size() < std::size_t(kTicks))
                 QApplication::processEvents(QEventLoop::WaitForMoreEvents);
             view.KillTimer(CStaffView::kPlaybackTimer);
-            doc.m_bPlaying = 0;
+            doc.m_bPlaying = false;
             const double tick = kTempo / 2;
             for (int k = 0; k < kTicks; ++k) {
                 const double at = std::chrono::duration<double, std::milli>(midi.m_noteOns[std::size_t(k)] - start).count();

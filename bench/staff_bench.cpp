@@ -19,10 +19,10 @@ constexpr int kHeight = 1080;
 // Every value and accidental, rests among them, so every kind of drawing runs.
 void FillMelody(CVoldrimDoc& doc, int count)
 {
-    const int values[] = {1, 2, 3, 4, 6, 8};
+    const NoteValue values[] = {NoteEighth, NoteQuarter, NoteDottedQuarter, NoteHalf, NoteDottedHalf, NoteWhole};
     for (int i = 0; i < count; ++i) {
-        const int pitch = i % 13 == 12 ? 999 : 36 + (i * 5) % 29;
-        const int value = pitch == 999 ? 999 : values[i % 6];
+        const int pitch = i % 13 == 12 ? kRestPitch : 36 + (i * 5) % 29;
+        const NoteValue value = pitch == kRestPitch ? NoteRest : values[i % 6];
         doc.m_melody.push_back(std::make_unique<CNoteSeries>(value, pitch));
     }
 }
@@ -33,7 +33,7 @@ void BM_StaffFullRepaint(benchmark::State& state)
     AfxSetMidiOutputSystem(&midi);
     {
         CVoldrimDoc doc;
-        doc.m_nKey = int(state.range(0));
+        doc.m_nKey = Key(state.range(0));
         CStaffView view;
         view.CreateView(nullptr, &doc, CSize(100, 100));
         view.resize(kWidth, kHeight);

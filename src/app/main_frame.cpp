@@ -68,7 +68,7 @@ CVoldrimDoc* CMainFrame::GetVoldrimDoc() const
 void CMainFrame::EndQuestionIfRunning()
 {
     CVoldrimDoc* doc = GetVoldrimDoc();
-    if (doc && doc->m_nQuestionState == 1)
+    if (doc && doc->IsQuestionRunning())
         doc->ResetState();
 }
 
@@ -84,7 +84,7 @@ void CMainFrame::OnFingerboardAndStaff()
     m_pSplitter->SetColumnInfo(0, 180, 180);
     m_pSplitter->RecalcLayout();
     if (CVoldrimDoc* doc = GetVoldrimDoc())
-        doc->UpdateAllViews(nullptr, 0);
+        doc->UpdateAllViews(nullptr, HintRepaintAll);
 }
 
 void CMainFrame::OnFlashCard()
@@ -98,9 +98,9 @@ void CMainFrame::OnFlashCard()
     CVoldrimDoc* doc = GetVoldrimDoc();
     if (!doc)
         return;
-    doc->m_nLabelMode = 1;
+    doc->m_nLabelMode = LabelFingerNumbers;
     EndQuestionIfRunning();
-    doc->UpdateAllViews(nullptr, 0);
+    doc->UpdateAllViews(nullptr, HintRepaintAll);
 }
 
 void CMainFrame::OnStaffOnly()
@@ -112,7 +112,7 @@ void CMainFrame::OnStaffOnly()
     m_pSplitter->SetColumnInfo(1, client.right, client.right - 230);
     m_pSplitter->RecalcLayout();
     if (CVoldrimDoc* doc = GetVoldrimDoc())
-        doc->UpdateAllViews(nullptr, 0);
+        doc->UpdateAllViews(nullptr, HintRepaintAll);
 }
 
 void CMainFrame::OnHelp()

@@ -2,17 +2,20 @@
 // One note or rest of the melody as it is saved: its rhythmic value and
 // its pitch (999 and 999 for a rest).
 #include "framework/object.h"
+#include "model/note_value.h"
+#include "model/pitch.h"
 
 class CNoteSeries : public CObject {
 public:
     CNoteSeries() = default;
-    CNoteSeries(int value, int pitch) : m_nValue(value), m_nPitch(pitch) {}
-    int GetValue() const { return m_nValue; }
-    void SetValue(int value) { m_nValue = value; }
+    CNoteSeries(NoteValue value, int pitch) : m_nValue(value), m_nPitch(pitch) {}
+    NoteValue GetValue() const { return m_nValue; }
+    void SetValue(NoteValue value) { m_nValue = value; }
     int GetPitch() const { return m_nPitch; }
     void SetPitch(int pitch) { m_nPitch = pitch; }
 
 private:
-    int m_nValue = 0;
-    int m_nPitch = 0;
+    // Unset until the record is filled, from a column or a melody file.
+    NoteValue m_nValue{};
+    int m_nPitch = kNoPitch;
 };

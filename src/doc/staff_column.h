@@ -2,13 +2,15 @@
 // One slot of the written melody: a note, a rest or nothing.
 #include "framework/object.h"
 #include "framework/types.h"
+#include "model/note_value.h"
+#include "model/pitch.h"
 
 class CStaffColumn : public CObject {
 public:
     int GetPitch() const { return m_nPitch; }
     void SetPitch(int pitch) { m_nPitch = pitch; }
-    int GetValue() const { return m_nValue; }
-    void SetValue(int value) { m_nValue = value; }
+    NoteValue GetValue() const { return m_nValue; }
+    void SetValue(NoteValue value) { m_nValue = value; }
     const CRect& GetLabelRect() const { return m_rcLabel; }
     void SetLabelRect(const CRect& rc) { m_rcLabel = rc; }
     const CRect& GetHitRect() const { return m_rcHit; }
@@ -21,16 +23,16 @@ public:
     // Empties the column; a quarter is the value an empty column offers.
     void Clear()
     {
-        m_nPitch = 0;
-        m_nValue = 2;
+        m_nPitch = kNoPitch;
+        m_nValue = NoteQuarter;
         m_rcNote.SetRectEmpty();
         m_strName.clear();
     }
     bool IsWritten() const { return !m_rcNote.IsRectEmpty(); }
 
 private:
-    int m_nPitch = 0;
-    int m_nValue = 2;
+    int m_nPitch = kNoPitch;
+    NoteValue m_nValue = NoteQuarter;
     CRect m_rcLabel;
     CRect m_rcHit;
     CRect m_rcNote;

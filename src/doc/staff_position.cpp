@@ -1,4 +1,4 @@
-#include "views/staff/staff_position.h"
+#include "doc/staff_position.h"
 
 #include "model/staff_position_table.h"
 
@@ -11,7 +11,7 @@ CStaffPosition::CStaffPosition(int row) : m_nRow(row)
     m_nAlteredPitch = entry.alteredPitch;
 }
 
-int CStaffPosition::PitchForKey(int key) const
+int CStaffPosition::PitchForKey(Key key) const
 {
     return StaffPitchForKey(m_nRow, key);
 }

@@ -3,6 +3,8 @@
 // is drawn and clicked.
 #include "framework/object.h"
 #include "framework/types.h"
+#include "model/key.h"
+#include "model/pitch.h"
 
 class CStaffPosition : public CObject {
 public:
@@ -26,12 +28,12 @@ public:
 
     // The pitch a click on this row writes in the key: the key's sharps and
     // flats apply by the row's letter name.
-    int PitchForKey(int key) const;
+    int PitchForKey(Key key) const;
     // The name shown for a pitch written on this row: the letter name for a
     // natural, the accidental name otherwise.
     CString NameForPitch(int pitch) const;
     // Whether the row carries the pitch, as its natural or its altered note.
-    bool HoldsPitch(int pitch) const { return pitch != 0 && (pitch == m_nNaturalPitch || pitch == m_nAlteredPitch); }
+    bool HoldsPitch(int pitch) const { return pitch != kNoPitch && (pitch == m_nNaturalPitch || pitch == m_nAlteredPitch); }
 
 private:
     CString m_strLetterName;

@@ -4,36 +4,45 @@
 // write its members directly; the document never draws.
 #include "doc/accidental_memory.h"
 #include "doc/note_series.h"
+#include "doc/play_item.h"
+#include "doc/question.h"
+#include "doc/staff_column.h"
+#include "doc/staff_position.h"
+#include "doc/update_hint.h"
 #include "framework/document.h"
 #include "framework/gdi_objects.h"
 #include "model/finger_stop.h"
+#include "model/key.h"
 #include "model/note_value.h"
-#include "doc/play_item.h"
-#include "doc/staff_column.h"
-#include "doc/staff_position.h"
+#include "model/pitch.h"
 
 class CMidiDevice;
 
 class CVoldrimDoc : public CDocument {
 public:
+    // m_nLastColumn while no column has been written.
+    static constexpr int kNoColumn = -1;
+    // The tempo a run starts with: a quarter note of 600 ms, Allegro.
+    static constexpr int kStartTempo = 600;
+
     CVoldrimDoc();
     ~CVoldrimDoc() override;
 
-    // Ends any question and empties the written melody; repaints (hint 0).
+    // Ends any question and empties the written melody; repaints everything.
     void ResetState();
     // The same without ending the question.
     void ClearMelody();
     // Empties every staff column, without repainting.
     void ClearColumns();
-    // Writing starts again at the first column; repaints (hint 0).
+    // Writing starts again at the first column; repaints everything.
     void ResetColumnCursor();
     void ClearHeldKeys();
     // A letter key that chooses a rhythmic value went down or up; other
     // keys are ignored. Virtual-key codes are the upper-case letters.
-    void SetHeldKey(UINT virtualKey, BOOL down);
+    void SetHeldKey(UINT virtualKey, bool down);
     HeldKeys GetHeldKeys() const;
     // Marks every stop in or out of the key; the caller has stored the key.
-    void ApplyKey(int key);
+    void ApplyKey(Key key);
     void NameStops();
     // Rebuilds the staff rows and columns for the staff view's client
     // rectangle and number of systems; sets m_nColumnCount.
@@ -41,6 +50,7 @@ public:
     // The row of the column that carries the pitch (a rest: the top row),
     // or nullptr when none does.
     const CStaffPosition* FindRowOfPitch(std::size_t column, int pitch) const;
+    bool IsQuestionRunning() const { return m_nQuestionState == QuestionRunning; }
 
     void DeleteContents() override;
     BOOL OnNewDocument() override;
@@ -61,35 +71,35 @@ public:
     CObjectList<CPlayItem> m_playList;
     CObjectList<CNoteSeries> m_melody;
     int m_nSystems = 0;
-    int m_nLabelMode = 2;
-    int m_nCurrentPitch = 0;
-    int m_nLastColumn = -1;
+    LabelMode m_nLabelMode = LabelNoteNames;
+    int m_nCurrentPitch = kNoPitch;
+    int m_nLastColumn = kNoColumn;
     int m_nColumnCount = 0;
-    int m_nQuestionState = 2;
-    int m_nQuestionMode = 3;
-    int m_nQuestionType = 2;
-    int m_nQuestionPitch = 0;
-    int m_nNoteValue = 2;
+    QuestionState m_nQuestionState = NoQuestion;
+    QuestionMode m_nQuestionMode = QuestionModeBoth;
+    QuestionType m_nQuestionType = AnswerOnStaff;
+    int m_nQuestionPitch = kNoPitch;
+    NoteValue m_nNoteValue = NoteQuarter;
     int m_nCorrect = 0;
     int m_nIncorrect = 0;
-    int m_nKey = 1;
-    int m_nTempo = 600;
-    BOOL m_bUseMidi = 1;
-    BOOL m_bStaffNoteShown = 1;
-    BOOL m_bPlaying = 0;
-    BOOL m_bStaffNames = 1;
-    BOOL m_bAllPositions = 0;
-    BOOL m_bContinuousPlay = 0;
-    BOOL m_bPrintDone = 0;
-    BOOL m_bShowOpenStrings = 1;
-    BOOL m_bReloadMelody = 0;
-    BOOL m_bFirstNew = 1;
-    BOOL m_bHeldH = 0;
-    BOOL m_bHeldW = 0;
-    BOOL m_bHeldT = 0;
-    BOOL m_bHeldE = 0;
-    BOOL m_bHeldD = 0;
-    BOOL m_bHeldR = 0;
+    Key m_nKey = KeyC;
+    int m_nTempo = kStartTempo;
+    bool m_bUseMidi = true;
+    bool m_bStaffNoteShown = true;
+    bool m_bPlaying = false;
+    bool m_bStaffNames = true;
+    bool m_bAllPositions = false;
+    bool m_bContinuousPlay = false;
+    bool m_bPrintDone = false;
+    bool m_bShowOpenStrings = true;
+    bool m_bReloadMelody = false;
+    bool m_bFirstNew = true;
+    bool m_bHeldH = false;
+    bool m_bHeldW = false;
+    bool m_bHeldT = false;
+    bool m_bHeldE = false;
+    bool m_bHeldD = false;
+    bool m_bHeldR = false;
     CAccidentalMemory m_accidentals;
     CBrush m_brPrint;
     CPen m_penPrint;
@@ -97,8 +107,9 @@ public:
 private:
     void MapCommands();
     // An option item that sets a member to a value, checked while it has it.
-    void MapOption(UINT id, int CVoldrimDoc::*option, int value);
-    void OnKey(int key);
+    template <typename T>
+    void MapOption(UINT id, T CVoldrimDoc::*option, T value);
+    void OnKey(Key key);
     void OnErase();
     void OnTempo();
     void OnMidi();

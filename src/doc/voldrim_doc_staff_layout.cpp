@@ -33,7 +33,7 @@ void CVoldrimDoc::BuildStaffLayout(int left, int /*top*/, int right, int /*botto
             auto column = std::make_unique<CStaffColumn>();
             column->SetLabelRect(CRect(x, y + 10, x + 20, y + 25));
             column->SetHitRect(CRect(x - 12, s, x + 32, y + 25));
-            column->SetPitch(0);
+            column->SetPitch(kNoPitch);
             column->SetNoteRect(CRect());
             m_columnList.push_back(std::move(column));
         }

@@ -6,7 +6,7 @@ namespace {
 
 struct StopRow {
     int centreY;
-    int kind;
+    StopKind kind;
     int halfSize;
     const char* fingerLabel;
 };

@@ -1,8 +1,14 @@
 #pragma once
 #include "framework/object.h"
 #include "framework/types.h"
+#include "model/key.h"
 
-enum StopKind { StopOpenString = 1, StopExtension = 2, StopFinger = 3 };
+// How a stop lies on its string: the open string, a stop reached by
+// stretching the hand (drawn square), or a finger in its place.
+enum StopKind : int { StopOpenString = 1, StopExtension = 2, StopFinger = 3 };
+
+// Which of its two labels a stop shows.
+enum LabelMode : int { LabelFingerNumbers = 1, LabelNoteNames = 2 };
 
 // One stop of the fingerboard: where it is drawn and clicked, the note it
 // sounds, its labels and whether its note is in the current key.
@@ -20,22 +26,26 @@ public:
     CString GetFingerLabel() const { return m_strFingerLabel; }
     void SetFingerLabel(const CString& label) { m_strFingerLabel = label; }
 
-    int GetKind() const { return m_nKind; }
-    void SetKind(int kind) { m_nKind = kind; }
+    StopKind GetKind() const { return m_nKind; }
+    void SetKind(StopKind kind) { m_nKind = kind; }
 
     int GetPitch() const { return m_nPitch; }
     void SetPitch(int pitch) { m_nPitch = pitch; }
 
-    int GetKeyStatus() const { return m_nKeyStatus; }
-    void SetKeyStatus(int status) { m_nKeyStatus = status; }
+    // The label the mode asks for.
+    CString GetLabel(LabelMode mode) const { return mode == LabelNoteNames ? m_strNoteName : m_strFingerLabel; }
+
+    KeyStatus GetKeyStatus() const { return m_nKeyStatus; }
+    void SetKeyStatus(KeyStatus status) { m_nKeyStatus = status; }
 
 private:
     CRect m_rect;
     CString m_strNoteName;
     CString m_strFingerLabel;
-    int m_nKind = 0;
+    // Both set when the stops are built and named.
+    StopKind m_nKind{};
     int m_nPitch = 0;
-    int m_nKeyStatus = 0;
+    KeyStatus m_nKeyStatus{};
 };
 
 // Appends the 28 stops, string by string from C to A and from the nut

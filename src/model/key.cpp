@@ -1,6 +1,6 @@
 #include "model/key.h"
 
-int KeyStatusOfName(int key, const CString& name)
+KeyStatus KeyStatusOfName(Key key, const CString& name)
 {
     // The flat sign is a lower-case 'b': the name "B" holds no flat.
     const bool sharp = name.contains(QLatin1Char('#'), Qt::CaseSensitive);
@@ -31,7 +31,7 @@ int KeyStatusOfName(int key, const CString& name)
     return outOfKey ? KeyStatusOutOfKey : KeyStatusInKey;
 }
 
-CString KeyName(int key)
+CString KeyName(Key key)
 {
     switch (key) {
     case KeyC: return QStringLiteral("C");

@@ -1,6 +1,6 @@
 #include "model/note_value.h"
 
-int NoteValueFromHeldKeysNoRest(const HeldKeys& keys)
+NoteValue NoteValueFromHeldKeysNoRest(const HeldKeys& keys)
 {
     if (keys.h) return NoteHalf;
     if (keys.w) return NoteWhole;
@@ -10,7 +10,7 @@ int NoteValueFromHeldKeysNoRest(const HeldKeys& keys)
     return NoteQuarter;
 }
 
-int NoteValueFromHeldKeys(const HeldKeys& keys)
+NoteValue NoteValueFromHeldKeys(const HeldKeys& keys)
 {
     if (keys.r) return NoteRest;
     return NoteValueFromHeldKeysNoRest(keys);

@@ -1,7 +1,8 @@
 #pragma once
 
-// Length of a note in eighth notes, or a rest.
-enum NoteValue {
+// Length of a note in eighth notes, or a rest; melody files keep these
+// numbers.
+enum NoteValue : int {
     NoteEighth = 1,
     NoteQuarter = 2,
     NoteDottedQuarter = 3,
@@ -19,8 +20,8 @@ struct HeldKeys {
 
 // Value for a click on the staff: the first held key in the order
 // R, H, W, T, E, D wins; no key gives a quarter.
-int NoteValueFromHeldKeys(const HeldKeys& keys);
+NoteValue NoteValueFromHeldKeys(const HeldKeys& keys);
 
 // Value for a click on the fingerboard: as above, but R is ignored since a
 // stop always sounds a note.
-int NoteValueFromHeldKeysNoRest(const HeldKeys& keys);
+NoteValue NoteValueFromHeldKeysNoRest(const HeldKeys& keys);

@@ -47,7 +47,7 @@ const StaffPositionEntry& StaffPositionEntryAt(int index)
     return kColumn[index];
 }
 
-int StaffPitchForKey(int index, int key)
+int StaffPitchForKey(int index, Key key)
 {
     const StaffPositionEntry& entry = StaffPositionEntryAt(index);
     auto is = [&entry](const char* name) { return std::strcmp(entry.naturalName, name) == 0; };

@@ -1,5 +1,6 @@
 #pragma once
 #include "framework/types.h"
+#include "model/key.h"
 
 // One position of a staff column: a diatonic step with its natural note and
 // the note a sharp or flat makes of it. An altered pitch of 0 means the
@@ -21,7 +22,7 @@ const StaffPositionEntry& StaffPositionEntryAt(int index);
 // The pitch a click on the position enters under a key: the key's sharps
 // and flats are applied by the position's natural name. Chromatic entry
 // always gives the natural pitch. 0 for an index outside the column.
-int StaffPitchForKey(int index, int key);
+int StaffPitchForKey(int index, Key key);
 
 // The name the position shows for a pitch it holds: its natural name for
 // any natural pitch, otherwise its altered name.

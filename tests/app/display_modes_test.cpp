@@ -19,13 +19,13 @@ TEST(DisplayModes, FlashCardGivesTheFingerboardTheWholeWidthAndFingerNumbers)
     EXPECT_EQ(app.Fboard()->width(), client.right);
     EXPECT_GT(app.Fboard()->width(), 500);
     EXPECT_FALSE(app.Staff()->isVisible());
-    EXPECT_EQ(doc->m_nLabelMode, 1);
+    EXPECT_EQ(doc->m_nLabelMode, LabelFingerNumbers);
 
     // Back to both: the fingerboard is 180 wide again, the labels stay.
     ASSERT_TRUE(app.Choose(ID_MODE_FINGERBOARD_STAFF));
     EXPECT_EQ(app.Fboard()->width(), 180);
     EXPECT_TRUE(app.Staff()->isVisible());
-    EXPECT_EQ(doc->m_nLabelMode, 1);
+    EXPECT_EQ(doc->m_nLabelMode, LabelFingerNumbers);
     int current = 0, minimum = 0;
     app.Frame()->GetSplitter()->GetColumnInfo(0, current, minimum);
     EXPECT_EQ(minimum, 180);
@@ -47,13 +47,13 @@ TEST(DisplayModes, EveryModeEndsARunningQuestionAndRepaintsBothViews)
     for (UINT mode : Ids{ID_MODE_FINGERBOARD_STAFF, ID_MODE_FLASH_CARD, ID_MODE_STAFF_ONLY}) {
         CAppHarness app;
         CVoldrimDoc* doc = app.Doc();
-        doc->m_nQuestionState = 1;
+        doc->m_nQuestionState = QuestionRunning;
         doc->m_nQuestionPitch = 50;
-        doc->m_melody.push_back(std::make_unique<CNoteSeries>(2, 50));
+        doc->m_melody.push_back(std::make_unique<CNoteSeries>(NoteQuarter, 50));
         CAppHarness::ProcessEvents();
         app.Frame()->RouteCommand(mode);
-        EXPECT_EQ(doc->m_nQuestionState, 2) << mode;
-        EXPECT_EQ(doc->m_nQuestionPitch, 0) << mode;
+        EXPECT_EQ(doc->m_nQuestionState, NoQuestion) << mode;
+        EXPECT_EQ(doc->m_nQuestionPitch, kNoPitch) << mode;
         EXPECT_TRUE(doc->m_melody.empty()) << mode;
         EXPECT_TRUE(app.Fboard()->IsPaintPending() || !app.Fboard()->isVisible()) << mode;
         EXPECT_TRUE(app.Staff()->IsPaintPending() || !app.Staff()->isVisible()) << mode;
@@ -63,7 +63,7 @@ TEST(DisplayModes, EveryModeEndsARunningQuestionAndRepaintsBothViews)
 TEST(DisplayModes, WithoutAQuestionTheMelodyStays)
 {
     CAppHarness app;
-    app.Doc()->m_melody.push_back(std::make_unique<CNoteSeries>(2, 50));
+    app.Doc()->m_melody.push_back(std::make_unique<CNoteSeries>(NoteQuarter, 50));
     app.Choose(ID_MODE_STAFF_ONLY);
     app.Choose(ID_MODE_FINGERBOARD_STAFF);
     EXPECT_EQ(app.Doc()->m_melody.size(), 1u);

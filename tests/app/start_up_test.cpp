@@ -210,14 +210,14 @@ TEST(StartUp, KeysOfTheAcceleratorTable)
     EXPECT_EQ(frame->GetActiveView(), app.Fboard());
 
     // The edit keys are bound to commands nothing handles.
-    app.Doc()->m_melody.push_back(std::make_unique<CNoteSeries>(2, 48));
+    app.Doc()->m_melody.push_back(std::make_unique<CNoteSeries>(NoteQuarter, 48));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(app.Doc()->m_melody.size(), 1u);
     EXPECT_FALSE(app.IsEnabled(ID_EDIT_UNDO));
 
     // An accelerator runs the update handlers, which drop the held keys.
-    app.Doc()->m_bHeldW = 1;
+    app.Doc()->m_bHeldW = true;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     EXPECT_EQ(app.Doc()->m_bHeldW, 1) << "help has no update handler of the document";
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);

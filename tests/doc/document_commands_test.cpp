@@ -17,16 +17,16 @@ TEST(DocumentCommands, KeyCommandEmptiesTheStaffEndsTheQuestionAndRemarksTheStop
 {
     CAppHarness app;
     CVoldrimDoc* doc = app.Doc();
-    doc->m_melody.push_back(std::make_unique<CNoteSeries>(2, 48));
-    doc->m_nQuestionState = 1;
+    doc->m_melody.push_back(std::make_unique<CNoteSeries>(NoteQuarter, 48));
+    doc->m_nQuestionState = QuestionRunning;
     doc->m_nLastColumn = 0;
 
     ASSERT_TRUE(app.Choose(ID_KEY_G));
 
     EXPECT_EQ(doc->m_nKey, KeyG);
     EXPECT_TRUE(doc->m_melody.empty());
-    EXPECT_EQ(doc->m_nQuestionState, 2);
-    EXPECT_EQ(doc->m_nLastColumn, -1);
+    EXPECT_EQ(doc->m_nQuestionState, NoQuestion);
+    EXPECT_EQ(doc->m_nLastColumn, CVoldrimDoc::kNoColumn);
     EXPECT_TRUE(app.IsChecked(ID_KEY_G));
     EXPECT_FALSE(app.IsChecked(ID_KEY_C));
     for (const auto& stop : doc->m_stopList) {
@@ -48,7 +48,7 @@ TEST(DocumentCommands, WhilePlayingOnlyOptionsStayEnabled)
 {
     CAppHarness app;
     CVoldrimDoc* doc = app.Doc();
-    doc->m_bPlaying = 1;
+    doc->m_bPlaying = true;
     for (UINT id : Ids{ID_KEY_C, ID_KEY_G, ID_KEY_D, ID_KEY_F, ID_KEY_BB, ID_KEY_CHROMATIC, ID_ERASE, ID_MIDI,
                     ID_SHOWME_OPTIONS, ID_SHOWME_SCORES, ID_PLAY, ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE,
                     ID_FILE_SAVE_AS, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP,
@@ -62,11 +62,11 @@ TEST(DocumentCommands, WhilePlayingOnlyOptionsStayEnabled)
     EXPECT_FALSE(app.Choose(ID_KEY_D)) << "a disabled key command does not run";
     EXPECT_EQ(doc->m_nKey, KeyC);
     ASSERT_TRUE(app.Choose(ID_FB_FINGER_NUMBERS));
-    EXPECT_EQ(doc->m_nLabelMode, 1);
+    EXPECT_EQ(doc->m_nLabelMode, LabelFingerNumbers);
     ASSERT_TRUE(app.Choose(ID_CONTINUOUS_PLAY));
-    EXPECT_EQ(doc->m_bContinuousPlay, 1);
+    EXPECT_TRUE(doc->m_bContinuousPlay);
 
-    doc->m_bPlaying = 0;
+    doc->m_bPlaying = false;
     for (UINT id : Ids{ID_KEY_C, ID_ERASE, ID_MIDI, ID_SHOWME_SCORES, ID_FILE_OPEN, ID_MODE_STAFF_ONLY})
         EXPECT_TRUE(app.IsEnabled(id)) << id;
 }
@@ -75,12 +75,12 @@ TEST(DocumentCommands, EraseDuringPlaybackDoesNothing)
 {
     CAppHarness app;
     CVoldrimDoc* doc = app.Doc();
-    doc->m_melody.push_back(std::make_unique<CNoteSeries>(2, 48));
-    doc->m_bPlaying = 1;
+    doc->m_melody.push_back(std::make_unique<CNoteSeries>(NoteQuarter, 48));
+    doc->m_bPlaying = true;
     // The button reaches the command even though the menu item is disabled.
     app.Staff()->SendCommand(IDC_ERASE_BUTTON);
     EXPECT_EQ(doc->m_melody.size(), 1u);
-    doc->m_bPlaying = 0;
+    doc->m_bPlaying = false;
     app.Staff()->SendCommand(IDC_ERASE_BUTTON);
     EXPECT_TRUE(doc->m_melody.empty());
 }
@@ -107,25 +107,25 @@ TEST(DocumentCommands, OptionSwitchesRepaintAndCheckTheirItems)
 
     CAppHarness::ProcessEvents();
     app.Frame()->RouteCommand(ID_FB_ALL_POSITIONS);
-    EXPECT_EQ(doc->m_bAllPositions, 1);
+    EXPECT_TRUE(doc->m_bAllPositions);
     EXPECT_TRUE(app.IsChecked(ID_FB_ALL_POSITIONS));
     EXPECT_FALSE(app.IsChecked(ID_FB_SINGLE_POSITION));
     EXPECT_TRUE(app.Fboard()->IsPaintPending() || !app.Fboard()->isVisible());
 
     app.Choose(ID_FB_OPEN_STRINGS);
-    EXPECT_EQ(doc->m_bShowOpenStrings, 0);
+    EXPECT_FALSE(doc->m_bShowOpenStrings);
     app.Choose(ID_FB_OPEN_STRINGS);
-    EXPECT_EQ(doc->m_bShowOpenStrings, 1);
+    EXPECT_TRUE(doc->m_bShowOpenStrings);
 
     app.Choose(ID_STAFF_HIDE_NAMES);
-    EXPECT_EQ(doc->m_bStaffNames, 0);
+    EXPECT_FALSE(doc->m_bStaffNames);
     EXPECT_TRUE(app.IsChecked(ID_STAFF_HIDE_NAMES));
 
     // Continuous play changes nothing on the screen.
     CAppHarness::ProcessEvents();
     ASSERT_FALSE(app.Staff()->IsPaintPending());
     app.Frame()->RouteCommand(ID_CONTINUOUS_PLAY);
-    EXPECT_EQ(doc->m_bContinuousPlay, 1);
+    EXPECT_TRUE(doc->m_bContinuousPlay);
     EXPECT_FALSE(app.Staff()->IsPaintPending());
     EXPECT_FALSE(app.Fboard()->IsPaintPending());
 }
@@ -134,19 +134,19 @@ TEST(DocumentCommands, OpeningAMenuDropsTheHeldKeys)
 {
     CAppHarness app;
     CVoldrimDoc* doc = app.Doc();
-    doc->m_bHeldH = 1;
-    doc->m_bHeldR = 1;
+    doc->m_bHeldH = true;
+    doc->m_bHeldR = true;
     QMenu* keys = app.Frame()->FindTopMenu("&Keys");
     ASSERT_NE(keys, nullptr);
     emit keys->aboutToShow();
-    EXPECT_EQ(doc->m_bHeldH, 0);
-    EXPECT_EQ(doc->m_bHeldR, 0);
+    EXPECT_FALSE(doc->m_bHeldH);
+    EXPECT_FALSE(doc->m_bHeldR);
     // The menu shows what the handlers decided.
     doc->m_nKey = KeyBb;
     emit keys->aboutToShow();
     EXPECT_TRUE(app.Frame()->FindMenuAction(ID_KEY_BB)->isChecked());
     EXPECT_FALSE(app.Frame()->FindMenuAction(ID_KEY_C)->isChecked());
-    doc->m_bPlaying = 1;
+    doc->m_bPlaying = true;
     emit keys->aboutToShow();
     EXPECT_FALSE(app.Frame()->FindMenuAction(ID_KEY_C)->isEnabled());
 }
@@ -169,7 +169,7 @@ TEST(DocumentCommands, TheFirstNewDocumentLeavesTheCaptionToTheFrame)
     CAppHarness app;
     EXPECT_EQ(app.Doc()->m_bFirstNew, 0);
     app.Frame()->SetWindowText("Something else");
-    app.Doc()->m_bFirstNew = 1;
+    app.Doc()->m_bFirstNew = true;
     app.Doc()->OnNewDocument();
     EXPECT_EQ(app.Frame()->GetWindowText(), "Something else");
 }

@@ -21,20 +21,20 @@ TEST_F(DocumentTest, StartsWithItsDefaultsAndTheStopsOfCMajor)
 {
     CVoldrimDoc doc;
     EXPECT_EQ(doc.m_nKey, KeyC);
-    EXPECT_EQ(doc.m_nTempo, 600);
-    EXPECT_EQ(doc.m_nLastColumn, -1);
-    EXPECT_EQ(doc.m_nLabelMode, 2);
-    EXPECT_EQ(doc.m_nQuestionState, 2);
-    EXPECT_EQ(doc.m_nQuestionMode, 3);
-    EXPECT_EQ(doc.m_nQuestionType, 2);
-    EXPECT_EQ(doc.m_nNoteValue, 2);
-    EXPECT_EQ(doc.m_bStaffNoteShown, 1);
-    EXPECT_EQ(doc.m_bShowOpenStrings, 1);
-    EXPECT_EQ(doc.m_bStaffNames, 1);
-    EXPECT_EQ(doc.m_bAllPositions, 0);
-    EXPECT_EQ(doc.m_bFirstNew, 1);
+    EXPECT_EQ(doc.m_nTempo, CVoldrimDoc::kStartTempo);
+    EXPECT_EQ(doc.m_nLastColumn, CVoldrimDoc::kNoColumn);
+    EXPECT_EQ(doc.m_nLabelMode, LabelNoteNames);
+    EXPECT_EQ(doc.m_nQuestionState, NoQuestion);
+    EXPECT_EQ(doc.m_nQuestionMode, QuestionModeBoth);
+    EXPECT_EQ(doc.m_nQuestionType, AnswerOnStaff);
+    EXPECT_EQ(doc.m_nNoteValue, NoteQuarter);
+    EXPECT_TRUE(doc.m_bStaffNoteShown);
+    EXPECT_TRUE(doc.m_bShowOpenStrings);
+    EXPECT_TRUE(doc.m_bStaffNames);
+    EXPECT_FALSE(doc.m_bAllPositions);
+    EXPECT_TRUE(doc.m_bFirstNew);
     EXPECT_TRUE(doc.m_rcHighlight.IsRectEmpty());
-    EXPECT_EQ(doc.m_bUseMidi, 1);
+    EXPECT_TRUE(doc.m_bUseMidi);
     EXPECT_TRUE(m_responder.Texts().empty());
 
     ASSERT_EQ(doc.m_stopList.size(), 28u);
@@ -53,7 +53,7 @@ TEST_F(DocumentTest, AMachineWithoutMidiSaysSoOnceAndRunsOnMute)
     m_midi.FailOpen(MMSYSERR_NODRIVER);
     m_responder.ExpectMessageBox(IDOK);
     CVoldrimDoc doc;
-    EXPECT_EQ(doc.m_bUseMidi, 0);
+    EXPECT_FALSE(doc.m_bUseMidi);
     ASSERT_EQ(m_responder.Texts().size(), 1u);
     EXPECT_TRUE(m_responder.Texts()[0].startsWith("Voldrim could not open your MIDI device."));
 }
@@ -64,21 +64,21 @@ TEST_F(DocumentTest, ResetStateEndsTheQuestionAndEmptiesTheMelodyButKeepsOptions
     for (int i = 0; i < 3; ++i) {
         auto column = std::make_unique<CStaffColumn>();
         column->SetPitch(48);
-        column->SetValue(4);
+        column->SetValue(NoteHalf);
         column->SetNoteRect(CRect(1, 2, 3, 4));
         column->SetName("C");
         doc.m_columnList.push_back(std::move(column));
-        doc.m_melody.push_back(std::make_unique<CNoteSeries>(4, 48));
-        doc.m_playList.push_back(std::make_unique<CPlayItem>(48, 4, CRect()));
+        doc.m_melody.push_back(std::make_unique<CNoteSeries>(NoteHalf, 48));
+        doc.m_playList.push_back(std::make_unique<CPlayItem>(48, NoteHalf, CRect()));
     }
-    doc.m_nQuestionState = 1;
+    doc.m_nQuestionState = QuestionRunning;
     doc.m_nQuestionPitch = 50;
     doc.m_nCurrentPitch = 50;
     doc.m_nLastColumn = 2;
     doc.m_rcHighlight = CRect(10, 10, 20, 20);
-    doc.m_bPlaying = 1;
-    doc.m_nNoteValue = 8;
-    doc.m_bHeldH = doc.m_bHeldR = 1;
+    doc.m_bPlaying = true;
+    doc.m_nNoteValue = NoteWhole;
+    doc.m_bHeldH = doc.m_bHeldR = true;
     doc.m_nCorrect = 4;
     doc.m_nTempo = 300;
     doc.m_strMelodyTitle = "Song";
@@ -86,20 +86,20 @@ TEST_F(DocumentTest, ResetStateEndsTheQuestionAndEmptiesTheMelodyButKeepsOptions
 
     doc.ResetState();
 
-    EXPECT_EQ(doc.m_nQuestionState, 2);
-    EXPECT_EQ(doc.m_nQuestionPitch, 0);
-    EXPECT_EQ(doc.m_nCurrentPitch, 0);
-    EXPECT_EQ(doc.m_nLastColumn, -1);
+    EXPECT_EQ(doc.m_nQuestionState, NoQuestion);
+    EXPECT_EQ(doc.m_nQuestionPitch, kNoPitch);
+    EXPECT_EQ(doc.m_nCurrentPitch, kNoPitch);
+    EXPECT_EQ(doc.m_nLastColumn, CVoldrimDoc::kNoColumn);
     EXPECT_TRUE(doc.m_rcHighlight.IsRectEmpty());
-    EXPECT_EQ(doc.m_bPlaying, 0);
-    EXPECT_EQ(doc.m_nNoteValue, 2);
-    EXPECT_EQ(doc.m_bHeldH + doc.m_bHeldR, 0);
+    EXPECT_FALSE(doc.m_bPlaying);
+    EXPECT_EQ(doc.m_nNoteValue, NoteQuarter);
+    EXPECT_FALSE(doc.m_bHeldH || doc.m_bHeldR);
     EXPECT_TRUE(doc.m_melody.empty());
     EXPECT_TRUE(doc.m_playList.empty());
     ASSERT_EQ(doc.m_columnList.size(), 3u);
     for (const auto& column : doc.m_columnList) {
         EXPECT_EQ(column->GetPitch(), 0);
-        EXPECT_EQ(column->GetValue(), 4) << "the rhythmic value of a column stays";
+        EXPECT_EQ(column->GetValue(), NoteHalf) << "the rhythmic value of a column stays";
         EXPECT_TRUE(column->GetNoteRect().IsRectEmpty());
         EXPECT_TRUE(column->GetName().isEmpty());
     }
@@ -112,14 +112,14 @@ TEST_F(DocumentTest, ResetStateEndsTheQuestionAndEmptiesTheMelodyButKeepsOptions
 TEST_F(DocumentTest, ClearMelodyKeepsTheQuestionRunning)
 {
     CVoldrimDoc doc;
-    doc.m_nQuestionState = 1;
+    doc.m_nQuestionState = QuestionRunning;
     doc.m_nQuestionPitch = 45;
     doc.m_nLastColumn = 4;
-    doc.m_melody.push_back(std::make_unique<CNoteSeries>(2, 45));
+    doc.m_melody.push_back(std::make_unique<CNoteSeries>(NoteQuarter, 45));
     doc.ClearMelody();
-    EXPECT_EQ(doc.m_nQuestionState, 1);
+    EXPECT_EQ(doc.m_nQuestionState, QuestionRunning);
     EXPECT_EQ(doc.m_nQuestionPitch, 45);
-    EXPECT_EQ(doc.m_nLastColumn, -1);
+    EXPECT_EQ(doc.m_nLastColumn, CVoldrimDoc::kNoColumn);
     EXPECT_TRUE(doc.m_melody.empty());
 }
 

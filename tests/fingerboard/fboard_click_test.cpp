@@ -42,8 +42,8 @@ TEST(FboardClick, AGreenStopIsChosenAndHandedToTheStaff)
     ClickStop(view, 45);
     EXPECT_EQ(doc->m_nCurrentPitch, 45);
     EXPECT_EQ(doc->m_strNoteName, QStringLiteral("A"));  // the name, whatever the labels
-    EXPECT_EQ(doc->m_nNoteValue, 2);
-    EXPECT_EQ(doc->m_bStaffNoteShown, 0);
+    EXPECT_EQ(doc->m_nNoteValue, NoteQuarter);
+    EXPECT_FALSE(doc->m_bStaffNoteShown);
     EXPECT_EQ(doc->m_rcHighlight, StopOf(doc, 45).GetRect());
     EXPECT_EQ(FillOf(view, StopOf(doc, 45).GetRect()), kRed);
     // The staff is told to repaint; the written columns stay.
@@ -63,7 +63,7 @@ TEST(FboardClick, WithTheLastColumnWrittenTheStaffIsEmptiedFirst)
 
     ClickStop(view, 50);
     EXPECT_EQ(doc->m_nCurrentPitch, 50);
-    EXPECT_EQ(doc->m_bStaffNoteShown, 0);
+    EXPECT_FALSE(doc->m_bStaffNoteShown);
     for (const auto& column : doc->m_columnList) {
         EXPECT_EQ(column->GetPitch(), 0);
         EXPECT_FALSE(column->IsWritten());
@@ -81,8 +81,8 @@ TEST(FboardClick, OnlyTheInsideOfAStopsRectangleHitsIt)
 
     for (QPoint miss : {QPoint(rc.right, rc.CenterPoint().y), QPoint(rc.CenterPoint().x, rc.bottom)}) {
         Click(view, miss);
-        EXPECT_EQ(doc->m_nCurrentPitch, 0) << miss.x() << "," << miss.y();
-        EXPECT_EQ(doc->m_bStaffNoteShown, 1);
+        EXPECT_EQ(doc->m_nCurrentPitch, kNoPitch) << miss.x() << "," << miss.y();
+        EXPECT_TRUE(doc->m_bStaffNoteShown);
     }
     const QPoint hits[] = {QPoint(rc.left, rc.top), QPoint(rc.right - 1, rc.bottom - 1)};
     for (QPoint hit : hits) {
@@ -101,18 +101,18 @@ TEST(FboardClick, GreyStopsAndClicksDuringPlaybackAreIgnored)
     const CRect board(0, 0, view->width(), view->height() - 76);
 
     ClickStop(view, 37);  // C#, outside C major
-    EXPECT_EQ(doc->m_nCurrentPitch, 0);
+    EXPECT_EQ(doc->m_nCurrentPitch, kNoPitch);
     EXPECT_TRUE(doc->m_strNoteName.isEmpty());
-    EXPECT_EQ(doc->m_bStaffNoteShown, 1);
+    EXPECT_TRUE(doc->m_bStaffNoteShown);
     EXPECT_TRUE(doc->m_rcHighlight.IsRectEmpty());
     EXPECT_EQ(PixelsOfColourIn(view, board, kRed), 0);
     EXPECT_EQ(FillOf(view, StopOf(doc, 37).GetRect()), kGrey);
 
-    doc->m_bPlaying = 1;
-    doc->m_bHeldW = 1;
+    doc->m_bPlaying = true;
+    doc->m_bHeldW = true;
     ClickStop(view, 45);
-    EXPECT_EQ(doc->m_nCurrentPitch, 0);
-    EXPECT_EQ(doc->m_nNoteValue, 2);  // not even the held key is read
+    EXPECT_EQ(doc->m_nCurrentPitch, kNoPitch);
+    EXPECT_EQ(doc->m_nNoteValue, NoteQuarter);  // not even the held key is read
     EXPECT_EQ(PixelsOfColourIn(view, board, kRed), 0);
 }
 
@@ -123,18 +123,18 @@ TEST(FboardClick, RightClicksAndTheSecondPressOfADoubleClickDoNothing)
     CVoldrimDoc* doc = app.Doc();
     Settle(view);
     Click(view, CentreOf(StopOf(doc, 45)), Qt::RightButton);
-    EXPECT_EQ(doc->m_nCurrentPitch, 0);
+    EXPECT_EQ(doc->m_nCurrentPitch, kNoPitch);
 
     ClickStop(view, 45);
     ASSERT_EQ(doc->m_nCurrentPitch, 45);
     doc->m_nCurrentPitch = 0;
-    doc->m_bStaffNoteShown = 1;
+    doc->m_bStaffNoteShown = true;
     const QPoint at = CentreOf(StopOf(doc, 48));
     QMouseEvent second(QEvent::MouseButtonDblClick, at, view->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                        Qt::NoModifier);
     QApplication::sendEvent(view, &second);
-    EXPECT_EQ(doc->m_nCurrentPitch, 0);
-    EXPECT_EQ(doc->m_bStaffNoteShown, 1);
+    EXPECT_EQ(doc->m_nCurrentPitch, kNoPitch);
+    EXPECT_TRUE(doc->m_bStaffNoteShown);
     EXPECT_EQ(FillOf(view, StopOf(doc, 48).GetRect()), kGreen);
 }
 
@@ -146,19 +146,19 @@ TEST(FboardClick, HeldKeysChooseTheValueInTheirOrder)
     Settle(view);
     struct Case {
         std::vector<Qt::Key> keys;
-        int value;
+        NoteValue value;
     };
     const Case cases[] = {
-        {{}, 2},
-        {{Qt::Key_H}, 4},
-        {{Qt::Key_W}, 8},
-        {{Qt::Key_T}, 6},
-        {{Qt::Key_E}, 1},
-        {{Qt::Key_D}, 3},
-        {{Qt::Key_R}, 2},
-        {{Qt::Key_W, Qt::Key_H}, 4},
-        {{Qt::Key_D, Qt::Key_T, Qt::Key_E}, 6},
-        {{Qt::Key_R, Qt::Key_E}, 1},
+        {{}, NoteQuarter},
+        {{Qt::Key_H}, NoteHalf},
+        {{Qt::Key_W}, NoteWhole},
+        {{Qt::Key_T}, NoteDottedHalf},
+        {{Qt::Key_E}, NoteEighth},
+        {{Qt::Key_D}, NoteDottedQuarter},
+        {{Qt::Key_R}, NoteQuarter},
+        {{Qt::Key_W, Qt::Key_H}, NoteHalf},
+        {{Qt::Key_D, Qt::Key_T, Qt::Key_E}, NoteDottedHalf},
+        {{Qt::Key_R, Qt::Key_E}, NoteEighth},
     };
     for (const Case& c : cases) {
         for (Qt::Key key : c.keys)
@@ -177,7 +177,7 @@ TEST(FboardClick, LetterKeysAreHeldInAnyShiftStateAndOthersAreNot)
     CAppHarness app;
     CFboardView* view = app.Fboard();
     CVoldrimDoc* doc = app.Doc();
-    const std::pair<Qt::Key, BOOL CVoldrimDoc::*> letters[] = {
+    const std::pair<Qt::Key, bool CVoldrimDoc::*> letters[] = {
         {Qt::Key_D, &CVoldrimDoc::m_bHeldD}, {Qt::Key_E, &CVoldrimDoc::m_bHeldE}, {Qt::Key_H, &CVoldrimDoc::m_bHeldH},
         {Qt::Key_R, &CVoldrimDoc::m_bHeldR}, {Qt::Key_T, &CVoldrimDoc::m_bHeldT}, {Qt::Key_W, &CVoldrimDoc::m_bHeldW},
     };
@@ -185,9 +185,9 @@ TEST(FboardClick, LetterKeysAreHeldInAnyShiftStateAndOthersAreNot)
                                        Qt::KeyboardModifiers(Qt::ControlModifier)}) {
         for (const auto& [key, flag] : letters) {
             QTest::keyPress(view, key, mods);
-            EXPECT_EQ(doc->*flag, 1) << key;
+            EXPECT_TRUE(doc->*flag) << key;
             QTest::keyRelease(view, key, mods);
-            EXPECT_EQ(doc->*flag, 0) << key;
+            EXPECT_FALSE(doc->*flag) << key;
         }
     }
     for (Qt::Key other : {Qt::Key_A, Qt::Key_Q, Qt::Key_S, Qt::Key_Space}) {
@@ -203,10 +203,10 @@ TEST(FboardClick, AStaffQuestionRefusesFingerboardClicks)
     CAppHarness app;
     CFboardView* view = app.Fboard();
     CVoldrimDoc* doc = app.Doc();
-    doc->m_nQuestionState = 1;
-    doc->m_nQuestionType = 2;
+    doc->m_nQuestionState = QuestionRunning;
+    doc->m_nQuestionType = AnswerOnStaff;
     doc->m_nQuestionPitch = 50;
-    doc->UpdateAllViews(nullptr, 0);
+    doc->UpdateAllViews(nullptr, HintRepaintAll);
     Settle(view);
     QTest::keyPress(view, Qt::Key_H);
     app.m_responder.ExpectMessageBox();
@@ -214,9 +214,9 @@ TEST(FboardClick, AStaffQuestionRefusesFingerboardClicks)
     ASSERT_EQ(app.m_responder.Texts().size(), 1u);
     EXPECT_EQ(app.m_responder.Texts()[0],
               QStringLiteral("The current question requires you to click on the staff, not on the fingerboard!"));
-    EXPECT_EQ(doc->m_bHeldH, 0);
-    EXPECT_EQ(doc->m_nCurrentPitch, 0);
-    EXPECT_EQ(doc->m_bStaffNoteShown, 1);
+    EXPECT_FALSE(doc->m_bHeldH);
+    EXPECT_EQ(doc->m_nCurrentPitch, kNoPitch);
+    EXPECT_TRUE(doc->m_bStaffNoteShown);
     EXPECT_EQ(FillOf(view, StopOf(doc, 45).GetRect()), kGreen);
     EXPECT_EQ(FillOf(view, StopOf(doc, 50).GetRect()), kRed);  // the asked note
     QTest::keyRelease(view, Qt::Key_H);
@@ -281,28 +281,28 @@ TEST(FboardClick, ShowMeRefusesAWideFingerboardAndTheChromaticKey)
     ASSERT_GT(view->width(), 220);
     ASSERT_LE(view->width(), 500);
     ASSERT_FALSE(view->ShowMeButton().isHidden());
-    doc->m_bHeldT = 1;
+    doc->m_bHeldT = true;
     app.m_responder.ExpectMessageBox();
     QTest::mouseClick(&view->ShowMeButton(), Qt::LeftButton);
     ASSERT_EQ(app.m_responder.Texts().size(), 1u);
     EXPECT_EQ(app.m_responder.Texts()[0], AfxLoadString(7));
-    EXPECT_EQ(doc->m_bHeldT, 0);
+    EXPECT_FALSE(doc->m_bHeldT);
 
     splitter->SetColumnInfo(0, 180, 180);
     splitter->RecalcLayout();
     ASSERT_TRUE(app.Choose(ID_KEY_CHROMATIC));
     Settle(view);
     ASSERT_LE(view->width(), 220);
-    doc->m_bHeldE = 1;
+    doc->m_bHeldE = true;
     app.m_responder.ExpectMessageBox();
     QTest::mouseClick(&view->ShowMeButton(), Qt::LeftButton);
     ASSERT_EQ(app.m_responder.Texts().size(), 2u);
     EXPECT_EQ(app.m_responder.Texts()[1], AfxLoadString(6));
-    EXPECT_EQ(doc->m_bHeldE, 0);
-    EXPECT_EQ(doc->m_nQuestionState, 2);
+    EXPECT_FALSE(doc->m_bHeldE);
+    EXPECT_EQ(doc->m_nQuestionState, NoQuestion);
 
     // During playback the button does nothing at all.
-    doc->m_bPlaying = 1;
+    doc->m_bPlaying = true;
     QTest::mouseClick(&view->ShowMeButton(), Qt::LeftButton);
     EXPECT_EQ(app.m_responder.Texts().size(), 2u);
 }

@@ -112,7 +112,7 @@ TEST(FboardDrawing, TheChosenStopStaysRedWithItsLabelAfterAFullRepaint)
     EXPECT_TRUE(HasLabel(view, rcA));
     EXPECT_EQ(doc->m_rcHighlight, rcA);
 
-    doc->UpdateAllViews(nullptr, 0);
+    doc->UpdateAllViews(nullptr, HintRepaintAll);
     Settle(view);
     EXPECT_EQ(FillOf(view, rcA), kRed);
     EXPECT_TRUE(HasLabel(view, rcA));
@@ -154,17 +154,17 @@ TEST(FboardDrawing, NothingNewTurnsRedForARestOrAPitchWithoutAStop)
     CVoldrimDoc* doc = app.Doc();
     Settle(view);
     const CRect board(0, 0, view->width(), view->height() - 76);
-    for (int pitch : {999, 64, 35}) {
+    for (int pitch : {kRestPitch, 64, 35}) {
         doc->m_nCurrentPitch = pitch;
-        doc->UpdateAllViews(nullptr, 0);
+        doc->UpdateAllViews(nullptr, HintRepaintAll);
         Settle(view);
         EXPECT_EQ(PixelsOfColourIn(view, board, kRed), 0) << pitch;
     }
 
     // A stop already red stays red.
     ClickStop(view, 43);
-    doc->m_nCurrentPitch = 999;
-    doc->UpdateAllViews(nullptr, 1);
+    doc->m_nCurrentPitch = kRestPitch;
+    doc->UpdateAllViews(nullptr, HintNoteOrTempo);
     Settle(view);
     EXPECT_EQ(FillOf(view, StopOf(doc, 43).GetRect()), kRed);
 }
@@ -180,13 +180,13 @@ TEST(FboardDrawing, QuestionsShowTheirTextAndHideAFingerboardAnswer)
     EXPECT_EQ(DarkPixelsIn(view, question), 0);
 
     // Answer on the fingerboard: nothing red, the question is written below the board.
-    doc->m_nQuestionState = 1;
-    doc->m_nQuestionType = 1;
+    doc->m_nQuestionState = QuestionRunning;
+    doc->m_nQuestionType = AnswerOnFingerboard;
     doc->m_nQuestionPitch = 50;
     doc->m_strQuestion = QStringLiteral("Find the note on the fingerboard.");
     doc->m_rcHighlight.SetRectEmpty();
     view->ShowMeButton().ShowWindow(false);
-    doc->UpdateAllViews(nullptr, 0);
+    doc->UpdateAllViews(nullptr, HintRepaintAll);
     Settle(view);
     const CRect board(0, 0, view->width(), view->height() - 76);
     EXPECT_EQ(PixelsOfColourIn(view, board, kRed), 0);
@@ -194,8 +194,8 @@ TEST(FboardDrawing, QuestionsShowTheirTextAndHideAFingerboardAnswer)
     EXPECT_TRUE(view->ShowMeButton().isHidden());
 
     // Answer on the staff: the asked pitch is red.
-    doc->m_nQuestionType = 2;
-    doc->UpdateAllViews(nullptr, 0);
+    doc->m_nQuestionType = AnswerOnStaff;
+    doc->UpdateAllViews(nullptr, HintRepaintAll);
     Settle(view);
     EXPECT_EQ(FillOf(view, StopOf(doc, 50).GetRect()), kRed);
     EXPECT_EQ(FillOf(view, StopOf(doc, 45).GetRect()), kGreen);
@@ -229,12 +229,12 @@ TEST(FboardDrawing, AWideViewEndsARunningQuestion)
 {
     CAppHarness app;
     CVoldrimDoc* doc = app.Doc();
-    doc->m_nQuestionState = 1;
-    doc->m_nQuestionType = 2;
+    doc->m_nQuestionState = QuestionRunning;
+    doc->m_nQuestionType = AnswerOnStaff;
     doc->m_nQuestionPitch = 50;
     auto view = LooseView(doc, 640);
-    EXPECT_EQ(doc->m_nQuestionState, 2);
-    EXPECT_EQ(doc->m_nQuestionPitch, 0);
+    EXPECT_EQ(doc->m_nQuestionState, NoQuestion);
+    EXPECT_EQ(doc->m_nQuestionPitch, kNoPitch);
     EXPECT_TRUE(view->ShowMeButton().isHidden());
     EXPECT_EQ(FillOf(view.get(), StopOf(doc, 50).GetRect()), kGreen);
 }

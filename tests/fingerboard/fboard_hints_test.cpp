@@ -9,7 +9,7 @@ namespace {
 
 TEST(FboardHints, StaffAndPlaybackHintsRepaintOnePixelYetShowTheRedStopInFull)
 {
-    for (LPARAM hint : {1L, 2L}) {
+    for (UpdateHint hint : {HintNoteOrTempo, HintPlaybackNote}) {
         CAppHarness app;
         CFboardView* view = app.Fboard();
         CVoldrimDoc* doc = app.Doc();
@@ -19,11 +19,11 @@ TEST(FboardHints, StaffAndPlaybackHintsRepaintOnePixelYetShowTheRedStopInFull)
         // outside the key behind the view's back (all but the two chosen).
         for (auto& stop : doc->m_stopList) {
             if (stop->GetPitch() != 45 && stop->GetPitch() != 48)
-                stop->SetKeyStatus(3);
+                stop->SetKeyStatus(KeyStatusOutOfKey);
         }
         doc->m_nCurrentPitch = 45;
         doc->UpdateAllViews(nullptr, hint);
-        const QRect spot = hint == 1 ? QRect(100, 1, 1, 1) : QRect(1, 1, 1, 1);
+        const QRect spot = hint == HintNoteOrTempo ? QRect(100, 1, 1, 1) : QRect(1, 1, 1, 1);
         EXPECT_EQ(view->PendingRegion(), QRegion(spot)) << hint;
         view->UpdateWindow();
 
@@ -48,40 +48,40 @@ TEST(FboardHints, AMelodyNoteOutsideTheKeyGetsItsGreyBackWhenPlaybackMovesOn)
     CVoldrimDoc* doc = app.Doc();
     Settle(view);
     doc->m_nCurrentPitch = 37;  // C#, outside C major
-    doc->UpdateAllViews(nullptr, 2);
+    doc->UpdateAllViews(nullptr, HintPlaybackNote);
     view->UpdateWindow();
     ASSERT_EQ(FillOf(view, StopOf(doc, 37).GetRect()), kRed);
     doc->m_nCurrentPitch = 45;
-    doc->UpdateAllViews(nullptr, 2);
+    doc->UpdateAllViews(nullptr, HintPlaybackNote);
     view->UpdateWindow();
     EXPECT_EQ(FillOf(view, StopOf(doc, 37).GetRect()), kGrey);
 }
 
-TEST(FboardHints, HintZeroRepaintsAllAndShowsTheButtonUnlessAQuestionRuns)
+TEST(FboardHints, RepaintAllShowsTheButtonUnlessAQuestionRuns)
 {
     CAppHarness app;
     CFboardView* view = app.Fboard();
     CVoldrimDoc* doc = app.Doc();
     Settle(view);
     view->ShowMeButton().ShowWindow(false);
-    doc->UpdateAllViews(nullptr, 0);
+    doc->UpdateAllViews(nullptr, HintRepaintAll);
     EXPECT_EQ(view->PendingRegion(), QRegion(view->rect()));
     EXPECT_FALSE(view->ShowMeButton().isHidden());
 
     Settle(view);
     view->ShowMeButton().ShowWindow(false);
-    doc->m_nQuestionState = 1;
-    doc->UpdateAllViews(nullptr, 0);
+    doc->m_nQuestionState = QuestionRunning;
+    doc->UpdateAllViews(nullptr, HintRepaintAll);
     EXPECT_TRUE(view->ShowMeButton().isHidden());
 }
 
-TEST(FboardHints, HintFourHidesTheButtonAndRepaintsAll)
+TEST(FboardHints, TryAgainHidesTheButtonAndRepaintsAll)
 {
     CAppHarness app;
     CFboardView* view = app.Fboard();
     Settle(view);
     ASSERT_FALSE(view->ShowMeButton().isHidden());
-    app.Doc()->UpdateAllViews(nullptr, 4);
+    app.Doc()->UpdateAllViews(nullptr, HintTryAgain);
     EXPECT_TRUE(view->ShowMeButton().isHidden());
     EXPECT_EQ(view->PendingRegion(), QRegion(view->rect()));
 }

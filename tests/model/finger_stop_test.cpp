@@ -19,7 +19,7 @@ TEST(FingerStops, LayoutOfAllStops)
     const auto stops = Stops();
     ASSERT_EQ(stops.size(), 28u);
     const char* const labels[7] = {"0", "1", "1", "2", "3", "4", "4"};
-    const int kinds[7] = {StopOpenString, StopExtension, StopFinger, StopFinger, StopFinger, StopFinger, StopExtension};
+    const StopKind kinds[7] = {StopOpenString, StopExtension, StopFinger, StopFinger, StopFinger, StopFinger, StopExtension};
     for (int i = 0; i < 28; ++i) {
         const CFingerStop& stop = *stops[i];
         const int s = i / 7, k = i % 7;

@@ -26,15 +26,15 @@ TEST(NoteNames, FixedNamesIndependentOfOctave)
 
 TEST(KeyStatus, EachKeyAdmitsExactlyItsScale)
 {
-    const struct { int key; std::vector<QString> scale; } keys[] = {
+    const struct { Key key; std::vector<QString> scale; } keys[] = {
         {KeyC, {"C", "D", "E", "F", "G", "A", "B"}},
         {KeyG, {"C", "D", "E", "F#", "G", "A", "B"}},
         {KeyD, {"C#", "D", "E", "F#", "G", "A", "B"}},
         {KeyF, {"C", "D", "E", "F", "G", "A", "Bb"}},
         {KeyBb, {"C", "D", "Eb", "F", "G", "A", "Bb"}},
         {KeyChromatic, {kAllNames, kAllNames + 12}},
-        {0, {kAllNames, kAllNames + 12}},  // values no key command makes act chromatic
-        {7, {kAllNames, kAllNames + 12}},
+        {Key{0}, {kAllNames, kAllNames + 12}},  // values no key command makes act chromatic
+        {Key{7}, {kAllNames, kAllNames + 12}},
     };
     for (const auto& k : keys) {
         for (const char* name : kAllNames) {
@@ -62,7 +62,7 @@ TEST(KeyName, HeaderTexts)
     EXPECT_EQ(KeyName(KeyF), "F");
     EXPECT_EQ(KeyName(KeyBb), "Bb");
     EXPECT_EQ(KeyName(KeyChromatic), "Chromatic");
-    EXPECT_EQ(KeyName(0), "Chromatic");
+    EXPECT_EQ(KeyName(Key{0}), "Chromatic");
 }
 
 TEST(StaffPositions, TableAgreesWithNoteNames)
@@ -85,7 +85,7 @@ TEST(StaffPositions, TableAgreesWithNoteNames)
 
 TEST(StaffPositions, PitchForKeyAppliesTheKeySignature)
 {
-    const int keys[] = {KeyC, KeyG, KeyD, KeyF, KeyBb, KeyChromatic};
+    const Key keys[] = {KeyC, KeyG, KeyD, KeyF, KeyBb, KeyChromatic};
     const struct { int index; int pitches[6]; } cases[] = {
         //        C   G   D   F   Bb  chromatic
         {0, {64, 64, 64, 64, 63, 64}},   // E
@@ -108,7 +108,7 @@ TEST(StaffPositions, PitchForKeyAppliesTheKeySignature)
 
 TEST(StaffPositions, EveryEntryLiesInItsKeyAndNamesItself)
 {
-    for (int key : {KeyC, KeyG, KeyD, KeyF, KeyBb}) {
+    for (Key key : {KeyC, KeyG, KeyD, KeyF, KeyBb}) {
         for (int i = 0; i < kStaffPositionsPerColumn; ++i) {
             const int pitch = StaffPitchForKey(i, key);
             EXPECT_EQ(KeyStatusOfName(key, NoteNameOfPitch(pitch)), KeyStatusInKey) << "index " << i << " key " << key;
@@ -129,7 +129,7 @@ TEST(StaffPositions, NameForPitch)
 
 TEST(NoteValue, FirstHeldKeyWins)
 {
-    const struct { HeldKeys keys; int staff; int fingerboard; } cases[] = {
+    const struct { HeldKeys keys; NoteValue staff; NoteValue fingerboard; } cases[] = {
         {{}, NoteQuarter, NoteQuarter},
         {{true, true}, NoteRest, NoteHalf},                              // R+H
         {{true}, NoteRest, NoteQuarter},                                 // R alone

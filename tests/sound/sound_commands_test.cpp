@@ -37,8 +37,8 @@ TEST(TempoCommand, CancelStillTakesTheTempoShownAndRepaintsTheStatusLine)
     CAppHarness app;
     CVoldrimDoc* doc = app.Doc();
     HintRecorder views(doc);
-    doc->m_bStaffNoteShown = 0;
-    doc->m_bHeldH = 1;
+    doc->m_bStaffNoteShown = false;
+    doc->m_bHeldH = true;
     app.m_responder.ExpectDialog([](CDialog& dialog) {
         EXPECT_NE(dynamic_cast<CTempoDlg*>(&dialog), nullptr);
         EXPECT_EQ(dialog.parentWidget(), AfxGetMainWnd());
@@ -50,8 +50,8 @@ TEST(TempoCommand, CancelStillTakesTheTempoShownAndRepaintsTheStatusLine)
     ASSERT_TRUE(app.Choose(ID_TEMPO));
 
     EXPECT_EQ(doc->m_nTempo, 625);
-    EXPECT_EQ(doc->m_bStaffNoteShown, 1);
-    EXPECT_EQ(doc->m_bHeldH, 0);
+    EXPECT_TRUE(doc->m_bStaffNoteShown);
+    EXPECT_FALSE(doc->m_bHeldH);
     EXPECT_EQ(views.m_hints, std::vector<int>({1}));
 }
 
@@ -80,16 +80,16 @@ TEST(TempoCommand, DoesNothingWhileAMelodyPlays)
     CAppHarness app;
     CVoldrimDoc* doc = app.Doc();
     HintRecorder views(doc);
-    doc->m_bPlaying = 1;
-    doc->m_bStaffNoteShown = 0;
+    doc->m_bPlaying = true;
+    doc->m_bStaffNoteShown = false;
 
     app.Choose(ID_TEMPO);
 
     EXPECT_EQ(app.m_responder.DialogCount(), 0);
-    EXPECT_EQ(doc->m_nTempo, 600);
-    EXPECT_EQ(doc->m_bStaffNoteShown, 0);
+    EXPECT_EQ(doc->m_nTempo, CVoldrimDoc::kStartTempo);
+    EXPECT_FALSE(doc->m_bStaffNoteShown);
     EXPECT_TRUE(views.m_hints.empty());
-    doc->m_bPlaying = 0;
+    doc->m_bPlaying = false;
 }
 
 TEST(MidiCommand, UseMidiFollowsTheBoxOnOkOnly)
@@ -108,13 +108,13 @@ TEST(MidiCommand, UseMidiFollowsTheBoxOnOkOnly)
 
     app.m_responder.ExpectDialog(untickAndPress(IDCANCEL));
     ASSERT_TRUE(app.Choose(ID_MIDI));
-    EXPECT_EQ(doc->m_bUseMidi, 1);
+    EXPECT_TRUE(doc->m_bUseMidi);
 
-    doc->m_bHeldW = 1;
+    doc->m_bHeldW = true;
     app.m_responder.ExpectDialog(untickAndPress(IDOK));
     ASSERT_TRUE(app.Choose(ID_MIDI));
-    EXPECT_EQ(doc->m_bUseMidi, 0);
-    EXPECT_EQ(doc->m_bHeldW, 0);
+    EXPECT_FALSE(doc->m_bUseMidi);
+    EXPECT_FALSE(doc->m_bHeldW);
 }
 
 TEST(MidiCommand, ClosingDuringTheTestNoteEndsIt)

@@ -52,11 +52,11 @@ TEST_F(FingerboardNote, GoesIntoTheNextColumnDrawnAndSounded)
 
     const CStaffColumn& a = *doc->m_columnList[0];
     EXPECT_EQ(a.GetPitch(), 45);
-    EXPECT_EQ(a.GetValue(), 2);
+    EXPECT_EQ(a.GetValue(), NoteQuarter);
     EXPECT_EQ(a.GetName(), "A");
-    EXPECT_EQ(doc->m_columnList[1]->GetValue(), 4);
+    EXPECT_EQ(doc->m_columnList[1]->GetValue(), NoteHalf);
     EXPECT_EQ(doc->m_nLastColumn, 1);
-    EXPECT_EQ(doc->m_bStaffNoteShown, 1);
+    EXPECT_TRUE(doc->m_bStaffNoteShown);
     EXPECT_EQ(Melody(), (std::vector<int>{45, 48}));
     EXPECT_EQ(NotesStarted(app.m_midi.AllWords()), (std::vector<int>{45, 48}));
     // A2 is filled on its row (head 100,116-120,130); C3 is hollow.
@@ -136,8 +136,8 @@ protected:
     void HandOver(int pitch)
     {
         m_doc->m_nCurrentPitch = pitch;
-        m_doc->m_bStaffNoteShown = 0;
-        m_doc->UpdateAllViews(nullptr, 1);
+        m_doc->m_bStaffNoteShown = false;
+        m_doc->UpdateAllViews(nullptr, HintNoteOrTempo);
         Paint();
     }
 };
@@ -152,8 +152,8 @@ TEST_F(HandedOverNote, APitchNoRowShowsIsReportedAndNothingIsWritten)
     EXPECT_EQ(m_doc->m_columnList[0]->GetPitch(), 0);
     EXPECT_TRUE(m_midi.AllWords().empty());
     // A rest takes the top row, as in a loaded melody.
-    HandOver(999);
-    EXPECT_EQ(m_doc->m_columnList[1]->GetPitch(), 999);
+    HandOver(kRestPitch);
+    EXPECT_EQ(m_doc->m_columnList[1]->GetPitch(), kRestPitch);
     EXPECT_EQ(m_doc->m_columnList[1]->GetName(), " ");
 }
 
@@ -166,9 +166,9 @@ TEST_F(NarrowStaff, SoundsAHandedOverNoteWithoutWritingIt)
     m_midi.ClearWords();
     HandOver(57);
     EXPECT_EQ(m_midi.AllWords(), (std::vector<DWORD>{NoteOn(57)}));
-    EXPECT_EQ(m_doc->m_bStaffNoteShown, 1);
+    EXPECT_TRUE(m_doc->m_bStaffNoteShown);
     EXPECT_EQ(m_doc->m_columnList[0]->GetPitch(), 0);
-    EXPECT_EQ(m_doc->m_nLastColumn, -1);
+    EXPECT_EQ(m_doc->m_nLastColumn, CVoldrimDoc::kNoColumn);
     EXPECT_TRUE(m_doc->m_melody.empty());
 }
 

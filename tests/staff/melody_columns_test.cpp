@@ -9,26 +9,26 @@ using stafftest::kBlack;
 using stafftest::kWhite;
 using stafftest::StaffViewTest;
 
-class MelodyPlacement : public StaffViewTest {};
+class MelodyColumns : public StaffViewTest {};
 
-TEST_F(MelodyPlacement, AResizeWritesTheMelodyFromTheFirstColumn)
+TEST_F(MelodyColumns, AResizeWritesTheMelodyFromTheFirstColumn)
 {
     Create(600, 450);
-    WriteColumn(4, 45, 2);  // a note of the old picture
-    AddToMelody(57, 2);
-    AddToMelody(999, 999);
-    AddToMelody(54, 6);
+    WriteColumn(4, 45, NoteQuarter);  // a note of the old picture
+    AddToMelody(57, NoteQuarter);
+    AddToMelody(kRestPitch, NoteRest);
+    AddToMelody(54, NoteDottedHalf);
     Resize(620, 450);
 
     const CStaffColumn& a = *m_doc->m_columnList[0];
     EXPECT_EQ(a.GetPitch(), 57);
-    EXPECT_EQ(a.GetValue(), 2);
+    EXPECT_EQ(a.GetValue(), NoteQuarter);
     EXPECT_EQ(a.GetNoteRect(), CRect(100, 64, 120, 78));
     EXPECT_EQ(a.GetName(), "A");
     // A rest takes the top row and a blank name.
     const CStaffColumn& rest = *m_doc->m_columnList[1];
-    EXPECT_EQ(rest.GetPitch(), 999);
-    EXPECT_EQ(rest.GetValue(), 999);
+    EXPECT_EQ(rest.GetPitch(), kRestPitch);
+    EXPECT_EQ(rest.GetValue(), NoteRest);
     EXPECT_EQ(rest.GetNoteRect(), CRect(144, 34, 164, 48));
     EXPECT_EQ(rest.GetName(), " ");
     // F# sits on the F row whatever the key.
@@ -49,11 +49,11 @@ TEST_F(MelodyPlacement, AResizeWritesTheMelodyFromTheFirstColumn)
     EXPECT_TRUE(IsBlack(198, 79));
 }
 
-TEST_F(MelodyPlacement, NotesPastTheLastColumnStayInTheMelody)
+TEST_F(MelodyColumns, NotesPastTheLastColumnStayInTheMelody)
 {
     Create(600, 450);
     for (int i = 0; i < 30; ++i)
-        AddToMelody(36 + i % 28, 2);
+        AddToMelody(36 + i % 28, NoteQuarter);
     Resize(600, 451);
     for (int c = 0; c < 22; ++c)
         EXPECT_EQ(m_doc->m_columnList[size_t(c)]->GetPitch(), 36 + c) << c;
@@ -68,15 +68,15 @@ TEST_F(MelodyPlacement, NotesPastTheLastColumnStayInTheMelody)
     EXPECT_EQ(m_doc->m_nLastColumn, 29);
 }
 
-TEST_F(MelodyPlacement, AMelodyPitchNoRowCanShowTakesNoColumn)
+TEST_F(MelodyColumns, AMelodyPitchNoRowCanShowTakesNoColumn)
 {
     // Melody files carry whatever pitches they hold.
     Create(600, 450);
-    AddToMelody(57, 2);
-    AddToMelody(70, 2);
-    AddToMelody(-5, 2);
-    AddToMelody(20, 4);
-    AddToMelody(50, 4);
+    AddToMelody(57, NoteQuarter);
+    AddToMelody(70, NoteQuarter);
+    AddToMelody(-5, NoteQuarter);
+    AddToMelody(20, NoteHalf);
+    AddToMelody(50, NoteHalf);
     Resize(600, 451);
     EXPECT_EQ(m_doc->m_columnList[0]->GetPitch(), 57);
     EXPECT_EQ(m_doc->m_columnList[1]->GetPitch(), 50);
@@ -85,60 +85,60 @@ TEST_F(MelodyPlacement, AMelodyPitchNoRowCanShowTakesNoColumn)
     EXPECT_EQ(m_doc->m_melody.size(), 5u);
 }
 
-TEST_F(MelodyPlacement, ChromaticMelodyGetsItsNaturalsWhenPlaced)
+TEST_F(MelodyColumns, ChromaticMelodyGetsItsNaturalsWhenPlaced)
 {
     Create(600, 450);
     m_doc->m_nKey = KeyChromatic;
-    AddToMelody(49, 2);
-    AddToMelody(48, 2);
+    AddToMelody(49, NoteQuarter);
+    AddToMelody(48, NoteQuarter);
     Resize(600, 451);
     EXPECT_TRUE(BlackColumn(88, 93, 133));   // sharp before C#
     EXPECT_TRUE(BlackColumn(130, 89, 122));  // natural before C
 }
 
-TEST_F(MelodyPlacement, SyncRebuildsTheMelodyFromWrittenColumns)
+TEST_F(MelodyColumns, SyncRebuildsTheMelodyFromWrittenColumns)
 {
     Create(600, 450);
-    AddToMelody(40, 2);
-    WriteColumn(0, 57, 4);
-    WriteColumn(3, 999, 999);
-    WriteColumn(12, 45, 1);
+    AddToMelody(40, NoteQuarter);
+    WriteColumn(0, 57, NoteHalf);
+    WriteColumn(3, kRestPitch, NoteRest);
+    WriteColumn(12, 45, NoteEighth);
     m_view->SyncMelodyList();
     ASSERT_EQ(m_doc->m_melody.size(), 3u);
-    const std::pair<int, int> expected[] = {{57, 4}, {999, 999}, {45, 1}};
+    const std::pair<int, NoteValue> expected[] = {{57, NoteHalf}, {kRestPitch, NoteRest}, {45, NoteEighth}};
     for (size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(m_doc->m_melody[i]->GetPitch(), expected[i].first);
         EXPECT_EQ(m_doc->m_melody[i]->GetValue(), expected[i].second);
     }
 
     // Placed again, the gaps close up.
-    m_doc->m_bReloadMelody = 1;
+    m_doc->m_bReloadMelody = true;
     m_doc->ClearColumns();
     Repaint();
-    EXPECT_EQ(m_doc->m_columnList[1]->GetPitch(), 999);
+    EXPECT_EQ(m_doc->m_columnList[1]->GetPitch(), kRestPitch);
     EXPECT_EQ(m_doc->m_columnList[2]->GetPitch(), 45);
-    EXPECT_EQ(m_doc->m_columnList[2]->GetValue(), 1);
+    EXPECT_EQ(m_doc->m_columnList[2]->GetValue(), NoteEighth);
     EXPECT_FALSE(m_doc->m_columnList[3]->IsWritten());
 }
 
-TEST_F(MelodyPlacement, AQuestionNoteForTheFingerboardIsHandedToTheStaffOnce)
+TEST_F(MelodyColumns, AQuestionNoteForTheFingerboardIsHandedToTheStaffOnce)
 {
     Create(600, 450);
-    m_doc->m_nQuestionState = 1;
-    m_doc->m_nQuestionType = 1;
+    m_doc->m_nQuestionState = QuestionRunning;
+    m_doc->m_nQuestionType = AnswerOnFingerboard;
     m_doc->m_nQuestionPitch = 57;
     m_doc->m_nCurrentPitch = 57;
-    m_doc->m_bStaffNoteShown = 0;
-    m_doc->UpdateAllViews(nullptr, 4);
+    m_doc->m_bStaffNoteShown = false;
+    m_doc->UpdateAllViews(nullptr, HintTryAgain);
     Paint();
-    EXPECT_EQ(m_doc->m_bStaffNoteShown, 1);
+    EXPECT_TRUE(m_doc->m_bStaffNoteShown);
 
     // A staff answer is not shown for a type 2 question until it is written.
-    m_doc->m_nQuestionType = 2;
-    m_doc->m_bStaffNoteShown = 0;
-    m_doc->UpdateAllViews(nullptr, 4);
+    m_doc->m_nQuestionType = AnswerOnStaff;
+    m_doc->m_bStaffNoteShown = false;
+    m_doc->UpdateAllViews(nullptr, HintTryAgain);
     Paint();
-    EXPECT_EQ(m_doc->m_bStaffNoteShown, 0);
+    EXPECT_FALSE(m_doc->m_bStaffNoteShown);
 }
 
 } // namespace

@@ -1,13 +1,10 @@
-// The Title button's dialog and the caption it sets, and the Exit button.
+// The Title button's dialog and the caption it sets.
 #include "res/resource.h"
 #include "staff_entry_probe.h"
 #include "support/app_harness.h"
 #include "views/staff/title_dlg.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QLineEdit>
-#include <QPointer>
 
 namespace {
 
@@ -43,12 +40,12 @@ TEST(TitleButton, SetsTheCaptionFromTitleAndComposerOnOkOnly)
         dialog.ClickButton(IDCANCEL);
         return IDCANCEL;
     });
-    doc->m_bHeldW = 1;
+    doc->m_bHeldW = true;
     PressButton(app.Staff(), IDC_TITLE_BUTTON);
     EXPECT_EQ(shownTitle, "Minuet");
     EXPECT_EQ(doc->m_strMelodyTitle, "Minuet");
     EXPECT_EQ(app.Frame()->windowTitle(), "Voldrim   -   Minuet by Anna");
-    EXPECT_EQ(doc->m_bHeldW, 0);
+    EXPECT_FALSE(doc->m_bHeldW);
 
     app.m_responder.ExpectDialog(Fill("Minuet", ""));
     PressButton(app.Staff(), IDC_TITLE_BUTTON);
@@ -84,17 +81,6 @@ TEST(TitleButton, RefusesMoreThanThirtyCharacters)
     EXPECT_EQ(app.m_responder.Texts(), (std::vector<CString>(2, "Please enter no more than 30 characters.")));
     EXPECT_EQ(app.Doc()->m_strMelodyTitle, thirty);
     EXPECT_EQ(app.Frame()->windowTitle(), "Voldrim   -   " + thirty + " by Anna");
-}
-
-TEST(ExitButton, SaysGoodbyeAndClosesTheMainWindow)
-{
-    CAppHarness app;
-    QPointer<CMainFrame> frame = app.Frame();
-    PressButton(app.Staff(), IDC_EXIT_BUTTON);
-    ASSERT_FALSE(app.m_waves.m_paths.empty());
-    EXPECT_TRUE(app.m_waves.m_paths.back().endsWith("/babye.wav"));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(frame.isNull());
 }
 
 } // namespace

@@ -12,7 +12,7 @@ using stafftest::StaffViewTest;
 class NoteDrawing : public StaffViewTest {
 protected:
     void SetUp() override { Create(600, 450); }
-    void Show(std::initializer_list<std::pair<int, int>> notes)
+    void Show(std::initializer_list<std::pair<int, NoteValue>> notes)
     {
         int column = 0;
         for (auto [pitch, value] : notes)
@@ -23,7 +23,7 @@ protected:
 
 TEST_F(NoteDrawing, QuarterA3HasAFilledHeadAStemDownAndItsLine)
 {
-    Show({{57, 2}});
+    Show({{57, NoteQuarter}});
     // Head (100, 64)-(120, 78), filled.
     EXPECT_EQ(Count(kBlack, 104, 67, 116, 76), 12 * 9);
     EXPECT_EQ(Px(121, 71), kWhite);
@@ -38,7 +38,7 @@ TEST_F(NoteDrawing, QuarterA3HasAFilledHeadAStemDownAndItsLine)
 
 TEST_F(NoteDrawing, HalfD3IsHollowWithItsStemUpAndTheLineAcross)
 {
-    Show({{50, 4}});
+    Show({{50, NoteHalf}});
     // Head (100, 94)-(120, 108): white inside but for the staff line at 100.
     EXPECT_EQ(Px(110, 97), kWhite);
     EXPECT_EQ(Px(110, 104), kWhite);
@@ -53,7 +53,7 @@ TEST_F(NoteDrawing, HalfD3IsHollowWithItsStemUpAndTheLineAcross)
 TEST_F(NoteDrawing, LineNoteOffTheStaffRedrawsItsLedgerLine)
 {
     // E above the staff (row 0, pitch 64) sits on the upper guide line.
-    Show({{64, 4}});
+    Show({{64, NoteHalf}});
     // Head (100, 34)-(120, 48), hollow, crossed at y = 40.
     EXPECT_TRUE(BlackRow(101, 120, 40));
     EXPECT_EQ(Px(110, 37), kWhite);
@@ -64,7 +64,7 @@ TEST_F(NoteDrawing, DotsSitBesideTheHead)
 {
     // Column 0: dotted quarter G3 (55, space row 5); column 1: dotted half
     // A3 (57, line row 4).
-    Show({{55, 3}, {57, 6}});
+    Show({{55, NoteDottedQuarter}, {57, NoteDottedHalf}});
     // Space note: head (100, 71)-(120, 85), dot (122, 75)-(126, 79).
     EXPECT_EQ(Count(kBlack, 122, 75, 126, 79), 16 - 4);  // a 4 x 4 ellipse misses its corners
     EXPECT_TRUE(IsBlack(123, 76));
@@ -79,7 +79,7 @@ TEST_F(NoteDrawing, DotsSitBesideTheHead)
 TEST_F(NoteDrawing, WholeNoteHasNoStem)
 {
     // C3 (48) on space row 9: head (100, 101)-(120, 115).
-    Show({{48, 8}});
+    Show({{48, NoteWhole}});
     EXPECT_TRUE(IsBlack(110, 101));
     EXPECT_EQ(Px(110, 108), kWhite);
     // Where a stem would go, below on the left or above on the right, the
@@ -90,7 +90,7 @@ TEST_F(NoteDrawing, WholeNoteHasNoStem)
 
 TEST_F(NoteDrawing, RestDrawsOnlyItsSign)
 {
-    Show({{999, 999}});
+    Show({{kRestPitch, NoteRest}});
     // The sign hangs from (105, 80): corners of its outline, and its filled
     // body between them.
     for (auto [x, y] : {std::pair{107, 80}, {116, 91}, {111, 101}, {118, 110}, {113, 115}, {105, 98}, {110, 85}})
@@ -100,7 +100,7 @@ TEST_F(NoteDrawing, RestDrawsOnlyItsSign)
     EXPECT_EQ(Px(119, 95), kWhite);
     // No head, stem or name, though names are shown: below the sign the
     // column looks like the empty one beside it.
-    EXPECT_EQ(m_doc->m_bStaffNames, 1);
+    EXPECT_TRUE(m_doc->m_bStaffNames);
     EXPECT_EQ(Count(kNameBlue, 100, 170, 120, 185), 0);
     EXPECT_EQ(Count(kBlack, 96, 121, 125, 190), Count(kBlack, 140, 121, 169, 190));
     EXPECT_EQ(Count(kBlack, 96, 40, 125, 79), Count(kBlack, 140, 40, 169, 79));
@@ -109,7 +109,7 @@ TEST_F(NoteDrawing, RestDrawsOnlyItsSign)
 TEST_F(NoteDrawing, EighthC4HangsItsFlagFromTheStem)
 {
     // C4 (60) on row 2: head (100, 49)-(120, 63); stem down to y = 89.
-    Show({{60, 1}, {60, 2}});
+    Show({{60, NoteEighth}, {60, NoteQuarter}});
     EXPECT_TRUE(BlackColumn(100, 56, 89));
     // The flag runs from the stem's end up to (106, 68).
     EXPECT_TRUE(IsBlack(101, 87));
@@ -127,7 +127,7 @@ TEST_F(NoteDrawing, ChromaticKeyShowsSharpThenNaturalOnce)
 {
     m_doc->m_nKey = KeyChromatic;
     // C#3, C3, C3 on row 9: heads at (100|144|188, 101).
-    Show({{49, 2}, {48, 2}, {48, 2}});
+    Show({{49, NoteQuarter}, {48, NoteQuarter}, {48, NoteQuarter}});
     // Sharp at (80, 89): stems at x 88 (93..132) and 93 (89..128).
     EXPECT_TRUE(BlackColumn(88, 93, 133));
     EXPECT_TRUE(BlackColumn(93, 89, 129));
@@ -144,7 +144,7 @@ TEST_F(NoteDrawing, FlatsShowInTheChromaticKeyOnly)
 {
     // Eb3 (51) on row 7: head (100, 86)-(120, 100), flat at (86, 68).
     m_doc->m_nKey = KeyChromatic;
-    Show({{51, 2}});
+    Show({{51, NoteQuarter}});
     EXPECT_TRUE(BlackColumn(86, 68, 103));
     EXPECT_TRUE(BlackColumn(91, 86, 98));
     m_doc->m_nKey = KeyBb;
@@ -155,14 +155,14 @@ TEST_F(NoteDrawing, FlatsShowInTheChromaticKeyOnly)
 
 TEST_F(NoteDrawing, NamesAreBlueUnderWrittenColumnsWhileShown)
 {
-    Show({{57, 2}, {54, 2}});
+    Show({{57, NoteQuarter}, {54, NoteQuarter}});
     EXPECT_GT(Count(kNameBlue, 100, 170, 120, 185), 5);
     EXPECT_GT(Count(kNameBlue, 144, 170, 164, 185), 5);
     EXPECT_EQ(Count(kNameBlue, 188, 170, 208, 185), 0);  // empty column
     // "F#" is wider than "A".
     EXPECT_GT(Count(kNameBlue, 144, 170, 164, 185), Count(kNameBlue, 100, 170, 120, 185));
 
-    m_doc->m_bStaffNames = 0;
+    m_doc->m_bStaffNames = false;
     Repaint();
     EXPECT_EQ(Count(kNameBlue, 0, 0, 600, 450), 0);
     EXPECT_EQ(Count(kBlack, 95, 165, 170, 190), 0);

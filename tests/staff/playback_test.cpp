@@ -15,11 +15,11 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 class Playback : public stafftest::StaffViewTest {
 protected:
     // Loads a melody (pitch, value pairs) as a file would.
-    CStaffView* CreateWithMelody(std::initializer_list<std::pair<int, int>> notes)
+    CStaffView* CreateWithMelody(std::initializer_list<std::pair<int, NoteValue>> notes)
     {
         for (const auto& [pitch, value] : notes)
             AddToMelody(pitch, value);
-        m_doc->m_bReloadMelody = 1;
+        m_doc->m_bReloadMelody = true;
         CStaffView* view = Create(600, 450);
         m_midi.ClearWords();
         return view;
@@ -49,9 +49,9 @@ protected:
 
 TEST_F(Playback, TwoQuartersStartAtTicksOneAndThreeAndEndAtFive)
 {
-    CStaffView* view = CreateWithMelody({{57, 2}, {60, 2}});
+    CStaffView* view = CreateWithMelody({{57, NoteQuarter}, {60, NoteQuarter}});
     PressButton(view, ID_PLAY_BUTTON);
-    EXPECT_EQ(m_doc->m_bPlaying, 1);
+    EXPECT_TRUE(m_doc->m_bPlaying);
     EXPECT_EQ(view->Timers().IntervalOf(CStaffView::kPlaybackTimer), 300);
     EXPECT_TRUE(m_midi.AllWords().empty());  // the first note waits for the first tick
 
@@ -85,8 +85,8 @@ TEST_F(Playback, TwoQuartersStartAtTicksOneAndThreeAndEndAtFive)
 
 TEST_F(Playback, ContinuousPlayStartsAgainUntilStopped)
 {
-    CStaffView* view = CreateWithMelody({{57, 2}, {60, 2}});
-    m_doc->m_bContinuousPlay = 1;
+    CStaffView* view = CreateWithMelody({{57, NoteQuarter}, {60, NoteQuarter}});
+    m_doc->m_bContinuousPlay = true;
     PressButton(view, ID_PLAY_BUTTON);
     for (int i = 0; i < 5; ++i)
         Tick();
@@ -103,7 +103,7 @@ TEST_F(Playback, ContinuousPlayStartsAgainUntilStopped)
 
 TEST_F(Playback, StopDuringAWholeNoteWaitsForItsEnd)
 {
-    CStaffView* view = CreateWithMelody({{57, 8}, {60, 2}});
+    CStaffView* view = CreateWithMelody({{57, NoteWhole}, {60, NoteQuarter}});
     PressButton(view, ID_PLAY_BUTTON);
     Tick();
     Tick();
@@ -115,12 +115,12 @@ TEST_F(Playback, StopDuringAWholeNoteWaitsForItsEnd)
 
 TEST_F(Playback, AtTempo500EachValueLastsItsEighthsAndARestAQuarter)
 {
-    CStaffView* view = CreateWithMelody({{57, 1}, {60, 6}, {999, 8}, {55, 8}, {53, 2}});
+    CStaffView* view = CreateWithMelody({{57, NoteEighth}, {60, NoteDottedHalf}, {kRestPitch, NoteWhole}, {55, NoteWhole}, {53, NoteQuarter}});
     m_doc->m_nTempo = 500;
     PressButton(view, ID_PLAY_BUTTON);
     EXPECT_EQ(view->Timers().IntervalOf(CStaffView::kPlaybackTimer), 250);
     // Starts: eighth 250 ms, dotted half 1500, rest 500, whole 2000, quarter 500.
-    const std::vector<std::pair<int, int>> expected = {{1, 57}, {2, 60}, {8, 999}, {10, 55}, {18, 53}, {20, 0}};
+    const std::vector<std::pair<int, int>> expected = {{1, 57}, {2, 60}, {8, kRestPitch}, {10, 55}, {18, 53}, {20, 0}};
     EXPECT_EQ(PlayToTheEnd(), expected);
     // A rest sends nothing of its own: the device only stops the note before it.
     EXPECT_EQ(NotesStarted(m_midi.AllWords()), (std::vector<int>{57, 60, 55, 53}));
@@ -144,8 +144,8 @@ TEST_F(Playback, GapsInTheStaffPlayBackToBack)
 
 TEST_F(Playback, WithMidiOffTheMarkerStillMovesInSilence)
 {
-    CStaffView* view = CreateWithMelody({{57, 2}, {60, 2}});
-    m_doc->m_bUseMidi = 0;
+    CStaffView* view = CreateWithMelody({{57, NoteQuarter}, {60, NoteQuarter}});
+    m_doc->m_bUseMidi = false;
     PressButton(view, ID_PLAY_BUTTON);
     Tick();
     EXPECT_TRUE(MarkerUnder(0));
@@ -161,7 +161,7 @@ TEST_F(Playback, WithMidiOffTheMarkerStillMovesInSilence)
 
 TEST_F(Playback, WhilePlayingClicksTitleAndPlayDoNothingAndAResizeStops)
 {
-    CStaffView* view = CreateWithMelody({{57, 2}, {60, 2}, {62, 2}});
+    CStaffView* view = CreateWithMelody({{57, NoteQuarter}, {60, NoteQuarter}, {62, NoteQuarter}});
     PressButton(view, ID_PLAY_BUTTON);
     Tick();
     PressButton(view, ID_PLAY_BUTTON);   // no second start
@@ -180,9 +180,9 @@ TEST_F(Playback, PlayAndStopWithNothingToDoSaySo)
     CStaffView* view = Create(600, 450);
     m_responder.ExpectMessageBox();
     m_responder.ExpectMessageBox();
-    m_doc->m_bHeldH = 1;
+    m_doc->m_bHeldH = true;
     PressButton(view, ID_PLAY_BUTTON);
-    EXPECT_EQ(m_doc->m_bHeldH, 0);
+    EXPECT_FALSE(m_doc->m_bHeldH);
     PressButton(view, IDC_STOP_BUTTON);
     EXPECT_EQ(m_responder.Texts(),
               (std::vector<CString>{"There is no melody to play!", "No melody to stop playing..."}));
@@ -198,13 +198,13 @@ protected:
         m_midi.FailOpen(MMSYSERR_ALLOCATED);
         m_responder.ExpectMessageBox();  // could not open the MIDI device
         m_doc = std::make_unique<CVoldrimDoc>();
-        m_doc->m_bUseMidi = 1;
+        m_doc->m_bUseMidi = true;
     }
 };
 
 TEST_F(PlaybackWithoutOutput, ANoteOnFailureGoesOnAndANoteOffFailureEndsThePlayback)
 {
-    CStaffView* view = CreateWithMelody({{57, 2}, {60, 2}, {62, 2}});
+    CStaffView* view = CreateWithMelody({{57, NoteQuarter}, {60, NoteQuarter}, {62, NoteQuarter}});
     PressButton(view, ID_PLAY_BUTTON);
     m_responder.ExpectMessageBox();
     Tick();
@@ -220,7 +220,7 @@ TEST_F(PlaybackWithoutOutput, ANoteOnFailureGoesOnAndANoteOffFailureEndsThePlayb
     EXPECT_FALSE(MarkerUnder(0));
     EXPECT_FALSE(MarkerUnder(1));
 
-    m_doc->m_bUseMidi = 0;
+    m_doc->m_bUseMidi = false;
     PressButton(view, ID_PLAY_BUTTON);
     Tick();
     EXPECT_EQ(m_doc->m_nCurrentPitch, 57);

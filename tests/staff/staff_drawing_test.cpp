@@ -70,7 +70,7 @@ TEST_F(StaffDrawing, BassClefOfEachSystem)
 
 // The black pixels of the key-signature area of system 0 besides the lines.
 struct SignatureCase {
-    int key;
+    Key key;
     std::vector<std::pair<int, int>> black;
     std::vector<std::pair<int, int>> white;
 };
@@ -103,7 +103,7 @@ TEST_F(StaffDrawing, KeySignaturesSitAtTheirAnchors)
 TEST_F(StaffDrawing, CMajorAndChromaticHaveNoSignature)
 {
     Create(600, 450);
-    for (int key : {KeyC, KeyChromatic}) {
+    for (Key key : {KeyC, KeyChromatic}) {
         m_doc->m_nKey = key;
         Repaint();
         // Only the five staff lines cross the area between clef and columns.

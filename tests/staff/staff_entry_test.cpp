@@ -24,9 +24,9 @@ protected:
             pitches.push_back(column->GetPitch());
         return pitches;
     }
-    std::vector<int> MelodyValues() const
+    std::vector<NoteValue> MelodyValues() const
     {
-        std::vector<int> values;
+        std::vector<NoteValue> values;
         for (const auto& record : m_doc->m_melody)
             values.push_back(record->GetValue());
         return values;
@@ -47,9 +47,9 @@ TEST_F(StaffEntry, HeldLetterKeysChooseTheValueOfTheClickedNote)
     ClickRow(view, 4, 4);  // the keys are up again
     Paint();
 
-    EXPECT_EQ(MelodyValues(), (std::vector<int>{2, 4, 999, 8, 2}));
+    EXPECT_EQ(MelodyValues(), (std::vector<NoteValue>{NoteQuarter, NoteHalf, NoteRest, NoteWhole, NoteQuarter}));
     const CStaffColumn& rest = *m_doc->m_columnList[2];
-    EXPECT_EQ(rest.GetPitch(), 999);
+    EXPECT_EQ(rest.GetPitch(), kRestPitch);
     EXPECT_EQ(rest.GetName(), " ");
     EXPECT_EQ(m_doc->m_columnList[0]->GetName(), "A");
     EXPECT_EQ(m_doc->m_nLastColumn, 4);
@@ -157,25 +157,25 @@ TEST_F(StaffEntry, ARightClickRemovesANoteAndClosesTheGaps)
 TEST_F(StaffEntry, ClicksWaitForPlaybackAndForTheRightKindOfAnswer)
 {
     CStaffView* view = CreateAndClear();
-    m_doc->m_bPlaying = 1;
+    m_doc->m_bPlaying = true;
     ClickRow(view, 0, 4);
     ClickRow(view, 0, 4, Qt::RightButton);
     Paint();
     EXPECT_EQ(m_doc->m_columnList[0]->GetPitch(), 0);
     EXPECT_TRUE(m_midi.AllWords().empty());
-    m_doc->m_bPlaying = 0;
+    m_doc->m_bPlaying = false;
 
     // A question to be answered on the fingerboard refuses both buttons.
-    m_doc->m_nQuestionState = 1;
-    m_doc->m_nQuestionType = 1;
+    m_doc->m_nQuestionState = QuestionRunning;
+    m_doc->m_nQuestionType = AnswerOnFingerboard;
     m_responder.ExpectMessageBox();
     m_responder.ExpectMessageBox();
     QTest::keyPress(view, Qt::Key_D);
     ClickRow(view, 0, 4);
-    EXPECT_EQ(m_doc->m_bHeldD, 0);  // the key-up may go to the box
+    EXPECT_FALSE(m_doc->m_bHeldD);  // the key-up may go to the box
     ClickRow(view, 0, 4, Qt::RightButton);
     // A question to be answered on the staff takes no rest.
-    m_doc->m_nQuestionType = 2;
+    m_doc->m_nQuestionType = AnswerOnStaff;
     m_responder.ExpectMessageBox();
     ClickRowHolding(view, 0, 4, {Qt::Key_R});
     Paint();

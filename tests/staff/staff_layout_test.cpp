@@ -51,8 +51,8 @@ TEST_F(StaffLayout, RowsAlternateSevenAndEightPixelsWithTheirNotes)
     const CStaffPosition& f = *m_doc->m_positionList[6];
     EXPECT_EQ(f.GetLetterName(), "F");
     EXPECT_EQ(f.GetAccidentalName(), "F#");
-    EXPECT_EQ(f.PitchForKey(2), 54);
-    EXPECT_EQ(f.PitchForKey(1), 53);
+    EXPECT_EQ(f.PitchForKey(KeyG), 54);
+    EXPECT_EQ(f.PitchForKey(KeyC), 53);
     EXPECT_EQ(f.NameForPitch(54), "F#");
     EXPECT_EQ(f.NameForPitch(53), "F");
 }

@@ -2,6 +2,7 @@
 // A staff view on its own document, sized like a window's client area,
 // with MIDI output and message boxes replaced by recorders.
 #include "doc/voldrim_doc.h"
+#include "model/staff_position_table.h"
 #include "sound/midi_output_system.h"
 #include "support/recording_midi_output.h"
 #include "support/pixels.h"
@@ -52,10 +53,10 @@ protected:
         QApplication::processEvents();
         m_view->UpdateWindow();
     }
-    // Repaints everything, as hint 0 asks.
+    // Repaints everything, as HintRepaintAll asks.
     void Repaint()
     {
-        m_doc->UpdateAllViews(nullptr, 0);
+        m_doc->UpdateAllViews(nullptr, HintRepaintAll);
         Paint();
     }
 
@@ -72,23 +73,23 @@ protected:
 
     // Writes a note into a column as a staff click leaves it: the row that
     // carries the pitch gives the head rectangle and the name.
-    void WriteColumn(int column, int pitch, int value)
+    void WriteColumn(int column, int pitch, NoteValue value)
     {
         CStaffColumn* col = m_doc->m_columnList[size_t(column)].get();
-        const size_t first = size_t(column) * 17;
-        for (size_t i = first; i < first + 17; ++i) {
+        const size_t first = size_t(column) * kStaffPositionsPerColumn;
+        for (size_t i = first; i < first + kStaffPositionsPerColumn; ++i) {
             const CStaffPosition* pos = m_doc->m_positionList[i].get();
-            if (pitch == 999 || pos->HoldsPitch(pitch)) {
+            if (pitch == kRestPitch || pos->HoldsPitch(pitch)) {
                 col->SetPitch(pitch);
                 col->SetValue(value);
                 col->SetNoteRect(pos->GetHeadRect());
-                col->SetName(pitch == 999 ? QStringLiteral(" ") : pos->NameForPitch(pitch));
+                col->SetName(pitch == kRestPitch ? QStringLiteral(" ") : pos->NameForPitch(pitch));
                 return;
             }
         }
         ADD_FAILURE() << "no row for pitch " << pitch;
     }
-    void AddToMelody(int pitch, int value) { m_doc->m_melody.push_back(std::make_unique<CNoteSeries>(value, pitch)); }
+    void AddToMelody(int pitch, NoteValue value) { m_doc->m_melody.push_back(std::make_unique<CNoteSeries>(value, pitch)); }
 
     CRecordingMidiOutput m_midi;
     CScriptedResponder m_responder;

@@ -48,17 +48,17 @@ TEST_F(StaffViewFrame, SixButtonsStandAlongTheBottomEdge)
 TEST_F(StaffViewFrame, WindowClassAsksForDoubleClicksAndAWhiteBackground)
 {
     Create();
-    // Erasing fills with white: a hint-0 repaint removes a stray mark.
+    // Erasing fills with white: repainting everything removes a stray mark.
     m_view->BackingImage().setPixel(590, 60, qRgb(255, 0, 0));
     Repaint();
     EXPECT_EQ(Px(590, 60), stafftest::kWhite);
     EXPECT_EQ(m_view->cursor().shape(), Qt::ArrowCursor);
 }
 
-TEST_F(StaffViewFrame, HintOneRepaintsTheHeaderBandWithoutErasing)
+TEST_F(StaffViewFrame, NoteOrTempoHintRepaintsTheHeaderBandWithoutErasing)
 {
     Create();
-    m_doc->UpdateAllViews(nullptr, 1);
+    m_doc->UpdateAllViews(nullptr, HintNoteOrTempo);
     EXPECT_EQ(m_view->PendingRegion(), QRegion(QRect(1, 1, 599, 99)));
 
     // Not erased: a mark in the band, where nothing is drawn, stays.
@@ -66,7 +66,7 @@ TEST_F(StaffViewFrame, HintOneRepaintsTheHeaderBandWithoutErasing)
     Paint();
     EXPECT_EQ(Px(590, 60), RGB(255, 0, 0));
 
-    m_doc->UpdateAllViews(nullptr, 4);
+    m_doc->UpdateAllViews(nullptr, HintTryAgain);
     EXPECT_EQ(m_view->PendingRegion(), QRegion(QRect(0, 0, 600, 450)));
     Paint();
     EXPECT_EQ(Px(590, 60), stafftest::kWhite);
@@ -92,7 +92,7 @@ TEST_F(StaffViewFrame, HeaderShowsTempoKeyAndAPendingQuestion)
     calls.clear();
     m_doc->m_nKey = KeyBb;
     m_doc->m_nTempo = 300;
-    m_doc->m_nQuestionState = 1;
+    m_doc->m_nQuestionState = QuestionRunning;
     Repaint();
     CString header;
     for (const GdiCall& call : calls)
@@ -111,28 +111,28 @@ TEST_F(StaffViewFrame, AResizeRebuildsTheLayoutAndPlacesTheMelodyAgain)
     m_doc->m_nLastColumn = 5;
     m_doc->m_nCurrentPitch = 57;
     m_view->resize(800, 450);
-    EXPECT_EQ(m_doc->m_nLastColumn, -1);
-    EXPECT_EQ(m_doc->m_nCurrentPitch, 0);
-    EXPECT_EQ(m_doc->m_bReloadMelody, 1);
+    EXPECT_EQ(m_doc->m_nLastColumn, CVoldrimDoc::kNoColumn);
+    EXPECT_EQ(m_doc->m_nCurrentPitch, kNoPitch);
+    EXPECT_TRUE(m_doc->m_bReloadMelody);
     EXPECT_EQ(m_doc->m_nColumnCount, 2 * 16);  // x = 100 ... 760 < 775
     EXPECT_EQ(m_view->ClientWidth(), 800);
     Paint();
-    EXPECT_EQ(m_doc->m_bReloadMelody, 0);
+    EXPECT_FALSE(m_doc->m_bReloadMelody);
 }
 
 TEST_F(StaffViewFrame, APendingQuestionKeepsTheLayoutThroughAResize)
 {
     Create(600, 450);
-    WriteColumn(0, 57, 2);
+    WriteColumn(0, 57, NoteQuarter);
     m_doc->m_nLastColumn = 0;
-    m_doc->m_nQuestionState = 1;
+    m_doc->m_nQuestionState = QuestionRunning;
     m_doc->m_nCurrentPitch = 57;
     m_view->resize(800, 250);
     EXPECT_EQ(m_doc->m_nSystems, 2);
     EXPECT_EQ(m_doc->m_nColumnCount, 22);
     EXPECT_EQ(m_doc->m_nLastColumn, 0);
     EXPECT_EQ(m_doc->m_nCurrentPitch, 57);
-    EXPECT_EQ(m_doc->m_bReloadMelody, 0);
+    EXPECT_FALSE(m_doc->m_bReloadMelody);
     EXPECT_EQ(m_doc->m_columnList[0]->GetPitch(), 57);
     EXPECT_EQ(m_view->ColumnLimit(), 575);
     EXPECT_EQ(Buttons()[ID_PLAY_BUTTON]->geometry().top(), 205);
@@ -154,9 +154,9 @@ TEST(StaffViewInProgram, StaffOnlyWidensTheStaffAndTheEraseButtonReachesTheDocum
     EXPECT_EQ(doc->m_nColumnCount, columnsPerSystem * doc->m_nSystems);
 
     // A melody note on the staff, then the Erase button empties it.
-    doc->m_melody.push_back(std::make_unique<CNoteSeries>(2, 57));
-    doc->m_bReloadMelody = 1;
-    doc->UpdateAllViews(nullptr, 0);
+    doc->m_melody.push_back(std::make_unique<CNoteSeries>(NoteQuarter, 57));
+    doc->m_bReloadMelody = true;
+    doc->UpdateAllViews(nullptr, HintRepaintAll);
     app.ProcessEvents();
     EXPECT_EQ(doc->m_columnList[0]->GetPitch(), 57);
 

@@ -12,7 +12,6 @@ namespace {
 
 constexpr UINT_PTR kTestNoteTimer = 1;
 constexpr UINT kTestNoteMs = 1800;
-constexpr int kTestNote = 60; // middle C
 constexpr int kChannels = 16;
 
 struct Instrument {

@@ -10,6 +10,9 @@ class QComboBox;
 
 class CMidiDlg : public CDialog {
 public:
+    // The test note, middle C.
+    static constexpr int kTestNote = 60;
+
     explicit CMidiDlg(QWidget* parent = nullptr);
 
     // The document's device, not owned; set before the dialog runs.

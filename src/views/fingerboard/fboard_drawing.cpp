@@ -25,20 +25,20 @@ void CFboardView::OnDraw(CDC* pDC)
 
     if (IsCardShown()) {
         // The card needs the whole width; a question cannot go on beside it.
-        if (doc->m_nQuestionState == 1)
+        if (doc->IsQuestionRunning())
             doc->ResetState();
         DrawCard(pDC);
     }
 
     int pitch = doc->m_nCurrentPitch;
-    if (doc->m_nQuestionState == 1) {
+    if (doc->IsQuestionRunning()) {
         DrawQuestionText();
         // The answer is to be found on the fingerboard: nothing may give it away.
-        if (doc->m_nQuestionType == 1)
+        if (doc->m_nQuestionType == AnswerOnFingerboard)
             return;
         pitch = doc->m_nQuestionPitch;
     }
-    if (pitch == 0)
+    if (pitch == kNoPitch)
         return;
     if (const CFingerStop* stop = FindStopOfPitch(doc->m_stopList, pitch))
         HighlightStop(*stop);
@@ -80,7 +80,7 @@ void CFboardView::DrawBoard(CDC* pDC)
     pDC->SelectObject(oldFont);
 }
 
-void CFboardView::DrawStopShape(CDC* pDC, const CRect& rc, int kind)
+void CFboardView::DrawStopShape(CDC* pDC, const CRect& rc, StopKind kind)
 {
     if (kind == StopExtension)
         pDC->Rectangle(rc);
@@ -96,10 +96,10 @@ void CFboardView::DrawStopLabel(CDC* pDC, const CRect& rc, const CString& label)
 
 CString CFboardView::LabelOf(const CFingerStop& stop) const
 {
-    return GetDocument()->m_nLabelMode == 2 ? stop.GetNoteName() : stop.GetFingerLabel();
+    return stop.GetLabel(GetDocument()->m_nLabelMode);
 }
 
-bool CFboardView::IsLabelShown(int kind) const
+bool CFboardView::IsLabelShown(StopKind kind) const
 {
     const CVoldrimDoc* doc = GetDocument();
     return doc->m_bAllPositions || (doc->m_bShowOpenStrings && kind == StopOpenString);

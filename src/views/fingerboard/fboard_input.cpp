@@ -40,7 +40,7 @@ void CFboardView::EvaluateClick(CPoint point)
         CoverCard();
     }
 
-    if (doc->m_nQuestionState == 1 && doc->m_nQuestionType == 2) {
+    if (doc->IsQuestionRunning() && doc->m_nQuestionType == AnswerOnStaff) {
         AfxMessageBox(CString("The current question requires you to click on the staff, not on the fingerboard!"));
         doc->ClearHeldKeys();
         return;
@@ -59,15 +59,15 @@ void CFboardView::EvaluateClick(CPoint point)
 void CFboardView::HandOffToStaff()
 {
     CVoldrimDoc* doc = GetDocument();
-    doc->m_bStaffNoteShown = 0;
+    doc->m_bStaffNoteShown = false;
     if (doc->m_nLastColumn < doc->m_nColumnCount - 1) {
         // The staff writes the note into its next column at its next paint.
-        doc->UpdateAllViews(this, 1);
+        doc->UpdateAllViews(this, HintNoteOrTempo);
     } else {
         // The staff is full: it starts again from empty columns and asks
         // whether to keep the melody.
         doc->ClearColumns();
-        doc->UpdateAllViews(this, 0);
+        doc->UpdateAllViews(this, HintRepaintAll);
     }
 }
 
@@ -93,13 +93,13 @@ void CFboardView::OnShowMe()
 void CFboardView::OnKeyDown(UINT nChar, UINT repeatCount, UINT flags)
 {
     if (CVoldrimDoc* doc = GetDocument())
-        doc->SetHeldKey(nChar, 1);
+        doc->SetHeldKey(nChar, true);
     CView::OnKeyDown(nChar, repeatCount, flags);
 }
 
 void CFboardView::OnKeyUp(UINT nChar, UINT repeatCount, UINT flags)
 {
     if (CVoldrimDoc* doc = GetDocument())
-        doc->SetHeldKey(nChar, 0);
+        doc->SetHeldKey(nChar, false);
     CView::OnKeyUp(nChar, repeatCount, flags);
 }

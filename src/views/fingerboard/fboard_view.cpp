@@ -76,18 +76,18 @@ void CFboardView::OnUpdate(CView*, LPARAM hint, CObject*)
 {
     CVoldrimDoc* doc = GetDocument();
     switch (hint) {
-    case 0:
+    case HintRepaintAll:
         Invalidate(TRUE);
-        if (!doc || doc->m_nQuestionState != 1)
+        if (!doc || !doc->IsQuestionRunning())
             m_btnShowMe.ShowWindow(true);
         break;
-    case 1:
+    case HintNoteOrTempo:
         InvalidateRect(&kStaffNoteSpot, TRUE);
         break;
-    case 2:
+    case HintPlaybackNote:
         InvalidateRect(&kPlaybackSpot, TRUE);
         break;
-    case 4:
+    case HintTryAgain:
         m_btnShowMe.ShowWindow(false);
         Invalidate(TRUE);
         break;

@@ -4,9 +4,9 @@
 // Clicking a green stop chooses its note and hands it to the staff view.
 #include "framework/bitmap_button.h"
 #include "framework/view.h"
+#include "model/finger_stop.h"
 
 class CVoldrimDoc;
-class CFingerStop;
 
 class CFboardView : public CView {
 public:
@@ -43,10 +43,10 @@ private:
 
     // Drawing (fboard_drawing.cpp).
     void DrawBoard(CDC* pDC);
-    void DrawStopShape(CDC* pDC, const CRect& rc, int kind);
+    void DrawStopShape(CDC* pDC, const CRect& rc, StopKind kind);
     void DrawStopLabel(CDC* pDC, const CRect& rc, const CString& label);
     CString LabelOf(const CFingerStop& stop) const;
-    bool IsLabelShown(int kind) const;
+    bool IsLabelShown(StopKind kind) const;
     void DrawQuestionText();
     // Flash card (fboard_card.cpp).
     bool IsCardShown() const;
@@ -59,7 +59,8 @@ private:
     void HandOffToStaff();
     void OnShowMe();
 
-    int m_nLastHighlightKind = 0;
+    // How the stop last painted red is drawn; read only once there is one.
+    StopKind m_nLastHighlightKind = StopFinger;
     CString m_strClassName;
     CString m_strCardCaption;
     CString m_strLastHighlightLabel;

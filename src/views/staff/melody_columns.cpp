@@ -1,26 +1,42 @@
-// Writing the document's melody into the staff columns, and the melody
-// back from the columns.
+// Notes written into the staff columns: one at a time, or the document's
+// whole melody; and the melody read back from the columns.
 #include "doc/voldrim_doc.h"
-#include "model/key.h"
-#include "model/pitch.h"
 #include "views/staff/staff_view.h"
+
+namespace {
+// The name a rest shows below its column.
+const CString kRestName = QStringLiteral(" ");
+}
+
+void CStaffView::WriteColumn(CStaffColumn& column, const CStaffPosition& position, int pitch, NoteValue value)
+{
+    CVoldrimDoc* doc = GetDocument();
+    doc->m_nCurrentPitch = pitch;
+    doc->m_strNoteName = pitch == kRestPitch ? kRestName : position.NameForPitch(pitch);
+    m_rcNote = position.GetHeadRect();
+    m_rcLabel = column.GetLabelRect();
+    column.SetPitch(pitch);
+    column.SetValue(value);
+    column.SetNoteRect(m_rcNote);
+    column.SetName(doc->m_strNoteName);
+}
 
 void CStaffView::ReplaceMelody()
 {
     CVoldrimDoc* doc = GetDocument();
     if (!doc)
         return;
-    doc->m_nLastColumn = -1;
+    doc->m_nLastColumn = CVoldrimDoc::kNoColumn;
     for (const auto& record : doc->m_melody)
         PlaceMelodyNote(record->GetPitch(), record->GetValue());
     if (doc->m_nKey == KeyChromatic)
         DrawNaturals();
 }
 
-void CStaffView::PlaceMelodyNote(int pitch, int value)
+void CStaffView::PlaceMelodyNote(int pitch, NoteValue value)
 {
     CVoldrimDoc* doc = GetDocument();
-    if (!doc || pitch < 1)
+    if (!doc || pitch <= kNoPitch)
         return;
     doc->m_nLastColumn += 1;
     // Notes past the end of the staff keep their place in the melody but
@@ -40,14 +56,7 @@ void CStaffView::PlaceMelodyNote(int pitch, int value)
         return;
     }
 
-    column->SetPitch(pitch);
-    doc->m_nCurrentPitch = pitch;
-    m_rcLabel = column->GetLabelRect();
-    column->SetValue(value);
-    doc->m_strNoteName = pitch == kRestPitch ? QStringLiteral(" ") : position->NameForPitch(pitch);
-    m_rcNote = position->GetHeadRect();
-    column->SetNoteRect(m_rcNote);
-    column->SetName(doc->m_strNoteName);
+    WriteColumn(*column, *position, pitch, value);
     DrawNote(m_rcNote, pitch, m_rcLabel, doc->m_strNoteName, value);
 }
 
@@ -58,7 +67,7 @@ void CStaffView::SyncMelodyList()
         return;
     doc->m_melody.clear();
     for (const auto& column : doc->m_columnList) {
-        if (column->GetPitch() != 0)
+        if (column->GetPitch() != kNoPitch)
             doc->m_melody.push_back(std::make_unique<CNoteSeries>(column->GetValue(), column->GetPitch()));
     }
 }

@@ -14,12 +14,12 @@ namespace {
 // Notes above D3 hang their stem down on the left of the head.
 constexpr int kStemDownAbove = 50;
 
-bool IsFilledHead(int value)
+bool IsFilledHead(NoteValue value)
 {
     return value == NoteEighth || value == NoteQuarter || value == NoteDottedQuarter;
 }
 
-bool IsDotted(int value)
+bool IsDotted(NoteValue value)
 {
     return value == NoteDottedHalf || value == NoteDottedQuarter;
 }
@@ -31,7 +31,7 @@ bool IsOneOf(int pitch, std::initializer_list<int> pitches)
 
 } // namespace
 
-void CStaffView::DrawNote(const CRect& rcNote, int pitch, const CRect& rcLabel, const CString& name, int value)
+void CStaffView::DrawNote(const CRect& rcNote, int pitch, const CRect& rcLabel, const CString& name, NoteValue value)
 {
     CVoldrimDoc* doc = GetDocument();
     const int l = rcNote.left, t = rcNote.top, r = rcNote.right, b = rcNote.bottom;
@@ -84,7 +84,7 @@ void CStaffView::DrawNote(const CRect& rcNote, int pitch, const CRect& rcLabel, 
     }
     if (doc && doc->m_nKey == KeyChromatic)
         DrawAccidentalForName(name, rcNote);
-    if (doc && doc->m_bStaffNames == 1)
+    if (doc && doc->m_bStaffNames)
         DrawNoteName(rcLabel, name);
 }
 

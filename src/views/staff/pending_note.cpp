@@ -1,31 +1,92 @@
 // The note still to be shown when the staff has been painted: one written
 // by a click on the staff, or one handed over by the fingerboard or by a
-// question that shows its note on the staff.
+// question that shows its note on the staff, which goes into the next
+// column.
 #include "doc/voldrim_doc.h"
+#include "framework/message_box.h"
+#include "res/resource.h"
 #include "views/staff/staff_view.h"
+
+namespace {
+// Narrower than this, the staff shows no room to write in: the note only sounds.
+constexpr int kNarrowestWritingWidth = 150;
+}
 
 void CStaffView::ShowPendingNote()
 {
     CVoldrimDoc* doc = GetDocument();
-    if (!doc || (doc->m_nCurrentPitch == 0 && doc->m_nQuestionPitch == 0))
+    if (!doc || (doc->m_nCurrentPitch == kNoPitch && doc->m_nQuestionPitch == kNoPitch))
         return;
-    if (doc->m_nQuestionState == 1 && doc->m_nQuestionType != 2) {
+    if (doc->IsQuestionRunning() && doc->m_nQuestionType != AnswerOnStaff) {
         // The question's note appears on the staff; the answer is a stop.
-        if (doc->m_bStaffNoteShown != 1) {
+        if (!doc->m_bStaffNoteShown) {
             PlaceNote(doc->m_nCurrentPitch);
-            doc->m_bStaffNoteShown = 1;
+            doc->m_bStaffNoteShown = true;
         }
         return;
     }
-    if (doc->m_nQuestionState != 1 && doc->m_nQuestionState != 2)
+    if (doc->m_nQuestionState != QuestionRunning && doc->m_nQuestionState != NoQuestion)
         return;
-    if (m_bNotePlaced == 1) {
+    if (m_bNotePlaced) {
         // A staff click wrote the column; now draw and sound its note.
-        m_bNotePlaced = 0;
+        m_bNotePlaced = false;
         DrawNote(m_rcNote, doc->m_nCurrentPitch, m_rcLabel, doc->m_strNoteName, doc->m_nNoteValue);
         SoundNote(doc->m_nCurrentPitch);
-    } else if (doc->m_nQuestionState == 2 && doc->m_bStaffNoteShown == 0) {
+    } else if (doc->m_nQuestionState == NoQuestion && !doc->m_bStaffNoteShown) {
         // A stop clicked on the fingerboard reaches the staff here.
         PlaceNote(doc->m_nCurrentPitch);
     }
+}
+
+void CStaffView::PlaceNote(int pitch)
+{
+    CVoldrimDoc* doc = GetDocument();
+    if (!doc || pitch <= kNoPitch)
+        return;
+    CRect client;
+    GetClientRect(&client);
+    // Without a column to write in, asking whether to keep the melody at
+    // the end of the staff would make no sense: the note only sounds.
+    if (client.Width() < kNarrowestWritingWidth || doc->m_nColumnCount < 1) {
+        SoundNote(pitch);
+        return;
+    }
+
+    if (doc->m_nLastColumn < doc->m_nColumnCount - 1) {
+        doc->m_nLastColumn += 1;
+    } else {
+        // The fingerboard has emptied the columns before handing over.
+        const int answer = AfxMessageBox(IDS_STAFF_FULL, MB_YESNO | MB_ICONEXCLAMATION);
+        doc->ClearHeldKeys();
+        if (answer == IDYES) {
+            // The melody comes back; the new note is dropped.
+            ReplaceMelody();
+            doc->m_bStaffNoteShown = true;
+            return;
+        }
+        // A new melody starts with this note.
+        doc->m_nLastColumn = 0;
+    }
+
+    const std::size_t columnIndex = std::size_t(doc->m_nLastColumn);
+    if (columnIndex >= doc->m_columnList.size()) {
+        AfxMessageBox(CString("Index error in Find Index - StaffView Play Clicked Stop Staff Column Object"));
+        return;
+    }
+    CStaffColumn* column = doc->m_columnList[columnIndex].get();
+
+    // The row is found before anything is written, so that a pitch no row
+    // can show leaves no unseen note behind for playback.
+    const CStaffPosition* position = doc->FindRowOfPitch(columnIndex, pitch);
+    if (!position) {
+        AfxMessageBox(CString("Index error in Find Index - StaffView Play Clicked Stop"));
+        return;
+    }
+
+    WriteColumn(*column, *position, pitch, doc->m_nNoteValue);
+    DrawNote(m_rcNote, pitch, m_rcLabel, doc->m_strNoteName, doc->m_nNoteValue);
+    SoundNote(pitch);
+    SyncMelodyList();
+    if (doc->m_nKey == KeyChromatic)
+        DrawNaturals();
 }

@@ -4,22 +4,26 @@
 #include "sound/midi_device.h"
 #include "views/staff/staff_view.h"
 
+namespace {
+constexpr UINT kSingleNoteMs = 1000;
+}
+
 void CStaffView::SoundNote(int pitch)
 {
     CVoldrimDoc* doc = GetDocument();
     if (!doc)
         return;
     // The note has reached the staff, heard or not.
-    doc->m_bStaffNoteShown = 1;
+    doc->m_bStaffNoteShown = true;
     CMidiDevice* midi = doc->m_pMidiDevice;
-    if (doc->m_bUseMidi == 0 || !midi)
+    if (!doc->m_bUseMidi || !midi)
         return;
-    if (m_nPlayingNote != 0) {
+    if (m_nPlayingNote != kNoPitch) {
         KillTimer(kSingleNoteTimer);
         if (!midi->PlayNoteOff(m_nPlayingNote))
             AfxMessageBox(CString("MIDI ERROR"));
     }
-    if (SetTimer(kSingleNoteTimer, 1000) != kSingleNoteTimer)
+    if (SetTimer(kSingleNoteTimer, kSingleNoteMs) != kSingleNoteTimer)
         AfxMessageBox(CString("Timer Not Set"));
     if (!midi->PlayNoteOn(pitch))
         AfxMessageBox(CString("MIDI ERROR"));
@@ -30,10 +34,10 @@ void CStaffView::EndSingleNote()
 {
     KillTimer(kSingleNoteTimer);
     CVoldrimDoc* doc = GetDocument();
-    if (!doc || !doc->m_pMidiDevice || m_nPlayingNote == 0)
+    if (!doc || !doc->m_pMidiDevice || m_nPlayingNote == kNoPitch)
         return;
     if (doc->m_pMidiDevice->PlayNoteOff(m_nPlayingNote))
-        m_nPlayingNote = 0;
+        m_nPlayingNote = kNoPitch;
     else
         AfxMessageBox(CString("MIDI ERROR - in PlayNoteOff"));
 }

@@ -2,30 +2,32 @@
 // value chosen by the letter keys held down.
 #include "doc/voldrim_doc.h"
 #include "framework/message_box.h"
-#include "model/key.h"
-#include "model/note_value.h"
-#include "model/pitch.h"
 #include "model/staff_position_table.h"
 #include "views/staff/staff_view.h"
+
+namespace {
+// Room left of a note's column for the accidental in front of its head.
+constexpr int kAccidentalRoom = 10;
+}
 
 void CStaffView::OnKeyDown(UINT nChar, UINT repeatCount, UINT flags)
 {
     if (CVoldrimDoc* doc = GetDocument())
-        doc->SetHeldKey(nChar, 1);
+        doc->SetHeldKey(nChar, true);
     CView::OnKeyDown(nChar, repeatCount, flags);
 }
 
 void CStaffView::OnKeyUp(UINT nChar, UINT repeatCount, UINT flags)
 {
     if (CVoldrimDoc* doc = GetDocument())
-        doc->SetHeldKey(nChar, 0);
+        doc->SetHeldKey(nChar, false);
     CView::OnKeyUp(nChar, repeatCount, flags);
 }
 
 void CStaffView::OnLButtonDown(UINT, CPoint point)
 {
     CVoldrimDoc* doc = GetDocument();
-    if (!doc || doc->m_bPlaying == 1)
+    if (!doc || doc->m_bPlaying)
         return;
     doc->m_nNoteValue = NoteValueFromHeldKeys(doc->GetHeldKeys());
     EvaluateClick(point, ClickMode::Place);
@@ -34,7 +36,7 @@ void CStaffView::OnLButtonDown(UINT, CPoint point)
 void CStaffView::OnRButtonDown(UINT, CPoint point)
 {
     CVoldrimDoc* doc = GetDocument();
-    if (!doc || doc->m_bPlaying == 1)
+    if (!doc || doc->m_bPlaying)
         return;
     EvaluateClick(point, ClickMode::Erase);
 }
@@ -42,29 +44,15 @@ void CStaffView::OnRButtonDown(UINT, CPoint point)
 void CStaffView::EvaluateClick(CPoint point, ClickMode mode)
 {
     CVoldrimDoc* doc = GetDocument();
-    if (doc->m_nQuestionState == 1) {
-        if (doc->m_nQuestionType == 1) {
-            AfxMessageBox(CString("The current question requires you to choose a stop on the fingerboard."));
-            doc->ClearHeldKeys();
-            return;
-        }
-        if (doc->m_nNoteValue == NoteRest) {
-            AfxMessageBox(CString("You are using a rest to answer a question, please switch to another rhythmic value."));
-            doc->ClearHeldKeys();
-            return;
-        }
-    }
-
-    // Neighbouring rows overlap by a pixel or two: the upper row wins.
-    std::size_t hit = 0;
-    while (hit < doc->m_positionList.size() && !doc->m_positionList[hit]->GetHitRect().PtInRect(point))
-        ++hit;
-    if (hit == doc->m_positionList.size())
+    if (RefusesClickForQuestion())
         return;
-    const CStaffPosition* position = doc->m_positionList[hit].get();
-    const int columnIndex = int(hit / kStaffPositionsPerColumn);
+    const std::size_t row = RowAt(point);
+    if (row == doc->m_positionList.size())
+        return;
+    const CStaffPosition& position = *doc->m_positionList[row];
+    const int columnIndex = int(row / kStaffPositionsPerColumn);
 
-    const int pitch = doc->m_nNoteValue == NoteRest ? kRestPitch : position->PitchForKey(doc->m_nKey);
+    const int pitch = doc->m_nNoteValue == NoteRest ? kRestPitch : position.PitchForKey(doc->m_nKey);
     // No stop of the fingerboard reaches the natural E of the top row: the
     // click changes nothing, not even the place of the next note.
     if (mode == ClickMode::Place && pitch == kHighestStaffPitch)
@@ -77,47 +65,75 @@ void CStaffView::EvaluateClick(CPoint point, ClickMode mode)
         AfxMessageBox(CString("Index Error in Column Object"));
         return;
     }
-    CStaffColumn* column = doc->m_columnList[std::size_t(columnIndex)].get();
+    CStaffColumn& column = *doc->m_columnList[std::size_t(columnIndex)];
+    if (mode == ClickMode::Erase)
+        EraseColumn(column);
+    else
+        WriteClickedNote(column, position, pitch);
+}
 
-    if (mode == ClickMode::Erase) {
-        // The next painting writes the rest of the melody from the first
-        // column on, which closes the gap and any other.
-        column->Clear();
-        SyncMelodyList();
-        doc->m_bReloadMelody = 1;
-        doc->m_nCurrentPitch = 0;
-        doc->ClearColumns();
-        doc->UpdateAllViews(nullptr, 0);
-        return;
-    }
+bool CStaffView::RefusesClickForQuestion()
+{
+    CVoldrimDoc* doc = GetDocument();
+    if (!doc->IsQuestionRunning())
+        return false;
+    CString refusal;
+    if (doc->m_nQuestionType == AnswerOnFingerboard)
+        refusal = QStringLiteral("The current question requires you to choose a stop on the fingerboard.");
+    else if (doc->m_nNoteValue == NoteRest)
+        refusal = QStringLiteral("You are using a rest to answer a question, please switch to another rhythmic value.");
+    else
+        return false;
+    AfxMessageBox(refusal);
+    doc->ClearHeldKeys();
+    return true;
+}
 
-    doc->m_nCurrentPitch = pitch;
-    m_rcNote = position->GetHeadRect();
-    doc->m_strNoteName = pitch == kRestPitch ? CString(" ") : position->NameForPitch(pitch);
-    m_rcLabel = column->GetLabelRect();
+std::size_t CStaffView::RowAt(CPoint point) const
+{
+    const CVoldrimDoc* doc = GetDocument();
+    // Neighbouring rows overlap by a pixel or two: the upper row wins.
+    std::size_t row = 0;
+    while (row < doc->m_positionList.size() && !doc->m_positionList[row]->GetHitRect().PtInRect(point))
+        ++row;
+    return row;
+}
 
-    column->SetPitch(pitch);
-    column->SetNoteRect(m_rcNote);
-    column->SetName(doc->m_strNoteName);
-    column->SetValue(doc->m_nNoteValue);
+void CStaffView::EraseColumn(CStaffColumn& column)
+{
+    CVoldrimDoc* doc = GetDocument();
+    // The next painting writes the rest of the melody from the first
+    // column on, which closes the gap and any other.
+    column.Clear();
+    SyncMelodyList();
+    doc->m_bReloadMelody = true;
+    doc->m_nCurrentPitch = kNoPitch;
+    doc->ClearColumns();
+    doc->UpdateAllViews(nullptr, HintRepaintAll);
+}
+
+void CStaffView::WriteClickedNote(CStaffColumn& column, const CStaffPosition& position, int pitch)
+{
+    CVoldrimDoc* doc = GetDocument();
+    WriteColumn(column, position, pitch, doc->m_nNoteValue);
     SyncMelodyList();
 
     if (doc->m_nKey == KeyChromatic) {
         // A new accidental may add or remove naturals anywhere after it.
         Invalidate(TRUE);
     } else {
-        CRect area = column->GetHitRect();
-        area.left -= 10;  // room for an accidental in front of the head
+        CRect area = column.GetHitRect();
+        area.left -= kAccidentalRoom;
         InvalidateRect(&area, TRUE);
     }
     // The painting draws and sounds the note.
-    m_bNotePlaced = 1;
+    m_bNotePlaced = true;
 
-    if (doc->m_nQuestionState == 1) {
+    if (doc->IsQuestionRunning()) {
         // TODO(quiz): judge the note as the answer to the Show Me question
         // asked for the staff.
         return;
     }
     // The fingerboard shows the stop of the note.
-    doc->UpdateAllViews(this, 1);
+    doc->UpdateAllViews(this, HintNoteOrTempo);
 }

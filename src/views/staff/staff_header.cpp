@@ -23,7 +23,7 @@ void CStaffView::DrawHeader(CDC* pDC)
     CFont* oldFont = pDC->SelectObject(&m_fontHeader);
     CString text = QStringLiteral("Tempo: ") + GetTempoName(doc ? doc->m_nTempo : 0) + QStringLiteral("    Key: ") +
                    KeyName(doc ? doc->m_nKey : KeyC);
-    if (doc && doc->m_nQuestionState == 1)
+    if (doc && doc->IsQuestionRunning())
         text += QStringLiteral("     Show Me?              ");
     // Blanks first wipe a longer header of before.
     pDC->TextOut(8, 5, CString(78, QLatin1Char(' ')));

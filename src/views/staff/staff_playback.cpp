@@ -27,19 +27,19 @@ void CStaffView::OnTimer(UINT_PTR id)
 void CStaffView::OnPlay()
 {
     CVoldrimDoc* doc = GetDocument();
-    if (!doc || doc->m_bPlaying == 1)
+    if (!doc || doc->m_bPlaying)
         return;
     // The melody as written now; empty columns are skipped, not played as silence.
     doc->m_playList.clear();
     for (const auto& column : doc->m_columnList) {
-        if (column->GetPitch() != 0)
+        if (column->GetPitch() != kNoPitch)
             doc->m_playList.push_back(
                 std::make_unique<CPlayItem>(column->GetPitch(), column->GetValue(), column->GetHitRect()));
     }
     m_posPlay = 0;
     if (doc->m_playList.empty()) {
         AfxMessageBox(CString("There is no melody to play!"));
-        doc->m_bPlaying = 0;
+        doc->m_bPlaying = false;
         doc->ClearHeldKeys();
         return;
     }
@@ -47,15 +47,15 @@ void CStaffView::OnPlay()
     // would silence a note of the melody.
     if (Timers().IsRunning(kSingleNoteTimer))
         EndSingleNote();
-    m_nPlayingNote = 0;
+    m_nPlayingNote = kNoPitch;
     m_nTicksLeft = 0;
-    m_bStopRequested = 0;
+    m_bStopRequested = false;
     if (SetTimer(kPlaybackTimer, UINT(doc->m_nTempo / 2)) != kPlaybackTimer) {
         AfxMessageBox(CString("Timer Not Set"));
         return;
     }
     m_rcMarker.SetRectEmpty();
-    doc->m_bPlaying = 1;
+    doc->m_bPlaying = true;
 }
 
 void CStaffView::OnStop()
@@ -64,8 +64,8 @@ void CStaffView::OnStop()
     if (!doc)
         return;
     // The melody stops at the end of the sounding note.
-    if (doc->m_bPlaying == 1) {
-        m_bStopRequested = 1;
+    if (doc->m_bPlaying) {
+        m_bStopRequested = true;
     } else {
         AfxMessageBox(CString("No melody to stop playing..."));
     }
@@ -78,7 +78,7 @@ void CStaffView::PlaybackTick()
     if (!doc)
         return;
     // The melody was emptied under the playback: it ends at once.
-    if (doc->m_bPlaying != 1) {
+    if (!doc->m_bPlaying) {
         if (EndSoundingItem())
             EndPlayback();
         return;
@@ -87,17 +87,17 @@ void CStaffView::PlaybackTick()
         return;
     if (!EndSoundingItem())
         return;
-    if (m_bStopRequested == 1 || m_posPlay >= doc->m_playList.size()) {
+    if (m_bStopRequested || m_posPlay >= doc->m_playList.size()) {
         EndPlayback();
         return;
     }
 
     const CPlayItem& item = *doc->m_playList[m_posPlay++];
     if (m_posPlay >= doc->m_playList.size()) {
-        if (doc->m_bContinuousPlay == 1)
+        if (doc->m_bContinuousPlay)
             m_posPlay = 0;
         else
-            m_bStopRequested = 1;  // ends when this item ends
+            m_bStopRequested = true;  // ends when this item ends
     }
     m_nPlayingNote = item.GetPitch();
     const bool rest = item.GetPitch() == kRestPitch || item.GetValue() == NoteRest;
@@ -106,18 +106,18 @@ void CStaffView::PlaybackTick()
 
     EraseMarker();
     DrawMarker(item.GetColumnRect());
-    doc->UpdateAllViews(this, 2);
+    doc->UpdateAllViews(this, HintPlaybackNote);
 
     // The note-off of the previous item went out in this same tick, so the
     // notes join without a gap.
-    if (doc->m_bUseMidi == 1 && doc->m_pMidiDevice && !doc->m_pMidiDevice->PlayNoteOn(m_nPlayingNote))
+    if (doc->m_bUseMidi && doc->m_pMidiDevice && !doc->m_pMidiDevice->PlayNoteOn(m_nPlayingNote))
         AfxMessageBox(CString("MIDI ERROR 03 - in PlayNoteOn Staff View Timer"));
 }
 
 bool CStaffView::EndSoundingItem()
 {
     CVoldrimDoc* doc = GetDocument();
-    if (m_nPlayingNote <= 0 || doc->m_bUseMidi != 1 || !doc->m_pMidiDevice)
+    if (m_nPlayingNote <= kNoPitch || !doc->m_bUseMidi || !doc->m_pMidiDevice)
         return true;
     if (doc->m_pMidiDevice->PlayNoteOff(m_nPlayingNote))
         return true;
@@ -131,10 +131,10 @@ bool CStaffView::EndSoundingItem()
 void CStaffView::EndPlayback()
 {
     KillTimer(kPlaybackTimer);
-    m_bStopRequested = 0;
+    m_bStopRequested = false;
     m_nTicksLeft = 0;
     if (CVoldrimDoc* doc = GetDocument())
-        doc->m_bPlaying = 0;
+        doc->m_bPlaying = false;
     EraseMarker();
 }
 

@@ -74,8 +74,8 @@ void CStaffView::OnSize(UINT type, int cx, int cy)
     m_nClientHeight = client.bottom - client.top;
 
     // A resize ends a playback at the end of the sounding note.
-    if (doc && doc->m_bPlaying == 1)
-        m_bStopRequested = 1;
+    if (doc && doc->m_bPlaying)
+        m_bStopRequested = true;
     if (m_nClientWidth < 10 || m_nClientHeight < 10)
         return;
 
@@ -83,7 +83,7 @@ void CStaffView::OnSize(UINT type, int cx, int cy)
     if (!doc)
         return;
     // A pending question keeps its note where it was asked.
-    if (doc->m_nQuestionState == 1)
+    if (doc->IsQuestionRunning())
         return;
 
     m_nColumnLimit = m_nClientWidth - 25;
@@ -91,15 +91,15 @@ void CStaffView::OnSize(UINT type, int cx, int cy)
     if (doc->m_nSystems >= 1) {
         doc->ResetColumnCursor();
         doc->BuildStaffLayout(client.left, client.top, client.right, client.bottom, doc->m_nSystems);
-        doc->m_bReloadMelody = 1;
+        doc->m_bReloadMelody = true;
     }
-    doc->m_nCurrentPitch = 0;
+    doc->m_nCurrentPitch = kNoPitch;
     CView::OnSize(type, cx, cy);
 }
 
 void CStaffView::OnUpdate(CView* /*sender*/, LPARAM hint, CObject* /*hintObject*/)
 {
-    if (hint == 1) {
+    if (hint == HintNoteOrTempo) {
         // The header band: the tempo has changed, or a note was written and
         // its pending step is to run; the notes draw themselves in full.
         const CRect band(1, 1, m_nClientWidth, 100);
@@ -117,9 +117,9 @@ void CStaffView::OnDraw(CDC* pDC)
     CVoldrimDoc* doc = GetDocument();
     if (!doc)
         return;
-    if (doc->m_bReloadMelody == 1) {
+    if (doc->m_bReloadMelody) {
         ReplaceMelody();
-        doc->m_bReloadMelody = 0;
+        doc->m_bReloadMelody = false;
         return;
     }
     RedrawMelody();

@@ -4,11 +4,15 @@
 // and six picture buttons along the bottom edge.
 #include "framework/bitmap_button.h"
 #include "framework/view.h"
+#include "model/note_value.h"
+#include "model/pitch.h"
 
 #include <cstddef>
 #include <vector>
 
 class CVoldrimDoc;
+class CStaffColumn;
+class CStaffPosition;
 
 class CStaffView : public CView {
 public:
@@ -21,7 +25,8 @@ public:
     CVoldrimDoc* GetDocument() const;
 
     void OnDraw(CDC* pDC) override;
-    // Hint 1 repaints the header band only; every other hint all of it.
+    // A chosen note or tempo repaints the header band only; every other
+    // hint all of it.
     void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) override;
 
     // Header and staves, into the given (paint) device context.
@@ -36,16 +41,16 @@ public:
     void DrawNatural(int x, int y);
 
     // Notes, drawn at once on the window.
-    void DrawNote(const CRect& rcNote, int pitch, const CRect& rcLabel, const CString& name, int value);
+    void DrawNote(const CRect& rcNote, int pitch, const CRect& rcLabel, const CString& name, NoteValue value);
     void RedrawMelody();
     void DrawNaturals();
     static bool IsLineNote(int pitch);
     void DrawNoteName(const CRect& rcLabel, const CString& name);
     void DrawAccidentalForName(const CString& name, const CRect& rcNote);
 
-    // The melody of the document and the staff columns.
+    // The melody of the document and the staff columns (melody_columns.cpp).
     void ReplaceMelody();
-    void PlaceMelodyNote(int pitch, int value);
+    void PlaceMelodyNote(int pitch, NoteValue value);
     void SyncMelodyList();
 
     // Whatever this view draws, through the paint or a window device
@@ -72,16 +77,25 @@ protected:
 private:
     void CreateButtons();
     void PlaceButtons();
-    // The note still to be shown after the melody has been redrawn: one
-    // written by a staff click, or one handed over by the fingerboard or a
-    // question.
+    // Writes the note into the column on the position's row and makes it
+    // the current note; drawing is left to the caller (melody_columns.cpp).
+    void WriteColumn(CStaffColumn& column, const CStaffPosition& position, int pitch, NoteValue value);
+    // The pending note (pending_note.cpp): the note still to be shown after
+    // the melody has been redrawn, one written by a staff click, or one
+    // handed over by the fingerboard or a question.
     void ShowPendingNote();
-    // Entry (staff_entry.cpp, place_note.cpp).
-    enum class ClickMode { Place, Erase };
-    void EvaluateClick(CPoint point, ClickMode mode);
     // Writes the pitch into the next column, draws and sounds it.
     void PlaceNote(int pitch);
-    // Single notes (single_note.cpp): sounds the pitch for one second.
+    // Entry (staff_entry.cpp).
+    enum class ClickMode { Place, Erase };
+    void EvaluateClick(CPoint point, ClickMode mode);
+    // Says why a running question takes no click here, if it does not.
+    bool RefusesClickForQuestion();
+    // The index of the row under the point; the count of rows for none.
+    std::size_t RowAt(CPoint point) const;
+    void EraseColumn(CStaffColumn& column);
+    void WriteClickedNote(CStaffColumn& column, const CStaffPosition& position, int pitch);
+    // Single notes (single_note_sound.cpp): sounds the pitch for one second.
     void SoundNote(int pitch);
     void EndSingleNote();
     // Playback (staff_playback.cpp).
@@ -92,17 +106,17 @@ private:
     void EndPlayback();
     void DrawMarker(const CRect& rcColumn);
     void EraseMarker();
-    // The Title and Exit buttons (staff_title_exit.cpp).
+    // The Title button (melody_title.cpp) and the Exit button (exit_button.cpp).
     void OnTitle();
     void OnExit();
 
     int m_nColumnLimit = 0;
     int m_nClientWidth = 0;
     int m_nClientHeight = 0;
-    int m_nPlayingNote = 0;
+    int m_nPlayingNote = kNoPitch;
     int m_nTicksLeft = 0;
-    int m_bNotePlaced = 0;
-    int m_bStopRequested = 0;
+    bool m_bNotePlaced = false;
+    bool m_bStopRequested = false;
     CBrush m_brBackground;
     CBrush m_brBlack;
     CBrush m_brRed;
