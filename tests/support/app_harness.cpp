@@ -38,7 +38,6 @@ QAction* OpenMenusTo(CMainFrame* frame, UINT id)
 
 CAppHarness::CAppHarness(const QStringList& arguments)
 {
-    AfxSetMidiOutputSystem(&m_midi);
     m_app = std::make_unique<CVoldrimApp>();
     m_app->SetArguments(arguments);
     m_app->InitInstance();
@@ -49,7 +48,6 @@ CAppHarness::~CAppHarness()
 {
     m_app.reset();
     ProcessEvents();
-    AfxSetMidiOutputSystem(nullptr);
 }
 
 CVoldrimDoc* CAppHarness::Doc() const

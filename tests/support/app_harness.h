@@ -1,6 +1,7 @@
 #pragma once
 // The whole program started as a user starts it, with its sound, help and
-// message boxes replaced by recorders, for tests that drive it.
+// message boxes replaced by recorders while it lives, for tests that drive
+// it.
 #include "app/main_frame.h"
 #include "app/voldrim_app.h"
 #include "doc/voldrim_doc.h"
