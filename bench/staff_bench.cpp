@@ -30,7 +30,6 @@ void FillMelody(CVoldrimDoc& doc, int count)
 void BM_StaffFullRepaint(benchmark::State& state)
 {
     CRecordingMidiOutput midi;
-    AfxSetMidiOutputSystem(&midi);
     {
         CVoldrimDoc doc;
         doc.m_nKey = Key(state.range(0));
@@ -47,14 +46,12 @@ void BM_StaffFullRepaint(benchmark::State& state)
         }
         state.counters["columns"] = doc.m_nColumnCount;
     }
-    AfxSetMidiOutputSystem(nullptr);
 }
 BENCHMARK(BM_StaffFullRepaint)->Arg(KeyC)->Arg(KeyChromatic)->Unit(benchmark::kMillisecond);
 
 void BM_BuildStaffLayout(benchmark::State& state)
 {
     CRecordingMidiOutput midi;
-    AfxSetMidiOutputSystem(&midi);
     {
         CVoldrimDoc doc;
         for (auto _ : state) {
@@ -63,7 +60,6 @@ void BM_BuildStaffLayout(benchmark::State& state)
         }
         state.counters["columns"] = doc.m_nColumnCount;
     }
-    AfxSetMidiOutputSystem(nullptr);
 }
 BENCHMARK(BM_BuildStaffLayout)->Unit(benchmark::kMicrosecond);
 

@@ -46,9 +46,8 @@ void BM_StopPressToNoteOn(benchmark::State& state)
     CTimestampingMidiOutput midi;
     CSilentWavePlayer waves;
     CCountingResponder responder;
-    AfxSetMidiOutputSystem(&midi);
-    AfxSetWavePlayer(&waves);
-    AfxSetUiResponder(&responder);
+    CServiceOverride<CWavePlayer> silent(&waves);
+    CServiceOverride<CUiResponder> counting(&responder);
     std::vector<double> latencies;
     {
         CVoldrimApp app;
@@ -79,9 +78,6 @@ void BM_StopPressToNoteOn(benchmark::State& state)
     state.counters["median_us"] = Quantile(latencies, 0.5);
     state.counters["p99_us"] = Quantile(latencies, 0.99);
     state.counters["boxes"] = responder.m_nShown;
-    AfxSetUiResponder(nullptr);
-    AfxSetWavePlayer(nullptr);
-    AfxSetMidiOutputSystem(nullptr);
 }
 BENCHMARK(BM_StopPressToNoteOn)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 

@@ -31,5 +31,5 @@ const CResources& ProgramResources()
 
 void RegisterProgramResources()
 {
-    AfxSetResources(&ProgramResources());
+    CService<const CResources>::Install(&ProgramResources());
 }

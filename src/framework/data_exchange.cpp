@@ -2,6 +2,7 @@
 
 #include "framework/dialog.h"
 #include "framework/message_box.h"
+#include "framework/misuse.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -9,6 +10,23 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
+
+namespace {
+// The control of an exchange; a dialog without it, or with a control of
+// another kind, is a programming error.
+template <class Control>
+Control* ExchangedControl(CDataExchange* pDX, UINT id)
+{
+    pDX->PrepareCtrl(id);
+    auto* control = pDX->m_pDlgWnd->GetDlgItemAs<Control>(id);
+    if (!control) {
+        AfxReportMisuse(QStringLiteral("Dialog %1 exchanges data with control %2, which it has not or not of that kind")
+                            .arg(pDX->m_pDlgWnd->TemplateId())
+                            .arg(id));
+    }
+    return control;
+}
+}
 
 void CDataExchange::Fail()
 {
@@ -19,9 +37,8 @@ void CDataExchange::Fail()
 
 void DDX_Text(CDataExchange* pDX, UINT id, CString& value)
 {
-    if (pDX->Failed())
+    if (pDX->Failed() || !ExchangedControl<QWidget>(pDX, id))
         return;
-    pDX->PrepareCtrl(id);
     if (pDX->m_bSaveAndValidate)
         value = pDX->m_pDlgWnd->GetDlgItemText(id);
     else
@@ -30,9 +47,8 @@ void DDX_Text(CDataExchange* pDX, UINT id, CString& value)
 
 void DDX_Text(CDataExchange* pDX, UINT id, int& value)
 {
-    if (pDX->Failed())
+    if (pDX->Failed() || !ExchangedControl<QWidget>(pDX, id))
         return;
-    pDX->PrepareCtrl(id);
     if (!pDX->m_bSaveAndValidate) {
         pDX->m_pDlgWnd->SetDlgItemText(id, QString::number(value));
         return;
@@ -63,8 +79,7 @@ void DDX_Check(CDataExchange* pDX, UINT id, int& value)
 {
     if (pDX->Failed())
         return;
-    pDX->PrepareCtrl(id);
-    auto* box = pDX->m_pDlgWnd->GetDlgItemAs<QAbstractButton>(id);
+    auto* box = ExchangedControl<QAbstractButton>(pDX, id);
     if (!box)
         return;
     if (pDX->m_bSaveAndValidate)
@@ -77,8 +92,7 @@ void DDX_Radio(CDataExchange* pDX, UINT id, int& value)
 {
     if (pDX->Failed())
         return;
-    pDX->PrepareCtrl(id);
-    auto* first = pDX->m_pDlgWnd->GetDlgItemAs<QRadioButton>(id);
+    auto* first = ExchangedControl<QRadioButton>(pDX, id);
     if (!first || !first->group())
         return;
     const QList<QAbstractButton*> buttons = first->group()->buttons();
@@ -98,8 +112,7 @@ void DDX_LBIndex(CDataExchange* pDX, UINT id, int& index)
 {
     if (pDX->Failed())
         return;
-    pDX->PrepareCtrl(id);
-    auto* list = pDX->m_pDlgWnd->GetDlgItemAs<QListWidget>(id);
+    auto* list = ExchangedControl<QListWidget>(pDX, id);
     if (!list)
         return;
     if (pDX->m_bSaveAndValidate)
@@ -112,8 +125,7 @@ void DDX_CBIndex(CDataExchange* pDX, UINT id, int& index)
 {
     if (pDX->Failed())
         return;
-    pDX->PrepareCtrl(id);
-    auto* combo = pDX->m_pDlgWnd->GetDlgItemAs<QComboBox>(id);
+    auto* combo = ExchangedControl<QComboBox>(pDX, id);
     if (!combo)
         return;
     if (pDX->m_bSaveAndValidate)
@@ -126,8 +138,7 @@ void DDX_Scroll(CDataExchange* pDX, UINT id, int& value)
 {
     if (pDX->Failed())
         return;
-    pDX->PrepareCtrl(id);
-    auto* bar = pDX->m_pDlgWnd->GetDlgItemAs<QScrollBar>(id);
+    auto* bar = ExchangedControl<QScrollBar>(pDX, id);
     if (!bar)
         return;
     if (pDX->m_bSaveAndValidate)

@@ -1,6 +1,7 @@
 #pragma once
 // Data exchange between a dialog's controls and its variables, with the
-// validation that keeps a dialog open on bad input.
+// validation that keeps a dialog open on bad input. Exchanging with a
+// control the dialog lacks is reported as a programming error.
 #include "framework/types.h"
 
 class CDialog;

@@ -3,6 +3,7 @@
 
 #include "framework/gdi_objects.h"
 #include "framework/message_box.h"
+#include "framework/misuse.h"
 #include "framework/ui_responder.h"
 
 #include <QApplication>
@@ -39,6 +40,8 @@ CDialog::CDialog(UINT templateId, QWidget* parent)
     : QDialog(parent), m_nTemplateId(templateId), m_timers(this, [this](UINT_PTR id) { OnTimer(id); })
 {
     m_template = AfxGetDialogTemplate(templateId);
+    if (!m_template)
+        AfxReportMisuse(QStringLiteral("No dialog template %1").arg(templateId));
 }
 
 CDialog::CDialog(const DialogTemplate* dialogTemplate, QWidget* parent)
@@ -47,6 +50,8 @@ CDialog::CDialog(const DialogTemplate* dialogTemplate, QWidget* parent)
       m_template(dialogTemplate),
       m_timers(this, [this](UINT_PTR id) { OnTimer(id); })
 {
+    if (!m_template)
+        AfxReportMisuse(QStringLiteral("A dialog without a template"));
 }
 
 CDialog::~CDialog() = default;
@@ -329,6 +334,8 @@ void CDialog::SetDlgItemText(UINT id, const CString& text)
 CString CDialog::GetDlgItemText(UINT id) const
 {
     QWidget* w = GetDlgItem(id);
+    if (!w)
+        AfxReportMisuse(QStringLiteral("Dialog %1 has no control %2 to read").arg(m_nTemplateId).arg(id));
     if (auto* label = qobject_cast<QLabel*>(w))
         return label->text();
     if (auto* edit = qobject_cast<QLineEdit*>(w))

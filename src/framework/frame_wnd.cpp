@@ -142,18 +142,26 @@ bool CFrameWnd::RunCommandIfEnabled(UINT id)
 }
 
 namespace {
-// A menu item's state as its update handler leaves it.
+// A menu item's state as its update handler leaves it. Only an item whose
+// handler sets its check can carry a tick; any other has no tick box.
 class CMenuCmdUI : public CCmdUI {
 public:
     CMenuCmdUI(UINT id, QAction* action) : CCmdUI(id), m_action(action) {}
+    void SetCheck(int check) override
+    {
+        CCmdUI::SetCheck(check);
+        m_bCheckSet = true;
+    }
     void Apply()
     {
         m_action->setEnabled(m_bEnabled);
-        m_action->setChecked(m_nCheck != 0);
+        m_action->setCheckable(m_bCheckSet);
+        m_action->setChecked(m_bCheckSet && m_nCheck != 0);
     }
 
 private:
     QAction* m_action;
+    bool m_bCheckSet = false;
 };
 }
 
@@ -162,10 +170,7 @@ void CFrameWnd::UpdateMenu(QMenu* menu)
     for (QAction* action : menu->actions()) {
         if (action->isSeparator() || action->menu())
             continue;
-        const UINT id = action->data().toUInt();
-        CMenuCmdUI ui(id, action);
-        // Items keep their start-up check until a handler says otherwise.
-        ui.m_nCheck = action->isChecked() ? 1 : 0;
+        CMenuCmdUI ui(action->data().toUInt(), action);
         RouteUpdate(&ui);
         ui.Apply();
     }
@@ -184,12 +189,21 @@ void CFrameWnd::BuildMenu(QMenu* menu, const std::vector<MenuItemTemplate>& item
         } else if (menu) {
             QAction* action = menu->addAction(text);
             action->setData(item.id);
-            action->setCheckable(true);
-            action->setChecked((item.flags & MF_CHECKED) != 0);
+            // The template's check is the item's tick until its menu first
+            // opens; from then on its update handler decides.
+            const bool startsChecked = (item.flags & MF_CHECKED) != 0;
+            action->setCheckable(startsChecked);
+            action->setChecked(startsChecked);
             // The accelerator table, not the menu, owns the keys.
             action->setShortcutContext(Qt::WidgetShortcut);
             const UINT id = item.id;
-            connect(action, &QAction::triggered, this, [this, id] { RouteCommand(id); });
+            connect(action, &QAction::triggered, this, [this, action, id](bool checked) {
+                // Choosing a tickable item flips its tick; only the update
+                // handlers may set it, so the flip is undone.
+                if (action->isCheckable())
+                    action->setChecked(!checked);
+                RouteCommand(id);
+            });
             m_actions[id] = action;
         }
     }

@@ -43,6 +43,7 @@ public:
     // What the accelerator does: update first, run only when enabled.
     bool RunCommandIfEnabled(UINT id);
     // Brings the menu items of one pop-up up to date (what opening it does).
+    // An item has a tick box only when its update handler sets its check.
     void UpdateMenu(QMenu* menu);
 
     QAction* FindMenuAction(UINT id) const;

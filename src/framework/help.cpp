@@ -40,24 +40,12 @@ public:
 private:
     QPointer<QTextBrowser> m_window;
 };
+}
 
-HelpWindowViewer& DefaultViewer()
+CHelpViewer* CServiceDefault<CHelpViewer>::Get()
 {
     static HelpWindowViewer viewer;
-    return viewer;
-}
-
-CHelpViewer* g_viewer = nullptr;
-}
-
-CHelpViewer* AfxGetHelpViewer()
-{
-    return g_viewer ? g_viewer : &DefaultViewer();
-}
-
-void AfxSetHelpViewer(CHelpViewer* viewer)
-{
-    g_viewer = viewer;
+    return &viewer;
 }
 
 CString AfxGetHelpFilePath()

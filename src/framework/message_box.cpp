@@ -7,24 +7,10 @@
 #include <QApplication>
 #include <QMessageBox>
 
-namespace {
-CUiResponder* g_responder = nullptr;
-}
-
-void AfxSetUiResponder(CUiResponder* responder)
-{
-    g_responder = responder;
-}
-
-CUiResponder* AfxGetUiResponder()
-{
-    return g_responder;
-}
-
 int AfxMessageBox(const CString& text, UINT type)
 {
-    if (g_responder)
-        return g_responder->OnMessageBox(text, type);
+    if (CUiResponder* responder = AfxGetUiResponder())
+        return responder->OnMessageBox(text, type);
 
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(AfxGetAppName());

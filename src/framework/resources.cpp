@@ -1,49 +1,41 @@
 #include "framework/resources.h"
 
-namespace {
-const CResources* g_resources = nullptr;
-}
-
-void AfxSetResources(const CResources* resources)
-{
-    g_resources = resources;
-}
-
-const CResources* AfxGetResources()
-{
-    return g_resources;
-}
-
 CString AfxLoadString(UINT id)
 {
-    return g_resources ? g_resources->LoadString(id) : CString();
+    const CResources* resources = AfxGetResources();
+    return resources ? resources->LoadString(id) : CString();
 }
 
 const DialogTemplate* AfxGetDialogTemplate(UINT id)
 {
-    return g_resources ? g_resources->FindDialogTemplate(id) : nullptr;
+    const CResources* resources = AfxGetResources();
+    return resources ? resources->FindDialogTemplate(id) : nullptr;
 }
 
 const std::vector<MenuItemTemplate>& AfxGetMenuTemplate(UINT resourceId)
 {
+    const CResources* resources = AfxGetResources();
     static const std::vector<MenuItemTemplate> none;
-    const auto* menu = g_resources ? g_resources->FindMenu(resourceId) : nullptr;
+    const auto* menu = resources ? resources->FindMenu(resourceId) : nullptr;
     return menu ? *menu : none;
 }
 
 const std::vector<AcceleratorTemplate>& AfxGetAcceleratorTable(UINT resourceId)
 {
+    const CResources* resources = AfxGetResources();
     static const std::vector<AcceleratorTemplate> none;
-    const auto* table = g_resources ? g_resources->FindAccelerators(resourceId) : nullptr;
+    const auto* table = resources ? resources->FindAccelerators(resourceId) : nullptr;
     return table ? *table : none;
 }
 
 CString AfxHelpPageForContext(DWORD contextId)
 {
-    return g_resources ? g_resources->HelpPageForContext(contextId) : CString();
+    const CResources* resources = AfxGetResources();
+    return resources ? resources->HelpPageForContext(contextId) : CString();
 }
 
 CString AfxBitmapPath(const CString& name)
 {
-    return g_resources ? g_resources->BitmapPath(name) : CString();
+    const CResources* resources = AfxGetResources();
+    return resources ? resources->BitmapPath(name) : CString();
 }

@@ -4,6 +4,7 @@
 // pages. The framework knows their shapes, never their contents.
 #include "framework/dialog_template.h"
 #include "framework/menu_template.h"
+#include "framework/service.h"
 #include "framework/types.h"
 
 #include <vector>
@@ -23,9 +24,8 @@ public:
     virtual CString BitmapPath(const CString& name) const = 0;
 };
 
-// Registers the program's resources (not owned); null leaves none.
-void AfxSetResources(const CResources* resources);
-const CResources* AfxGetResources();
+// The resources registered (as the CService of const CResources), or null.
+inline const CResources* AfxGetResources() { return CService<const CResources>::Get(); }
 
 // Lookups through the registered resources; with none registered they
 // find nothing.

@@ -2,6 +2,7 @@
 // A responder answers message boxes and modal dialogs in place of a user.
 // Tests install one to script the answers and read every text shown; with
 // none installed the real modal windows run.
+#include "framework/service.h"
 #include "framework/types.h"
 
 class CDialog;
@@ -17,5 +18,5 @@ public:
     virtual int OnDialog(CDialog& dialog) = 0;
 };
 
-void AfxSetUiResponder(CUiResponder* responder);
-CUiResponder* AfxGetUiResponder();
+// The responder installed, or null.
+inline CUiResponder* AfxGetUiResponder() { return CService<CUiResponder>::Get(); }

@@ -1,5 +1,7 @@
 #include "framework/wnd_class.h"
 
+#include "framework/misuse.h"
+
 #include <map>
 
 namespace {
@@ -33,6 +35,7 @@ WndClassInfo AfxLookupWndClass(const CString& name)
 {
     auto it = Registry().find(name);
     if (it == Registry().end()) {
+        AfxReportMisuse(QStringLiteral("No window class \"%1\" is registered").arg(name));
         WndClassInfo info;
         info.hasBackground = true;
         info.hasCursor = true;

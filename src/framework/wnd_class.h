@@ -21,7 +21,8 @@ struct WndClassInfo {
 // Registers a class and returns its name; equal descriptions share a name.
 // brush may be null (no background erase); cursor 0 means none.
 CString AfxRegisterWndClass(UINT classStyle, int cursor = 0, const CBrush* background = nullptr, int icon = 0);
-// The class registered under the name; a default class for unknown names.
+// The class registered under the name; an unknown name is reported, and
+// gives a default class.
 WndClassInfo AfxLookupWndClass(const CString& name);
 
 struct CREATESTRUCT {

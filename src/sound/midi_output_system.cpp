@@ -2,21 +2,10 @@
 
 #include "sound/system_midi_output.h"
 
-namespace {
-CMidiOutputSystem* g_installed = nullptr;
-}
-
-CMidiOutputSystem& AfxGetMidiOutputSystem()
+CMidiOutputSystem* CServiceDefault<CMidiOutputSystem>::Get()
 {
-    if (g_installed)
-        return *g_installed;
     // Never destroyed: the document may close its output during exit,
     // after function statics are gone.
     static CSystemMidiOutput* const real = new CSystemMidiOutput;
-    return *real;
-}
-
-void AfxSetMidiOutputSystem(CMidiOutputSystem* system)
-{
-    g_installed = system;
+    return real;
 }

@@ -3,7 +3,9 @@
 // open, one packed short message, close. Results are 0 for success and an
 // error code otherwise. Device id 0 is the built-in synthesizer, ids 1.. are
 // the ALSA sequencer output ports; MIDI_MAPPER (-1) opens the default
-// output. Tests install their own system with AfxSetMidiOutputSystem.
+// output. Tests install their own system as the CService of
+// CMidiOutputSystem.
+#include "framework/service.h"
 #include "framework/types.h"
 
 using MMRESULT = UINT;
@@ -42,10 +44,14 @@ public:
     virtual MMRESULT Close(HMIDIOUT handle) = 0;
 };
 
+// The real system is the default.
+template <>
+struct CServiceDefault<CMidiOutputSystem> {
+    static CMidiOutputSystem* Get();
+};
+
 // The system in use: the real one unless a test has installed another.
-CMidiOutputSystem& AfxGetMidiOutputSystem();
-// Installs a system (not owned); null goes back to the real one.
-void AfxSetMidiOutputSystem(CMidiOutputSystem* system);
+inline CMidiOutputSystem& AfxGetMidiOutputSystem() { return *CService<CMidiOutputSystem>::Get(); }
 
 // The calls under the names the device's algorithms use; each goes to the
 // current system.

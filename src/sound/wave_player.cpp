@@ -2,20 +2,9 @@
 
 #include "sound/alsa_wave_player.h"
 
-namespace {
-CWavePlayer* g_installed = nullptr;
-}
-
-CWavePlayer& AfxGetWavePlayer()
+CWavePlayer* CServiceDefault<CWavePlayer>::Get()
 {
-    if (g_installed)
-        return *g_installed;
     // Never destroyed, so a sound played during exit still finds it.
     static CAlsaWavePlayer* const real = new CAlsaWavePlayer;
-    return *real;
-}
-
-void AfxSetWavePlayer(CWavePlayer* player)
-{
-    g_installed = player;
+    return real;
 }

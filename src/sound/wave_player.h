@@ -1,7 +1,8 @@
 #pragma once
 // Plays a wave file to its end before returning. Every failure is silent:
 // a missing or unplayable sound must never stop the program. Tests install
-// their own player with AfxSetWavePlayer.
+// their own player as the CService of CWavePlayer.
+#include "framework/service.h"
 #include "framework/types.h"
 
 class CWavePlayer {
@@ -11,7 +12,11 @@ public:
     virtual bool PlaySync(const CString& path) = 0;
 };
 
+// The ALSA player is the default.
+template <>
+struct CServiceDefault<CWavePlayer> {
+    static CWavePlayer* Get();
+};
+
 // The player in use: the ALSA one unless a test has installed another.
-CWavePlayer& AfxGetWavePlayer();
-// Installs a player (not owned); null goes back to the ALSA one.
-void AfxSetWavePlayer(CWavePlayer* player);
+inline CWavePlayer& AfxGetWavePlayer() { return *CService<CWavePlayer>::Get(); }

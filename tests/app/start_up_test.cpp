@@ -80,20 +80,18 @@ TEST(StartUp, PlaysTheCelloSoundFromTheCurrentDirectory)
 TEST(StartUp, AMissingWaveFileStartsSilently)
 {
     // The real player, from a directory without the sound.
-    AfxSetWavePlayer(nullptr);
+    CServiceOverride<CWavePlayer> realPlayer(nullptr);
     qputenv("VOLDRIM_WAVE_DEVICE", "null");
     const QString old = QDir::currentPath();
     QTemporaryDir empty;
     QDir::setCurrent(empty.path());
     {
         CRecordingMidiOutput midi;
-        AfxSetMidiOutputSystem(&midi);
         CScriptedResponder responder;
         CVoldrimApp program;
         program.SetArguments({"/Embedding"});
         EXPECT_TRUE(program.InitInstance());
         EXPECT_TRUE(responder.Texts().empty());
-        AfxSetMidiOutputSystem(nullptr);
     }
     QDir::setCurrent(old);
     qunsetenv("VOLDRIM_WAVE_DEVICE");

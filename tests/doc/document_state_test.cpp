@@ -10,9 +10,6 @@ namespace {
 
 class DocumentTest : public ::testing::Test {
 protected:
-    DocumentTest() { AfxSetMidiOutputSystem(&m_midi); }
-    ~DocumentTest() override { AfxSetMidiOutputSystem(nullptr); }
-
     CRecordingMidiOutput m_midi;
     CScriptedResponder m_responder;
 };

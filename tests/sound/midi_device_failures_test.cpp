@@ -24,14 +24,9 @@ protected:
     void SetUp() override
     {
         system.SetDevices({ "First", "Second" });
-        AfxSetMidiOutputSystem(&system);
         device = std::make_unique<CMidiDevice>();
     }
-    void TearDown() override
-    {
-        device.reset();
-        AfxSetMidiOutputSystem(nullptr);
-    }
+    void TearDown() override { device.reset(); }
     void ExpectBoxes(const std::vector<CString>& texts)
     {
         EXPECT_EQ(responder.Texts(), texts);

@@ -24,7 +24,6 @@ TEST(MidiDeviceStart, OpensTheDefaultOutputWithChorusedPianoOnChannelOne)
 {
     CRecordingMidiOutput system;
     CScriptedResponder responder;
-    AfxSetMidiOutputSystem(&system);
     {
         CMidiDevice device;
         EXPECT_EQ(device.GetHandle(), nullptr) << "construction must not open the output";
@@ -41,7 +40,6 @@ TEST(MidiDeviceStart, OpensTheDefaultOutputWithChorusedPianoOnChannelOne)
     }
     EXPECT_TRUE(system.OpenDevices().empty()) << "the device closes its output when it goes";
     EXPECT_EQ(system.AllWords(), Words({ 0x007F05C0 })) << "nothing is sent on the way out";
-    AfxSetMidiOutputSystem(nullptr);
 }
 
 TEST_F(MidiDeviceWords, StartingANoteStopsThePreviousOne)

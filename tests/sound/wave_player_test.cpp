@@ -40,14 +40,15 @@ private:
 
 class RecordingWavePlayer : public CWavePlayer {
 public:
-    RecordingWavePlayer() { AfxSetWavePlayer(this); }
-    ~RecordingWavePlayer() override { AfxSetWavePlayer(nullptr); }
     bool PlaySync(const CString& path) override
     {
         paths.push_back(path);
         return false;
     }
     std::vector<CString> paths;
+
+private:
+    CServiceOverride<CWavePlayer> m_installed{this};
 };
 
 class ScopedCurrentDir {

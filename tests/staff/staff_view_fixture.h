@@ -22,16 +22,11 @@ constexpr COLORREF kNameBlue = RGB(0, 0, 200);
 
 class StaffViewTest : public ::testing::Test {
 protected:
-    StaffViewTest()
-    {
-        AfxSetMidiOutputSystem(&m_midi);
-        m_doc = std::make_unique<CVoldrimDoc>();
-    }
+    StaffViewTest() { m_doc = std::make_unique<CVoldrimDoc>(); }
     ~StaffViewTest() override
     {
         m_view.reset();
         m_doc.reset();
-        AfxSetMidiOutputSystem(nullptr);
     }
 
     // Creates the view and gives it the client size, as the frame does.

@@ -5,10 +5,39 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <gtest/gtest.h>
+
+namespace {
+// The pop-up that holds the action, or null for one in no pop-up.
+QMenu* MenuHolding(QAction* action)
+{
+    for (QObject* owner : action->associatedObjects()) {
+        if (auto* menu = qobject_cast<QMenu*>(owner))
+            return menu;
+    }
+    return nullptr;
+}
+
+// What a user does to reach the item: opens each pop-up from the menu bar
+// down, and each one brings its items up to date as it shows.
+QAction* OpenMenusTo(CMainFrame* frame, UINT id)
+{
+    QAction* item = frame->FindMenuAction(id);
+    if (!item) {
+        ADD_FAILURE() << "command " << id << " is not in the menu";
+        return nullptr;
+    }
+    std::vector<QMenu*> path;
+    for (QMenu* menu = MenuHolding(item); menu; menu = MenuHolding(menu->menuAction()))
+        path.insert(path.begin(), menu);
+    for (QMenu* menu : path)
+        emit menu->aboutToShow();
+    return item;
+}
+}
 
 CAppHarness::CAppHarness(const QStringList& arguments)
 {
-    AfxSetMidiOutputSystem(&m_midi);
     m_app = std::make_unique<CVoldrimApp>();
     m_app->SetArguments(arguments);
     m_app->InitInstance();
@@ -19,7 +48,6 @@ CAppHarness::~CAppHarness()
 {
     m_app.reset();
     ProcessEvents();
-    AfxSetMidiOutputSystem(nullptr);
 }
 
 CVoldrimDoc* CAppHarness::Doc() const
@@ -56,13 +84,27 @@ bool CAppHarness::IsEnabled(UINT id)
     return ui.m_bEnabled;
 }
 
+bool CAppHarness::ChooseFromMenu(UINT id)
+{
+    QAction* item = OpenMenusTo(Frame(), id);
+    if (!item || !item->isEnabled())
+        return false;
+    item->trigger();
+    ProcessEvents();
+    return true;
+}
+
+CAppHarness::MenuItemLook CAppHarness::OpenMenuTo(UINT id)
+{
+    QAction* item = OpenMenusTo(Frame(), id);
+    if (!item)
+        return {};
+    return {item->isEnabled(), item->isCheckable(), item->isChecked()};
+}
+
 bool CAppHarness::IsChecked(UINT id)
 {
-    QAction* action = Frame()->FindMenuAction(id);
-    CCmdUI ui(id);
-    ui.m_nCheck = action && action->isChecked() ? 1 : 0;
-    Frame()->RouteUpdate(&ui);
-    return ui.m_nCheck != 0;
+    return OpenMenuTo(id).checked;
 }
 
 void CAppHarness::ProcessEvents()

@@ -1,6 +1,7 @@
 #pragma once
 // The whole program started as a user starts it, with its sound, help and
-// message boxes replaced by recorders, for tests that drive it.
+// message boxes replaced by recorders while it lives, for tests that drive
+// it.
 #include "app/main_frame.h"
 #include "app/voldrim_app.h"
 #include "doc/voldrim_doc.h"
@@ -24,11 +25,25 @@ public:
     CFboardView* Fboard() const;
     CStaffView* Staff() const;
 
-    // Runs a menu command as the menu does: the item's update handler
-    // first, then the command only if the item is enabled. False if not.
+    // What a menu item shows when its menu opens.
+    struct MenuItemLook {
+        bool enabled = false;
+        bool checkable = false;
+        bool checked = false;
+    };
+
+    // Runs a command as its accelerator key does: the update handler
+    // first, then the command only if it is enabled. False if not.
     bool Choose(UINT id);
-    // The item's state as the menu would show it now.
+    // Chooses a menu item as a user does: opens the menus down to it, which
+    // brings them up to date, and triggers the item's own action if it is
+    // enabled. False if it is disabled.
+    bool ChooseFromMenu(UINT id);
+    // Opens the menus down to the item and reads how it shows.
+    MenuItemLook OpenMenuTo(UINT id);
+    // Whether the command is enabled now, by its update handler.
     bool IsEnabled(UINT id);
+    // Whether the item shows a tick when its menu opens.
     bool IsChecked(UINT id);
     // Delivers pending paint passes and other posted work.
     static void ProcessEvents();

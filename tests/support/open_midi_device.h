@@ -12,16 +12,11 @@ protected:
     void SetUp() override
     {
         system.SetDevices({"Synth", "Port A", "Port B"});
-        AfxSetMidiOutputSystem(&system);
         device = std::make_unique<CMidiDevice>();
         ASSERT_EQ(device->OpenDevice(), TRUE);
         system.ClearWords();
     }
-    void TearDown() override
-    {
-        device.reset();
-        AfxSetMidiOutputSystem(nullptr);
-    }
+    void TearDown() override { device.reset(); }
 
     CRecordingMidiOutput system;
     std::unique_ptr<CMidiDevice> device;

@@ -1,6 +1,6 @@
 #pragma once
 // A MIDI output system that plays nothing and keeps every word sent, in
-// order, per device. Tests install it with AfxSetMidiOutputSystem, choose
+// order, per device. It is the system in use while it lives. Tests choose
 // its device list, and can make open, send or close fail with a given code.
 #include "sound/midi_output_system.h"
 
@@ -53,4 +53,5 @@ private:
     MMRESULT m_closeError = MMSYSERR_NOERROR;
     int m_opens = 0;
     int m_closes = 0;
+    CServiceOverride<CMidiOutputSystem> m_installed{this};
 };

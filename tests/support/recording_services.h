@@ -1,6 +1,6 @@
 #pragma once
 // Stand-ins for the wave player and the help viewer that keep what they
-// were asked to do.
+// were asked to do, each installed for its lifetime.
 #include "framework/help.h"
 #include "sound/wave_player.h"
 
@@ -8,14 +8,15 @@
 
 class CRecordingWavePlayer : public CWavePlayer {
 public:
-    CRecordingWavePlayer() { AfxSetWavePlayer(this); }
-    ~CRecordingWavePlayer() override { AfxSetWavePlayer(nullptr); }
     bool PlaySync(const CString& path) override
     {
         m_paths.push_back(path);
         return true;
     }
     std::vector<CString> m_paths;
+
+private:
+    CServiceOverride<CWavePlayer> m_installed{this};
 };
 
 class CRecordingHelpViewer : public CHelpViewer {
@@ -25,8 +26,9 @@ public:
         UINT command;
         DWORD data;
     };
-    CRecordingHelpViewer() { AfxSetHelpViewer(this); }
-    ~CRecordingHelpViewer() override { AfxSetHelpViewer(nullptr); }
     void ShowHelp(const CString& file, UINT command, DWORD data) override { m_calls.push_back({file, command, data}); }
     std::vector<Call> m_calls;
+
+private:
+    CServiceOverride<CHelpViewer> m_installed{this};
 };

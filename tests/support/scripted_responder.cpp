@@ -2,14 +2,10 @@
 
 #include <gtest/gtest.h>
 
-CScriptedResponder::CScriptedResponder() : m_pPrevious(AfxGetUiResponder())
-{
-    AfxSetUiResponder(this);
-}
+CScriptedResponder::CScriptedResponder() = default;
 
 CScriptedResponder::~CScriptedResponder()
 {
-    AfxSetUiResponder(m_pPrevious);
     EXPECT_TRUE(m_boxAnswers.empty()) << m_boxAnswers.size() << " expected message box(es) never shown";
     EXPECT_TRUE(m_dialogs.empty()) << m_dialogs.size() << " expected dialog(s) never shown";
 }

@@ -32,7 +32,7 @@ public:
     int OnDialog(CDialog& dialog) override;
 
 private:
-    CUiResponder* m_pPrevious;
+    CServiceOverride<CUiResponder> m_installed{this};
     std::deque<int> m_boxAnswers;
     std::deque<std::function<int(CDialog&)>> m_dialogs;
     std::vector<CString> m_texts;

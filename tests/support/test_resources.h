@@ -9,9 +9,6 @@
 
 class CTestResources : public CResources {
 public:
-    CTestResources() : m_previous(AfxGetResources()) { AfxSetResources(this); }
-    ~CTestResources() override { AfxSetResources(m_previous); }
-
     // Adds a picture of the given size, filled with one colour.
     void AddBitmap(const QString& name, int width, int height, const char* fill = "#c0c0c0")
     {
@@ -40,6 +37,6 @@ public:
     std::map<UINT, CString> m_strings;
 
 private:
-    const CResources* m_previous;
     QTemporaryDir m_folder;
+    CServiceOverride<const CResources> m_installed{this};
 };

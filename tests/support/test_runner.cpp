@@ -1,7 +1,16 @@
 #include "support/test_runner.h"
 
+#include "framework/misuse.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
+
+namespace {
+class FailingMisuseHandler : public CMisuseHandler {
+public:
+    void OnMisuse(const CString& what) override { ADD_FAILURE() << "framework misuse: " << what.toStdString(); }
+};
+}
 
 int RunTestProgram(int argc, char** argv)
 {
@@ -9,5 +18,7 @@ int RunTestProgram(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    FailingMisuseHandler failOnMisuse;
+    CServiceOverride<CMisuseHandler> installed(&failOnMisuse);
     return RUN_ALL_TESTS();
 }

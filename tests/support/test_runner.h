@@ -1,4 +1,5 @@
 #pragma once
 // Runs every test of a test program inside one QApplication on Qt's
-// offscreen platform, unless the environment asks for another.
+// offscreen platform, unless the environment asks for another. A
+// programming error the framework reports fails the test that made it.
 int RunTestProgram(int argc, char** argv);
