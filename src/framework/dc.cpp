@@ -121,11 +121,16 @@ void CDC::PainterStateChanged()
         m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
         m_painter->setRenderHint(QPainter::Antialiasing, false);
         m_painter->resetTransform();
-        if (m_clip.isEmpty())
-            m_painter->setClipping(false);
-        else
-            m_painter->setClipRegion(m_clip);
+        RestoreDeviceClip();
     }
+}
+
+void CDC::RestoreDeviceClip()
+{
+    if (m_clip.isEmpty())
+        m_painter->setClipping(false);
+    else
+        m_painter->setClipRegion(m_clip);
 }
 
 QImage* CDC::DeviceImage() const

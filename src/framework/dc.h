@@ -195,9 +195,19 @@ private:
     void FillDeviceRect(const QRect& rc, const CBrush& brush);
     void DrawDeviceLine(CPoint from, CPoint to);
     void DrawWideSegments(const std::vector<CPoint>& pts, bool closed, int width, COLORREF color);
-    // cornerW < 0: an ellipse.
-    BOOL DrawShape(const char* op, int l, int t, int r, int b, int cornerW, int cornerH);
+    // Rectangles and round rectangles have corners of a given size (none for
+    // a rectangle); an ellipse is all corner.
+    enum class ShapeKind { Rectangle, RoundRect, Ellipse };
+    void DrawShape(ShapeKind kind, int l, int t, int r, int b, CSize corner = CSize());
+    CSize DeviceCorner(ShapeKind kind, const CRect& deviceRect, CSize corner) const;
+    void PaintShape(const std::vector<QRect>& inside, const std::vector<QRect>& outline);
+    struct TextLines;
+    void DrawTextLines(const TextLines& text, const CRect& box, int top, UINT format, const DeviceFont& font);
     void DrawTextLine(const QString& text, int x, int y, const DeviceFont& font);
+    // The device's own clip region again, after a narrower clip of one call.
+    void RestoreDeviceClip();
+    int LogicalWidth(int deviceWidth) const;
+    int LogicalHeight(int deviceHeight) const;
 
     QPaintDevice* m_device = nullptr;
     QRegion m_clip;

@@ -200,6 +200,17 @@ void CDC::DPtoLP(CRect* rc) const
     *rc = CRect(a.x, a.y, b.x, b.y);
 }
 
+// A width or height of device pixels in logical units (no y flip).
+int CDC::LogicalWidth(int deviceWidth) const
+{
+    return m_mapMode == MM_LOENGLISH ? MulDivRound(deviceWidth, 100, DpiX()) : deviceWidth;
+}
+
+int CDC::LogicalHeight(int deviceHeight) const
+{
+    return m_mapMode == MM_LOENGLISH ? MulDivRound(deviceHeight, 100, DpiY()) : deviceHeight;
+}
+
 CRect CDC::ToDeviceRect(int l, int t, int r, int b) const
 {
     const CPoint a = LPtoDP(CPoint(l, t));

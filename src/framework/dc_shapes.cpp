@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 using dcraster::MulDivRound;
@@ -45,17 +44,17 @@ int EllipseInset(int j, int cw, int ch)
     return std::clamp(inset, 0, (cw - 1) / 2);
 }
 
-// The rows of a rectangle [l, r) x [t, b) whose corners are rounded by the
-// quarters of a cw x ch ellipse (cw = r - l, ch = b - t gives an ellipse).
-void ShapeSpans(int l, int t, int r, int b, int cw, int ch, std::vector<RowSpan>& rows)
+// The rows of a box whose corners are rounded by the quarters of a
+// corner.cx x corner.cy ellipse (the box's own size gives an ellipse).
+void ShapeSpans(const CRect& box, CSize corner, std::vector<RowSpan>& rows)
 {
-    const int w = r - l;
-    const int h = b - t;
+    const int w = box.Width();
+    const int h = box.Height();
     rows.clear();
     if (w <= 0 || h <= 0)
         return;
-    cw = std::clamp(cw, 0, w);
-    ch = std::clamp(ch, 0, h);
+    const int cw = std::clamp(corner.cx, 0, w);
+    const int ch = std::clamp(corner.cy, 0, h);
     rows.resize(size_t(h));
     const int half = ch / 2;
     for (int i = 0; i < h; ++i) {
@@ -66,7 +65,7 @@ void ShapeSpans(int l, int t, int r, int b, int cw, int ch, std::vector<RowSpan>
             else if (i >= h - half)
                 inset = EllipseInset(i - (h - ch), cw, ch);
         }
-        rows[size_t(i)] = RowSpan{l + inset, r - 1 - inset};
+        rows[size_t(i)] = RowSpan{box.left + inset, box.right - 1 - inset};
     }
 }
 
@@ -107,133 +106,165 @@ private:
     std::vector<QRect> m_open, m_next, m_done;
 };
 
+// A shape's pixels: its outline (the pen's) and its inside (the brush's).
+struct ShapeBands {
+    SpanMerger outline;
+    SpanMerger inside;
+
+    void EndRow()
+    {
+        outline.EndRow();
+        inside.EndRow();
+    }
+};
+
+// Row i of a shape drawn with a 1-pixel pen: a pixel is on the outline when
+// one of its 4-neighbours is outside the shape.
+void AddThinOutlineRow(const std::vector<RowSpan>& rows, int i, int y, ShapeBands& bands)
+{
+    const int last = int(rows.size()) - 1;
+    const RowSpan s = rows[size_t(i)];
+    int innerL = s.left + 1;
+    int innerR = s.right - 1;
+    if (i == 0 || i == last) {
+        innerL = s.right + 1;
+        innerR = s.right;
+    } else {
+        const RowSpan up = rows[size_t(i - 1)];
+        const RowSpan down = rows[size_t(i + 1)];
+        innerL = std::max({innerL, up.left, down.left});
+        innerR = std::min({innerR, up.right, down.right});
+    }
+    if (innerL > innerR) {
+        bands.outline.Add(y, s.left, s.right);
+    } else {
+        bands.outline.Add(y, s.left, innerL - 1);
+        bands.outline.Add(y, innerR + 1, s.right);
+        bands.inside.Add(y, innerL, innerR);
+    }
+}
+
+// A shape without a pen (all inside) or with a 1-pixel pen.
+void AddThinPenBands(const CRect& box, CSize corner, bool pen, ShapeBands& bands)
+{
+    std::vector<RowSpan> rows;
+    ShapeSpans(box, corner, rows);
+    for (int i = 0; i < int(rows.size()); ++i) {
+        const int y = box.top + i;
+        if (pen)
+            AddThinOutlineRow(rows, i, y, bands);
+        else
+            bands.inside.Add(y, rows[size_t(i)].left, rows[size_t(i)].right);
+        bands.EndRow();
+    }
+}
+
+// The corner of an edge moved `grow` pixels outward (inward when negative)
+// from a shape's 1-pixel outline; square corners stay square.
+int GrownCorner(int corner, int grow)
+{
+    return corner > 0 ? std::max(0, corner + grow) : 0;
+}
+
+// A wide pen: a band of the pen's width centred on the 1-pixel outline.
+void AddWidePenBands(const CRect& box, CSize corner, int width, ShapeBands& bands)
+{
+    const int out = width / 2;
+    const int outR = (width - 1) / 2;
+    const int in = (width + 1) / 2;
+    const CRect outer(box.left - out, box.top - out, box.right + outR, box.bottom + outR);
+    const CRect inner(box.left + in, box.top + in, box.right - 1 - out, box.bottom - 1 - out);
+    std::vector<RowSpan> outerRows;
+    std::vector<RowSpan> innerRows;
+    ShapeSpans(outer, CSize(GrownCorner(corner.cx, outer.Width() - box.Width()),
+                            GrownCorner(corner.cy, outer.Height() - box.Height())), outerRows);
+    if (!inner.IsRectEmpty())
+        ShapeSpans(inner, CSize(GrownCorner(corner.cx, inner.Width() - box.Width()),
+                                GrownCorner(corner.cy, inner.Height() - box.Height())), innerRows);
+    for (int i = 0; i < int(outerRows.size()); ++i) {
+        const int y = outer.top + i;
+        const RowSpan s = outerRows[size_t(i)];
+        const int j = y - inner.top;
+        if (j >= 0 && j < int(innerRows.size())) {
+            const RowSpan hole = innerRows[size_t(j)];
+            bands.outline.Add(y, s.left, hole.left - 1);
+            bands.outline.Add(y, hole.right + 1, s.right);
+            bands.inside.Add(y, hole.left, hole.right);
+        } else {
+            bands.outline.Add(y, s.left, s.right);
+        }
+        bands.EndRow();
+    }
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
 // Shapes
 
-BOOL CDC::DrawShape(const char* op, int l, int t, int r, int b, int cornerW, int cornerH)
+void CDC::DrawShape(ShapeKind kind, int l, int t, int r, int b, CSize corner)
 {
-    if (m_record) {
-        if (std::strcmp(op, "RoundRect") == 0)
-            Record(op, {l, t, r, b, cornerW, cornerH});
-        else
-            Record(op, {l, t, r, b});
-    }
     if (!Painter())
-        return TRUE;
-    const CRect d = ToDeviceRect(l, t, r, b);
-    if (d.IsRectEmpty())
-        return TRUE;
-    const bool ellipse = cornerW < 0;
-    int cw = 0;
-    int ch = 0;
-    if (ellipse) {
-        cw = d.Width();
-        ch = d.Height();
-    } else if (m_mapMode == MM_LOENGLISH) {
-        cw = std::abs(MulDivRound(cornerW, DpiX(), 100));
-        ch = std::abs(MulDivRound(cornerH, DpiY(), 100));
-    } else {
-        cw = std::abs(cornerW);
-        ch = std::abs(cornerH);
-    }
-
+        return;
+    const CRect box = ToDeviceRect(l, t, r, b);
+    if (box.IsRectEmpty())
+        return;
+    const CSize deviceCorner = DeviceCorner(kind, box, corner);
     const bool pen = m_pen->Style() != PS_NULL;
-    const bool brush = m_brush->GetKind() != CBrush::Null;
     const int width = pen ? DevicePenWidth(*m_pen) : 0;
-    SpanMerger outline;
-    SpanMerger fill;
-    std::vector<RowSpan> rows;
+    ShapeBands bands;
+    if (!pen || width == 1)
+        AddThinPenBands(box, deviceCorner, pen, bands);
+    else
+        AddWidePenBands(box, deviceCorner, width, bands);
+    PaintShape(bands.inside.Finish(), bands.outline.Finish());
+}
 
-    if (!pen || width == 1) {
-        ShapeSpans(d.left, d.top, d.right, d.bottom, cw, ch, rows);
-        const int h = int(rows.size());
-        for (int i = 0; i < h; ++i) {
-            const int y = d.top + i;
-            const RowSpan s = rows[size_t(i)];
-            if (!pen) {
-                fill.Add(y, s.left, s.right);
-            } else {
-                // A pixel is on the outline when a 4-neighbour is outside.
-                int innerL = s.left + 1;
-                int innerR = s.right - 1;
-                if (i == 0 || i == h - 1) {
-                    innerL = s.right + 1;
-                    innerR = s.right;
-                } else {
-                    const RowSpan up = rows[size_t(i - 1)];
-                    const RowSpan down = rows[size_t(i + 1)];
-                    innerL = std::max({innerL, up.left, down.left});
-                    innerR = std::min({innerR, up.right, down.right});
-                }
-                if (innerL > innerR) {
-                    outline.Add(y, s.left, s.right);
-                } else {
-                    outline.Add(y, s.left, innerL - 1);
-                    outline.Add(y, innerR + 1, s.right);
-                    fill.Add(y, innerL, innerR);
-                }
-            }
-            outline.EndRow();
-            fill.EndRow();
-        }
-    } else {
-        // A wide pen: a band of the pen's width centred on the 1-pixel outline.
-        const int out = width / 2;
-        const int outR = (width - 1) / 2;
-        const int in = (width + 1) / 2;
-        const CRect o(d.left - out, d.top - out, d.right + outR, d.bottom + outR);
-        const CRect n(d.left + in, d.top + in, d.right - 1 - out, d.bottom - 1 - out);
-        std::vector<RowSpan> innerRows;
-        ShapeSpans(o.left, o.top, o.right, o.bottom, ellipse ? o.Width() : (cw > 0 ? cw + o.Width() - d.Width() : 0),
-                   ellipse ? o.Height() : (ch > 0 ? ch + o.Height() - d.Height() : 0), rows);
-        if (!n.IsRectEmpty())
-            ShapeSpans(n.left, n.top, n.right, n.bottom,
-                       ellipse ? n.Width() : std::max(0, cw - (d.Width() - n.Width())),
-                       ellipse ? n.Height() : std::max(0, ch - (d.Height() - n.Height())), innerRows);
-        for (int i = 0; i < int(rows.size()); ++i) {
-            const int y = o.top + i;
-            const RowSpan s = rows[size_t(i)];
-            const int j = y - n.top;
-            if (!innerRows.empty() && j >= 0 && j < int(innerRows.size())) {
-                const RowSpan inner = innerRows[size_t(j)];
-                outline.Add(y, s.left, inner.left - 1);
-                outline.Add(y, inner.right + 1, s.right);
-                fill.Add(y, inner.left, inner.right);
-            } else {
-                outline.Add(y, s.left, s.right);
-            }
-            outline.EndRow();
-            fill.EndRow();
-        }
-    }
+CSize CDC::DeviceCorner(ShapeKind kind, const CRect& deviceRect, CSize corner) const
+{
+    if (kind == ShapeKind::Ellipse)
+        return deviceRect.Size();
+    if (m_mapMode == MM_LOENGLISH)
+        return CSize(std::abs(MulDivRound(corner.cx, DpiX(), 100)), std::abs(MulDivRound(corner.cy, DpiY(), 100)));
+    return CSize(std::abs(corner.cx), std::abs(corner.cy));
+}
 
-    if (brush) {
-        for (const QRect& rc : fill.Finish())
+void CDC::PaintShape(const std::vector<QRect>& inside, const std::vector<QRect>& outline)
+{
+    if (m_brush->GetKind() != CBrush::Null) {
+        for (const QRect& rc : inside)
             FillDeviceRect(rc, *m_brush);
     }
-    if (pen) {
+    if (m_pen->Style() != PS_NULL) {
         const QColor color = ToQColor(m_pen->Color());
-        for (const QRect& rc : outline.Finish())
+        for (const QRect& rc : outline)
             m_painter->fillRect(rc, color);
     }
-    return TRUE;
 }
 
 BOOL CDC::Rectangle(int l, int t, int r, int b)
 {
-    return DrawShape("Rectangle", l, t, r, b, 0, 0);
+    if (m_record)
+        Record("Rectangle", {l, t, r, b});
+    DrawShape(ShapeKind::Rectangle, l, t, r, b);
+    return TRUE;
 }
 
 BOOL CDC::Ellipse(int l, int t, int r, int b)
 {
-    return DrawShape("Ellipse", l, t, r, b, -1, -1);
+    if (m_record)
+        Record("Ellipse", {l, t, r, b});
+    DrawShape(ShapeKind::Ellipse, l, t, r, b);
+    return TRUE;
 }
 
 BOOL CDC::RoundRect(int l, int t, int r, int b, int cornerW, int cornerH)
 {
-    return DrawShape("RoundRect", l, t, r, b, std::max(0, cornerW), std::max(0, cornerH));
+    const CSize corner(std::max(0, cornerW), std::max(0, cornerH));
+    if (m_record)
+        Record("RoundRect", {l, t, r, b, corner.cx, corner.cy});
+    DrawShape(ShapeKind::RoundRect, l, t, r, b, corner);
+    return TRUE;
 }
 
 void CDC::FillRect(const CRect& rc, CBrush* brush)

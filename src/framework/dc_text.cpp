@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 #include <vector>
 
 using dcraster::MulDivRound;
@@ -85,10 +86,82 @@ void WrapParagraph(const QString& s, int width, const QFontMetrics& fm, QStringL
     }
 }
 
+// The text a DrawText call shows: without its mnemonic prefixes unless
+// DT_NOPREFIX keeps them.
+QString VisibleText(const QString& text, UINT format)
+{
+    return (format & DT_NOPREFIX) ? text : StripPrefix(text);
+}
+
+// The lines of a DrawText call: one for DT_SINGLELINE (line breaks
+// dropped), else one a paragraph, each broken between words to the width
+// with DT_WORDBREAK.
+QStringList BreakIntoLines(const QString& text, UINT format, int width, const QFontMetrics& fm)
+{
+    QStringList lines;
+    if (format & DT_SINGLELINE) {
+        QString line = text;
+        line.remove(QLatin1Char('\r'));
+        line.remove(QLatin1Char('\n'));
+        lines << line;
+        return lines;
+    }
+    QString normal = text;
+    normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    normal.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    for (const QString& paragraph : normal.split(QLatin1Char('\n'))) {
+        if (format & DT_WORDBREAK)
+            WrapParagraph(paragraph, width, fm, lines);
+        else
+            lines << paragraph;
+    }
+    return lines;
+}
+
+// The top of the first line in the box: DT_VCENTER and DT_BOTTOM place a
+// single line; other text starts at the box's top.
+int FirstLineTop(const CRect& box, UINT format, int lineHeight)
+{
+    if (!(format & DT_SINGLELINE))
+        return box.top;
+    if (format & DT_VCENTER)
+        return box.top + (box.Height() - lineHeight) / 2;
+    if (format & DT_BOTTOM)
+        return box.bottom - lineHeight;
+    return box.top;
+}
+
+// The left of a line of the given width in the box.
+int LineLeft(const CRect& box, UINT format, int width)
+{
+    if (format & DT_CENTER)
+        return box.left + (box.Width() - width) / 2;
+    if (format & DT_RIGHT)
+        return box.right - width;
+    return box.left;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
 // Text
+
+// The lines of a DrawText call and their widths in device pixels.
+struct CDC::TextLines {
+    TextLines(QStringList textLines, const QFontMetrics& fm) : lines(std::move(textLines))
+    {
+        widths.reserve(size_t(lines.size()));
+        for (const QString& line : lines) {
+            widths.push_back(fm.horizontalAdvance(line));
+            maxWidth = std::max(maxWidth, widths.back());
+        }
+    }
+    int Count() const { return int(lines.size()); }
+
+    QStringList lines;
+    std::vector<int> widths;
+    int maxWidth = 0;
+};
 
 const CDC::DeviceFont& CDC::CurrentFont() const
 {
@@ -143,103 +216,58 @@ BOOL CDC::TextOut(int x, int y, const CString& text)
     return TRUE;
 }
 
-int CDC::DrawText(const CString& textIn, CRect* rc, UINT format)
+int CDC::DrawText(const CString& text, CRect* rc, UINT format)
 {
     if (!rc)
         return 0;
     const bool calc = (format & DT_CALCRECT) != 0;
     if (m_record && !calc)
-        Record("DrawText", {rc->left, rc->top, rc->right, rc->bottom}, textIn, format);
+        Record("DrawText", {rc->left, rc->top, rc->right, rc->bottom}, text, format);
 
     const DeviceFont& font = CurrentFont();
-    const QString text = (format & DT_NOPREFIX) ? textIn : StripPrefix(textIn);
-    const CRect d = ToDeviceRect(rc->left, rc->top, rc->right, rc->bottom);
-    const bool single = (format & DT_SINGLELINE) != 0;
-
-    QStringList lines;
-    if (single) {
-        QString line = text;
-        line.remove(QLatin1Char('\r'));
-        line.remove(QLatin1Char('\n'));
-        lines << line;
-    } else {
-        QString normal = text;
-        normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        normal.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        const QStringList paragraphs = normal.split(QLatin1Char('\n'));
-        for (const QString& para : paragraphs) {
-            if (format & DT_WORDBREAK)
-                WrapParagraph(para, d.Width(), font.metrics, lines);
-            else
-                lines << para;
-        }
-    }
-
-    const int lineHeight = font.height;
-    const int totalHeight = lineHeight * int(lines.size());
-    std::vector<int> widths;
-    widths.reserve(size_t(lines.size()));
-    int maxWidth = 0;
-    for (const QString& line : lines) {
-        widths.push_back(font.metrics.horizontalAdvance(line));
-        maxWidth = std::max(maxWidth, widths.back());
-    }
-
-    auto toLogicalHeight = [this](int deviceHeight) {
-        return m_mapMode == MM_LOENGLISH ? MulDivRound(deviceHeight, 100, DpiY()) : deviceHeight;
-    };
-
+    const CRect box = ToDeviceRect(rc->left, rc->top, rc->right, rc->bottom);
+    const TextLines lines(BreakIntoLines(VisibleText(text, format), format, box.Width(), font.metrics), font.metrics);
+    const int height = font.height * lines.Count();
     if (calc) {
-        const CPoint corner = DPtoLP(CPoint(d.left + maxWidth, d.top + totalHeight));
+        // Measured, not drawn: the rectangle grows or shrinks to the text.
+        const CPoint corner = DPtoLP(CPoint(box.left + lines.maxWidth, box.top + height));
         rc->right = corner.x;
         rc->bottom = corner.y;
-        return toLogicalHeight(totalHeight);
+        return LogicalHeight(height);
     }
+    const int top = FirstLineTop(box, format, font.height);
+    if (Painter())
+        DrawTextLines(lines, box, top, format, font);
+    // The height from the box's top to the text's bottom.
+    return LogicalHeight(top - box.top + height);
+}
 
-    int top = d.top;
-    if (single && (format & DT_VCENTER))
-        top = d.top + (d.Height() - lineHeight) / 2;
-    else if (single && (format & DT_BOTTOM))
-        top = d.bottom - lineHeight;
-    const int result = (single && (format & (DT_VCENTER | DT_BOTTOM))) ? top - d.top + totalHeight : totalHeight;
-
-    if (!Painter())
-        return toLogicalHeight(result);
-
-    std::vector<int> xs;
-    xs.reserve(widths.size());
+// Draws the lines one under the other from top, clipped to the box unless
+// DT_NOCLIP or the text fits.
+void CDC::DrawTextLines(const TextLines& text, const CRect& box, int top, UINT format, const DeviceFont& font)
+{
+    std::vector<QPoint> origins;
+    origins.reserve(text.widths.size());
     QRect bounds;
-    for (size_t i = 0; i < widths.size(); ++i) {
-        int x = d.left;
-        if (format & DT_CENTER)
-            x = d.left + (d.Width() - widths[i]) / 2;
-        else if (format & DT_RIGHT)
-            x = d.right - widths[i];
-        xs.push_back(x);
-        bounds |= QRect(x, top + int(i) * lineHeight, std::max(1, widths[i]), lineHeight);
+    for (int i = 0; i < text.Count(); ++i) {
+        const int width = text.widths[size_t(i)];
+        const QPoint origin(LineLeft(box, format, width), top + i * font.height);
+        origins.push_back(origin);
+        bounds |= QRect(origin, QSize(std::max(1, width), font.height));
     }
-    const bool clip = !(format & DT_NOCLIP) && !d.toQRect().contains(bounds);
+    const bool clip = !(format & DT_NOCLIP) && !box.toQRect().contains(bounds);
     if (clip)
-        m_painter->setClipRect(d.toQRect(), m_clip.isEmpty() ? Qt::ReplaceClip : Qt::IntersectClip);
-    for (size_t i = 0; i < widths.size(); ++i)
-        DrawTextLine(lines[qsizetype(i)], xs[i], top + int(i) * lineHeight, font);
-    if (clip) {
-        if (m_clip.isEmpty())
-            m_painter->setClipping(false);
-        else
-            m_painter->setClipRegion(m_clip);
-    }
-    return toLogicalHeight(result);
+        m_painter->setClipRect(box.toQRect(), m_clip.isEmpty() ? Qt::ReplaceClip : Qt::IntersectClip);
+    for (int i = 0; i < text.Count(); ++i)
+        DrawTextLine(text.lines[i], origins[size_t(i)].x(), origins[size_t(i)].y(), font);
+    if (clip)
+        RestoreDeviceClip();
 }
 
 CSize CDC::GetTextExtent(const CString& text) const
 {
     const DeviceFont& font = CurrentFont();
-    const int w = font.metrics.horizontalAdvance(text);
-    const int h = font.height;
-    if (m_mapMode == MM_LOENGLISH)
-        return CSize(MulDivRound(w, 100, DpiX()), MulDivRound(h, 100, DpiY()));
-    return CSize(w, h);
+    return CSize(LogicalWidth(font.metrics.horizontalAdvance(text)), LogicalHeight(font.height));
 }
 
 BOOL CDC::GetTextMetrics(TEXTMETRIC* tm) const
@@ -250,15 +278,13 @@ BOOL CDC::GetTextMetrics(TEXTMETRIC* tm) const
     const QFontMetrics& fm = font.metrics;
     const CFont* f = (m_font && m_font->IsCreated()) ? m_font : &SystemFont();
     const int em = font.font.pixelSize() > 0 ? font.font.pixelSize() : font.height;
-    auto sx = [this](int v) { return m_mapMode == MM_LOENGLISH ? MulDivRound(v, 100, DpiX()) : v; };
-    auto sy = [this](int v) { return m_mapMode == MM_LOENGLISH ? MulDivRound(v, 100, DpiY()) : v; };
-    tm->tmHeight = sy(font.height);
-    tm->tmAscent = sy(fm.ascent());
-    tm->tmDescent = sy(fm.descent());
-    tm->tmInternalLeading = sy(std::max(0, font.height - em));
-    tm->tmExternalLeading = sy(std::max(0, fm.leading()));
-    tm->tmAveCharWidth = sx(fm.averageCharWidth());
-    tm->tmMaxCharWidth = sx(fm.maxWidth());
+    tm->tmHeight = LogicalHeight(font.height);
+    tm->tmAscent = LogicalHeight(fm.ascent());
+    tm->tmDescent = LogicalHeight(fm.descent());
+    tm->tmInternalLeading = LogicalHeight(std::max(0, font.height - em));
+    tm->tmExternalLeading = LogicalHeight(std::max(0, fm.leading()));
+    tm->tmAveCharWidth = LogicalWidth(fm.averageCharWidth());
+    tm->tmMaxCharWidth = LogicalWidth(fm.maxWidth());
     tm->tmWeight = f->Weight();
     return TRUE;
 }

@@ -1,24 +1,18 @@
 #include "framework/dialog.h"
 #include "framework/resources.h"
 
-#include "framework/gdi_objects.h"
 #include "framework/message_box.h"
 #include "framework/misuse.h"
 #include "framework/ui_responder.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
 #include <QScreen>
-#include <algorithm>
 
 namespace {
 COLORREF g_dialogBackground = RGB(192, 192, 192);
@@ -61,7 +55,18 @@ void CDialog::BuildControls()
     if (m_built)
         return;
     m_built = true;
-    // The grey dialog background and black text of the program's dialogs.
+    ApplyDialogLook();
+    if (!m_template)
+        return;
+    setWindowTitle(QString::fromLatin1(m_template->caption));
+    setFixedSize(DialogUnitsToPixelsX(m_template->cx), DialogUnitsToPixelsY(m_template->cy));
+    CreateControls(m_template->controls);
+}
+
+// The grey dialog background and black text of the program's dialogs, in
+// their 8-point font.
+void CDialog::ApplyDialogLook()
+{
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(g_dialogBackground));
     pal.setColor(QPalette::WindowText, ToQColor(g_dialogText));
@@ -70,157 +75,6 @@ void CDialog::BuildControls()
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     setFont(font);
-    if (!m_template)
-        return;
-    setWindowTitle(QString::fromLatin1(m_template->caption));
-    setFixedSize(DialogUnitsToPixelsX(m_template->cx), DialogUnitsToPixelsY(m_template->cy));
-
-    QButtonGroup* radioGroup = nullptr;
-    // A static text with an "&" names the control after it: its letter
-    // moves the focus there.
-    QLabel* pendingMnemonic = nullptr;
-    for (const DialogControlTemplate& c : m_template->controls) {
-        const QString text = QString::fromLatin1(c.text);
-        QWidget* w = nullptr;
-        switch (c.kind) {
-        case CtlLText:
-        case CtlCText:
-        case CtlRText: {
-            auto* label = new QLabel(text, this);
-            label->setTextFormat(Qt::PlainText);
-            label->setWordWrap(true);
-            label->setAlignment((c.kind == CtlCText ? Qt::AlignHCenter : c.kind == CtlRText ? Qt::AlignRight : Qt::AlignLeft) |
-                                Qt::AlignTop);
-            w = label;
-            break;
-        }
-        case CtlPushButton:
-        case CtlDefPushButton: {
-            auto* button = new QPushButton(text, this);
-            button->setAutoDefault(false);
-            if (c.kind == CtlDefPushButton) {
-                button->setDefault(true);
-                m_nDefaultButton = c.id;
-            }
-            const UINT id = c.id;
-            connect(button, &QPushButton::clicked, this, [this, id] { Notify(id, BN_CLICKED); });
-            w = button;
-            break;
-        }
-        case CtlEdit:
-            w = new QLineEdit(this);
-            break;
-        case CtlListBox: {
-            auto* list = new QListWidget(this);
-            const UINT id = c.id;
-            connect(list, &QListWidget::currentRowChanged, this, [this, id](int) { Notify(id, LBN_SELCHANGE); });
-            w = list;
-            break;
-        }
-        case CtlComboBox: {
-            auto* combo = new QComboBox(this);
-            const UINT id = c.id;
-            connect(combo, qOverload<int>(&QComboBox::activated), this, [this, id](int) { Notify(id, CBN_SELCHANGE); });
-            w = combo;
-            break;
-        }
-        case CtlHScroll:
-        case CtlVScroll: {
-            const bool vertical = c.kind == CtlVScroll;
-            auto* bar = new QScrollBar(vertical ? Qt::Vertical : Qt::Horizontal, this);
-            // A scroll bar here does not move by itself: its owner moves it
-            // in answer to each notification, as the handlers expect.
-            connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar, vertical](int action) {
-                UINT code = SB_ENDSCROLL;
-                switch (action) {
-                case QAbstractSlider::SliderSingleStepAdd: code = SB_LINEDOWN; break;
-                case QAbstractSlider::SliderSingleStepSub: code = SB_LINEUP; break;
-                case QAbstractSlider::SliderPageStepAdd: code = SB_PAGEDOWN; break;
-                case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
-                case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
-                case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
-                case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break;
-                default: return;
-                }
-                const int proposed = bar->sliderPosition();
-                if (code != SB_THUMBTRACK)
-                    bar->setSliderPosition(bar->value());
-                if (vertical)
-                    OnVScroll(code, UINT(proposed), bar);
-                else
-                    OnHScroll(code, UINT(proposed), bar);
-                if (code != SB_THUMBTRACK) {
-                    if (vertical)
-                        OnVScroll(SB_ENDSCROLL, 0, bar);
-                    else
-                        OnHScroll(SB_ENDSCROLL, 0, bar);
-                }
-            });
-            connect(bar, &QAbstractSlider::sliderReleased, this, [this, bar, vertical] {
-                const UINT pos = UINT(bar->sliderPosition());
-                if (vertical) {
-                    OnVScroll(SB_THUMBPOSITION, pos, bar);
-                    OnVScroll(SB_ENDSCROLL, 0, bar);
-                } else {
-                    OnHScroll(SB_THUMBPOSITION, pos, bar);
-                    OnHScroll(SB_ENDSCROLL, 0, bar);
-                }
-            });
-            w = bar;
-            break;
-        }
-        case CtlCheckBox:
-            w = new QCheckBox(text, this);
-            break;
-        case CtlRadioButton: {
-            auto* radio = new QRadioButton(text, this);
-            if ((c.style & ControlGroup) || !radioGroup) {
-                radioGroup = new QButtonGroup(this);
-            }
-            radioGroup->addButton(radio);
-            const UINT id = c.id;
-            connect(radio, &QRadioButton::clicked, this, [this, id] { Notify(id, BN_CLICKED); });
-            w = radio;
-            break;
-        }
-        case CtlGroupBox:
-            w = new QGroupBox(text, this);
-            w->lower();
-            break;
-        case CtlBitmap:
-        case CtlIcon: {
-            auto* label = new QLabel(this);
-            CBitmap bitmap;
-            if (bitmap.LoadBitmap(c.text))
-                label->setPixmap(QPixmap::fromImage(bitmap.GetImage()));
-            w = label;
-            break;
-        }
-        }
-        // Any other control ends a run of radio buttons.
-        if (c.kind != CtlRadioButton && c.kind != CtlGroupBox)
-            radioGroup = nullptr;
-        w->setGeometry(DialogUnitsToPixelsX(c.x), DialogUnitsToPixelsY(c.y), DialogUnitsToPixelsX(c.cx),
-                       DialogUnitsToPixelsY(c.cy));
-        // A drop-down list's height includes its opened list; closed it is
-        // one line high.
-        if (c.kind == CtlComboBox)
-            w->resize(w->width(), std::min(w->height(), w->sizeHint().height()));
-        if (c.kind == CtlLText || c.kind == CtlCText || c.kind == CtlRText) {
-            if (QString::fromLatin1(c.text).remove(QStringLiteral("&&")).contains(QLatin1Char('&')))
-                pendingMnemonic = static_cast<QLabel*>(w);
-        } else if (c.kind != CtlGroupBox && pendingMnemonic) {
-            pendingMnemonic->setBuddy(w);
-            pendingMnemonic = nullptr;
-        }
-        w->setVisible((c.style & ControlHidden) == 0);
-        w->setEnabled((c.style & ControlDisabled) == 0);
-        if (c.id != IDC_STATIC)
-            m_controls[c.id] = w;
-    }
-    // Group boxes stay behind what they frame.
-    for (QGroupBox* box : findChildren<QGroupBox*>())
-        box->lower();
 }
 
 int CDialog::DoModal()

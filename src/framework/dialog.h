@@ -9,8 +9,10 @@
 #include <QDialog>
 #include <functional>
 #include <map>
+#include <vector>
 
 class CDataExchange;
+class QButtonGroup;
 class QScrollBar;
 
 // Scroll codes of scroll-bar notifications.
@@ -75,6 +77,18 @@ protected:
 
 private:
     void BuildControls();
+    void ApplyDialogLook();
+    // The controls of the template, one builder a kind (dialog_controls.cpp).
+    void CreateControls(const std::vector<DialogControlTemplate>& controls);
+    QWidget* CreateControl(const DialogControlTemplate& c, QButtonGroup*& radioGroup);
+    QWidget* CreatePushButton(const DialogControlTemplate& c);
+    QWidget* CreateListBox(const DialogControlTemplate& c);
+    QWidget* CreateComboBox(const DialogControlTemplate& c);
+    QWidget* CreateScrollBar(const DialogControlTemplate& c);
+    QWidget* CreateRadioButton(const DialogControlTemplate& c, QButtonGroup*& radioGroup);
+    void OnScrollAction(QScrollBar* bar, bool vertical, UINT code);
+    void SendScroll(QScrollBar* bar, bool vertical, UINT code, UINT pos);
+    void PlaceControl(const DialogControlTemplate& c, QWidget* w);
     void Notify(UINT id, int code);
 
     UINT m_nTemplateId;

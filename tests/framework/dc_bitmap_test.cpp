@@ -44,11 +44,8 @@ TEST_F(DcBitmaps, LoadSvgRendersAtItsOwnSize)
     CDC dc(&image);
     dc.DrawBitmap(100, 100, bitmap);
     dc.ReleasePainter();
-    EXPECT_EQ(Px(100, 100), RGB(192, 192, 192));
-    EXPECT_EQ(Px(115, 115), kBlue);
-    EXPECT_EQ(Px(162, 138), RGB(192, 192, 192));
-    EXPECT_EQ(Px(163, 138), kWhite);
-    EXPECT_EQ(Px(162, 139), kWhite);
+    ExpectPixels({{100, 100, RGB(192, 192, 192)}, {115, 115, kBlue}, {162, 138, RGB(192, 192, 192)},
+                  {163, 138, kWhite}, {162, 139, kWhite}});
 }
 
 TEST_F(DcBitmaps, MissingResourceLeavesTheBitmapUnloaded)
@@ -89,15 +86,9 @@ TEST_F(DcBitmaps, BitBltFromAMemoryDeviceContext)
     EXPECT_TRUE(dc.BitBlt(50, 50, 5, 5, &memory, 12, 3, SRCCOPY)); // a part of it
     EXPECT_EQ(memory.SelectObject(old), &picture);
     dc.ReleasePainter();
-    EXPECT_EQ(Px(0, 0), kRed);
-    EXPECT_EQ(Px(9, 9), kRed);
-    EXPECT_EQ(Px(10, 0), kBlue);
-    EXPECT_EQ(Px(19, 9), kBlue);
-    EXPECT_EQ(Px(20, 0), kWhite);
-    EXPECT_EQ(Px(0, 10), kWhite);
+    ExpectPixels({{0, 0, kRed}, {9, 9, kRed}, {10, 0, kBlue}, {19, 9, kBlue}, {20, 0, kWhite}, {0, 10, kWhite},
+                  {55, 50, kWhite}, {50, 55, kWhite}});
     EXPECT_EQ(Count(kBlue, 50, 50, 55, 55), 25);
-    EXPECT_EQ(Px(55, 50), kWhite);
-    EXPECT_EQ(Px(50, 55), kWhite);
     // Without a bitmap selected there is nothing to copy.
     EXPECT_FALSE(dc.BitBlt(0, 0, 5, 5, &memory, 0, 0, SRCCOPY));
 }
@@ -117,8 +108,7 @@ TEST_F(DcBitmaps, DrawingOnTheSelectedBitmap)
     memory.SelectObject(static_cast<CBitmap*>(nullptr)); // ends the painter on the bitmap
     screen.ReleasePainter();
     EXPECT_EQ(canvas.GetImage().pixel(29, 5), qRgb(0, 0, 0));
-    EXPECT_EQ(Px(129, 105), kBlack);
-    EXPECT_EQ(Px(129, 106), kWhite);
+    ExpectPixels({{129, 105, kBlack}, {129, 106, kWhite}});
 }
 
 TEST_F(DcBitmaps, SelectingABitmapNeedsAMemoryDeviceContext)

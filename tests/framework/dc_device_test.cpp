@@ -25,19 +25,13 @@ TEST_F(DcDevices, HighDpiImageKeepsLogicalPixels)
     dc.MoveTo(0, 50);
     dc.LineTo(50, 50);
     dc.TextOut(0, 70, "Key: C");
-    EXPECT_EQ(dc.GetPixel(10, 10), kBlack);
-    EXPECT_EQ(dc.GetPixel(15, 15), kRed);
-    EXPECT_EQ(dc.GetPixel(20, 15), kWhite);
-    EXPECT_EQ(dc.GetPixel(49, 50), kBlack);
-    EXPECT_EQ(dc.GetPixel(50, 50), kWhite);
-    EXPECT_EQ(dc.GetPixel(100, 0), CLR_INVALID);
+    ExpectPixelsOf([&dc](int x, int y) { return dc.GetPixel(x, y); },
+                   {{10, 10, kBlack}, {15, 15, kRed}, {20, 15, kWhite}, {49, 50, kBlack}, {50, 50, kWhite},
+                    {100, 0, CLR_INVALID}});
     dc.ReleasePainter();
     // One logical pixel is two by two device pixels.
-    EXPECT_EQ(hidpi.pixel(20, 20), qRgb(0, 0, 0));
-    EXPECT_EQ(hidpi.pixel(21, 21), qRgb(0, 0, 0));
-    EXPECT_EQ(hidpi.pixel(22, 22), qRgb(255, 0, 0));
-    EXPECT_EQ(hidpi.pixel(39, 39), qRgb(0, 0, 0));
-    EXPECT_EQ(hidpi.pixel(40, 39), qRgb(255, 255, 255));
+    dctest::ExpectPixels(hidpi,
+                         {{20, 20, kBlack}, {21, 21, kBlack}, {22, 22, kRed}, {39, 39, kBlack}, {40, 39, kWhite}});
 }
 
 TEST_F(DcDevices, PdfPageInLoEnglish)
@@ -97,9 +91,7 @@ TEST_F(DcDevices, BusyDeviceIsLeftAlone)
     }
     dc.FillSolidRect(CRect(40, 0, 50, 10), kRed);
     dc.ReleasePainter();
-    EXPECT_EQ(Px(5, 5), kWhite);
-    EXPECT_EQ(Px(25, 5), kBlue);
-    EXPECT_EQ(Px(45, 5), kRed);
+    ExpectPixels({{5, 5, kWhite}, {25, 5, kBlue}, {45, 5, kRed}});
 }
 
 TEST_F(DcDevices, NullImageDrawsNothing)

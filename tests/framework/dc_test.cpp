@@ -14,60 +14,78 @@ using DcState = DcTest;
 // ---------------------------------------------------------------------------
 // Lines
 
-TEST_F(DcLines, HorizontalLineLeavesOutEndPoint)
+namespace {
+
+// Strokes of the default pen: each goes to its first point and draws
+// through the others.
+struct StrokeCase {
+    const char* name;
+    std::vector<std::vector<CPoint>> strokes;
+    bool polyline = false; // drawn by Polyline, which keeps the current position
+};
+
+// Where the current position is before the strokes.
+constexpr CPoint kPosition(50, 50);
+
+int StepsOf(CPoint from, CPoint to)
 {
-    CDC dc(&image);
-    dc.MoveTo(10, 10);
-    dc.LineTo(20, 10);
-    dc.ReleasePainter();
-    EXPECT_EQ(Px(9, 10), kWhite);
-    for (int x = 10; x < 20; ++x)
-        EXPECT_EQ(Px(x, 10), kBlack) << x;
-    EXPECT_EQ(Px(20, 10), kWhite);
-    EXPECT_EQ(Count(kBlack, 0, 0, 200, 200), 10);
-    EXPECT_EQ(dc.GetCurrentPosition(), CPoint(20, 10));
+    return std::max(std::abs(to.x - from.x), std::abs(to.y - from.y));
 }
 
-TEST_F(DcLines, LeftwardLineLeavesOutEndPoint)
+CPoint UnitStep(CPoint from, CPoint to)
 {
-    CDC dc(&image);
-    dc.MoveTo(20, 10);
-    dc.LineTo(10, 10);
-    dc.ReleasePainter();
-    EXPECT_EQ(Px(20, 10), kBlack);
-    EXPECT_EQ(Px(11, 10), kBlack);
-    EXPECT_EQ(Px(10, 10), kWhite);
-    EXPECT_EQ(Count(kBlack, 0, 0, 200, 200), 10);
+    return CPoint(Sign(to.x - from.x), Sign(to.y - from.y));
 }
 
-TEST_F(DcLines, VerticalLineLeavesOutEndPoint)
+// Every point of a stroke but its last is drawn; the points just before the
+// start and at the end are not.
+std::vector<PixelsAre> StrokePixels(const std::vector<CPoint>& stroke)
 {
-    CDC dc(&image);
-    dc.MoveTo(30, 5);
-    dc.LineTo(30, 25);
-    dc.ReleasePainter();
-    EXPECT_EQ(Px(30, 4), kWhite);
-    for (int y = 5; y < 25; ++y)
-        EXPECT_EQ(Px(30, y), kBlack) << y;
-    EXPECT_EQ(Px(30, 25), kWhite);
-    EXPECT_EQ(Count(kBlack, 0, 0, 200, 200), 20);
-}
-
-TEST_F(DcLines, DiagonalLineLeavesOutEndPoint)
-{
-    CDC dc(&image);
-    dc.MoveTo(10, 10);
-    dc.LineTo(20, 20);
-    dc.MoveTo(60, 60);
-    dc.LineTo(50, 70);
-    dc.ReleasePainter();
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(Px(10 + i, 10 + i), kBlack) << i;
-        EXPECT_EQ(Px(60 - i, 60 + i), kBlack) << i;
+    const CPoint back = UnitStep(stroke[1], stroke[0]);
+    std::vector<PixelsAre> pixels{{stroke[0].x + back.x, stroke[0].y + back.y, kWhite}};
+    for (size_t i = 0; i + 1 < stroke.size(); ++i) {
+        const CPoint step = UnitStep(stroke[i], stroke[i + 1]);
+        pixels.push_back({stroke[i], CPoint(stroke[i + 1].x - step.x, stroke[i + 1].y - step.y), kBlack});
     }
-    EXPECT_EQ(Px(20, 20), kWhite);
-    EXPECT_EQ(Px(50, 70), kWhite);
-    EXPECT_EQ(Count(kBlack, 0, 0, 200, 200), 20);
+    pixels.push_back({stroke.back().x, stroke.back().y, kWhite});
+    return pixels;
+}
+
+} // namespace
+
+TEST_F(DcLines, LinesLeaveOutTheirEndPoints)
+{
+    const StrokeCase cases[] = {
+        {"rightward", {{{10, 10}, {20, 10}}}},
+        {"leftward", {{{20, 10}, {10, 10}}}},
+        {"downward", {{{30, 5}, {30, 25}}}},
+        {"diagonals", {{{10, 10}, {20, 20}}, {{60, 60}, {50, 70}}}},
+        {"consecutive lines join", {{{10, 10}, {20, 10}, {20, 20}}}},
+        {"polyline", {{{10, 10}, {20, 10}, {20, 20}}}, true},
+    };
+    for (const StrokeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        image.fill(Qt::white);
+        CDC dc(&image);
+        dc.MoveTo(kPosition);
+        int drawn = 0;
+        for (const std::vector<CPoint>& stroke : c.strokes) {
+            if (c.polyline) {
+                EXPECT_TRUE(dc.Polyline(stroke.data(), int(stroke.size())));
+            } else {
+                dc.MoveTo(stroke[0]);
+                for (size_t i = 1; i < stroke.size(); ++i)
+                    dc.LineTo(stroke[i]);
+            }
+            for (size_t i = 0; i + 1 < stroke.size(); ++i)
+                drawn += StepsOf(stroke[i], stroke[i + 1]);
+        }
+        dc.ReleasePainter();
+        for (const std::vector<CPoint>& stroke : c.strokes)
+            ExpectPixels(StrokePixels(stroke));
+        EXPECT_EQ(Count(kBlack, 0, 0, 200, 200), drawn);
+        EXPECT_EQ(dc.GetCurrentPosition(), c.polyline ? kPosition : c.strokes.back().back());
+    }
 }
 
 TEST_F(DcLines, ShallowLineHasOnePixelPerColumn)
@@ -114,164 +132,145 @@ TEST_F(DcLines, LineIsTheSameEveryTime)
     EXPECT_EQ(first, image);
 }
 
-TEST_F(DcLines, ConsecutiveLinesJoin)
+TEST_F(DcLines, PensDrawTheirColourWidthAndDashes)
 {
-    CDC dc(&image);
-    dc.MoveTo(10, 10);
-    dc.LineTo(20, 10);
-    dc.LineTo(20, 20);
-    dc.ReleasePainter();
-    EXPECT_EQ(Px(20, 10), kBlack); // the start of the second line
-    EXPECT_EQ(Px(20, 19), kBlack);
-    EXPECT_EQ(Px(20, 20), kWhite);
-}
-
-TEST_F(DcLines, PenColourAndNullPen)
-{
-    CDC dc(&image);
-    CPen red(PS_SOLID, 1, kRed);
-    CPen none(PS_NULL, 1, kRed);
-    dc.SelectObject(&red);
-    dc.MoveTo(0, 5);
-    dc.LineTo(10, 5);
-    dc.SelectObject(&none);
-    dc.MoveTo(0, 8);
-    dc.LineTo(10, 8);
-    dc.ReleasePainter();
-    EXPECT_EQ(Px(5, 5), kRed);
-    EXPECT_EQ(Count(kWhite, 0, 8, 10, 9), 10);
-    EXPECT_EQ(dc.GetCurrentPosition(), CPoint(10, 8));
-}
-
-TEST_F(DcLines, WidePenCoversTheBandAndLeavesOutTheEnd)
-{
-    CDC dc(&image);
-    CPen two(PS_SOLID, 2, kBlack);
-    CPen three(PS_SOLID, 3, kBlack);
-    dc.SelectObject(&two);
-    dc.MoveTo(100, 71);
-    dc.LineTo(100, 104); // a note stem
-    dc.SelectObject(&three);
-    dc.MoveTo(10, 150);
-    dc.LineTo(30, 150);
-    dc.ReleasePainter();
-    for (int y = 71; y < 104; ++y) {
-        EXPECT_EQ(Px(99, y), kBlack) << y;
-        EXPECT_EQ(Px(100, y), kBlack) << y;
-        EXPECT_EQ(Px(98, y), kWhite) << y;
-        EXPECT_EQ(Px(101, y), kWhite) << y;
-    }
-    EXPECT_EQ(Px(100, 70), kWhite);
-    EXPECT_EQ(Px(100, 104), kWhite);
-    for (int x = 10; x < 30; ++x) {
-        EXPECT_EQ(Px(x, 149), kBlack) << x;
-        EXPECT_EQ(Px(x, 150), kBlack) << x;
-        EXPECT_EQ(Px(x, 151), kBlack) << x;
-    }
-    EXPECT_EQ(Count(kBlack, 0, 140, 200, 160), 60);
-}
-
-TEST_F(DcLines, DottedPenLeavesGaps)
-{
-    CDC dc(&image);
-    CPen dot(PS_DOT, 1, kBlack);
-    dc.SelectObject(&dot);
-    dc.SetBkMode(TRANSPARENT);
-    dc.MoveTo(0, 10);
-    dc.LineTo(12, 10);
-    dc.SetBkMode(OPAQUE);
-    dc.SetBkColor(kRed);
-    dc.MoveTo(0, 20);
-    dc.LineTo(12, 20);
-    dc.ReleasePainter();
-    for (int x = 0; x < 12; ++x) {
-        const bool on = (x / 3) % 2 == 0;
-        EXPECT_EQ(Px(x, 10), on ? kBlack : kWhite) << x;
-        EXPECT_EQ(Px(x, 20), on ? kBlack : kRed) << x;
-    }
-}
-
-TEST_F(DcLines, PolylineLeavesOutOnlyTheLastPoint)
-{
-    CDC dc(&image);
-    const CPoint pts[] = {{10, 10}, {20, 10}, {20, 20}};
-    dc.MoveTo(50, 50);
-    EXPECT_TRUE(dc.Polyline(pts, 3));
-    dc.ReleasePainter();
-    EXPECT_EQ(Px(10, 10), kBlack);
-    EXPECT_EQ(Px(20, 10), kBlack);
-    EXPECT_EQ(Px(20, 19), kBlack);
-    EXPECT_EQ(Px(20, 20), kWhite);
-    EXPECT_EQ(Count(kBlack, 0, 0, 200, 200), 20);
-    EXPECT_EQ(dc.GetCurrentPosition(), CPoint(50, 50));
+    CheckScenes({
+        {"a coloured pen and a null pen",
+         [](CDC& dc) {
+             CPen red(PS_SOLID, 1, kRed);
+             CPen none(PS_NULL, 1, kRed);
+             dc.SelectObject(&red);
+             dc.MoveTo(0, 5);
+             dc.LineTo(10, 5);
+             dc.SelectObject(&none);
+             dc.MoveTo(0, 8);
+             dc.LineTo(10, 8);
+             EXPECT_EQ(dc.GetCurrentPosition(), CPoint(10, 8));
+         },
+         {{5, 5, kRed}},
+         {{kWhite, CRect(0, 8, 10, 9), 10}}},
+        {"wide pens cover their band and leave out the end",
+         [](CDC& dc) {
+             CPen two(PS_SOLID, 2, kBlack);
+             CPen three(PS_SOLID, 3, kBlack);
+             dc.SelectObject(&two);
+             dc.MoveTo(100, 71);
+             dc.LineTo(100, 104); // a note stem
+             dc.SelectObject(&three);
+             dc.MoveTo(10, 150);
+             dc.LineTo(30, 150);
+         },
+         {{{99, 71}, {99, 103}, kBlack},
+          {{100, 71}, {100, 103}, kBlack},
+          {{98, 71}, {98, 103}, kWhite},
+          {{101, 71}, {101, 103}, kWhite},
+          {100, 70, kWhite},
+          {100, 104, kWhite},
+          {{10, 149}, {29, 149}, kBlack},
+          {{10, 150}, {29, 150}, kBlack},
+          {{10, 151}, {29, 151}, kBlack}},
+         {{kBlack, CRect(0, 140, 200, 160), 60}}},
+        {"a dotted pen leaves gaps, filled with the background when opaque",
+         [](CDC& dc) {
+             CPen dot(PS_DOT, 1, kBlack);
+             dc.SelectObject(&dot);
+             dc.SetBkMode(TRANSPARENT);
+             dc.MoveTo(0, 10);
+             dc.LineTo(12, 10);
+             dc.SetBkMode(OPAQUE);
+             dc.SetBkColor(kRed);
+             dc.MoveTo(0, 20);
+             dc.LineTo(12, 20);
+         },
+         {{{0, 10}, {2, 10}, kBlack},
+          {{3, 10}, {5, 10}, kWhite},
+          {{6, 10}, {8, 10}, kBlack},
+          {{9, 10}, {11, 10}, kWhite},
+          {{0, 20}, {2, 20}, kBlack},
+          {{3, 20}, {5, 20}, kRed},
+          {{6, 20}, {8, 20}, kBlack},
+          {{9, 20}, {11, 20}, kRed}}},
+    });
 }
 
 // ---------------------------------------------------------------------------
 // Shapes
 
-TEST_F(DcShapes, RectangleCoversLeftToRightMinusOne)
+TEST_F(DcShapes, ShapesCoverLeftToRightMinusOne)
 {
-    CDC dc(&image);
-    CBrush red(kRed);
-    dc.SelectObject(&red);
-    EXPECT_TRUE(dc.Rectangle(10, 10, 20, 15));
-    dc.ReleasePainter();
-    for (int x = 10; x < 20; ++x) {
-        EXPECT_EQ(Px(x, 10), kBlack) << x;
-        EXPECT_EQ(Px(x, 14), kBlack) << x;
-        EXPECT_EQ(Px(x, 15), kWhite) << x;
-    }
-    for (int y = 10; y < 15; ++y) {
-        EXPECT_EQ(Px(10, y), kBlack) << y;
-        EXPECT_EQ(Px(19, y), kBlack) << y;
-        EXPECT_EQ(Px(20, y), kWhite) << y;
-        EXPECT_EQ(Px(9, y), kWhite) << y;
-    }
-    EXPECT_EQ(Count(kRed, 11, 11, 19, 14), 8 * 3);
-    EXPECT_EQ(CountNot(kWhite, 0, 0, 200, 200), 10 * 5);
-}
-
-TEST_F(DcShapes, DefaultBrushIsWhiteAndDefaultPenBlack)
-{
-    image.fill(QColor(0, 0, 255));
-    CDC dc(&image);
-    dc.Rectangle(0, 0, 10, 10);
-    dc.ReleasePainter();
-    EXPECT_EQ(Px(0, 0), kBlack);
-    EXPECT_EQ(Px(5, 5), kWhite);
-    EXPECT_EQ(Px(10, 5), kBlue);
-}
-
-TEST_F(DcShapes, NullPenFillsTheWholeShapeWithTheBrush)
-{
-    CDC dc(&image);
-    CPen none(PS_NULL, 1, 0);
-    CBrush blue(kBlue);
-    dc.SelectObject(&none);
-    dc.SelectObject(&blue);
-    dc.Rectangle(10, 10, 20, 20);
-    dc.ReleasePainter();
-    EXPECT_EQ(Count(kBlue, 10, 10, 20, 20), 100);
-    EXPECT_EQ(Count(kBlack, 0, 0, 200, 200), 0);
-    EXPECT_EQ(Px(20, 15), kWhite);
-    EXPECT_EQ(Px(15, 20), kWhite);
-}
-
-TEST_F(DcShapes, NullBrushDrawsOnlyTheOutline)
-{
-    image.fill(QColor(0, 255, 0));
-    CDC dc(&image);
-    CBrush none;
-    none.CreateNullBrush();
-    dc.SelectObject(&none);
-    dc.Rectangle(10, 10, 20, 20);
-    dc.SelectStockObject(NULL_BRUSH);
-    dc.Ellipse(40, 40, 60, 60);
-    dc.ReleasePainter();
-    EXPECT_EQ(Count(kGreen, 11, 11, 19, 19), 64);
-    EXPECT_EQ(Count(kBlack, 10, 10, 20, 20), 36);
-    EXPECT_EQ(Px(50, 50), kGreen);
-    EXPECT_EQ(Px(40, 50), kBlack);
+    CheckScenes({
+        {"a rectangle: outline of the pen, inside of the brush",
+         [](CDC& dc) {
+             CBrush red(kRed);
+             dc.SelectObject(&red);
+             EXPECT_TRUE(dc.Rectangle(10, 10, 20, 15));
+         },
+         {{{10, 10}, {19, 10}, kBlack},
+          {{10, 14}, {19, 14}, kBlack},
+          {{10, 15}, {19, 15}, kWhite},
+          {{10, 10}, {10, 14}, kBlack},
+          {{19, 10}, {19, 14}, kBlack},
+          {{20, 10}, {20, 14}, kWhite},
+          {{9, 10}, {9, 14}, kWhite}},
+         {{kRed, CRect(11, 11, 19, 14), 8 * 3}, {kWhite, kWholeImage, 10 * 5, kOtherColours}}},
+        {"the default brush is white and the default pen black",
+         [](CDC& dc) { dc.Rectangle(0, 0, 10, 10); },
+         {{0, 0, kBlack}, {5, 5, kWhite}, {10, 5, kBlue}},
+         {},
+         kBlue},
+        {"a null pen fills the whole shape with the brush",
+         [](CDC& dc) {
+             CPen none(PS_NULL, 1, 0);
+             CBrush blue(kBlue);
+             dc.SelectObject(&none);
+             dc.SelectObject(&blue);
+             dc.Rectangle(10, 10, 20, 20);
+         },
+         {{20, 15, kWhite}, {15, 20, kWhite}},
+         {{kBlue, CRect(10, 10, 20, 20), 100}, {kBlack, kWholeImage, 0}}},
+        {"a null brush draws only the outline",
+         [](CDC& dc) {
+             CBrush none;
+             none.CreateNullBrush();
+             dc.SelectObject(&none);
+             dc.Rectangle(10, 10, 20, 20);
+             dc.SelectStockObject(NULL_BRUSH);
+             dc.Ellipse(40, 40, 60, 60);
+         },
+         {{50, 50, kGreen}, {40, 50, kBlack}},
+         {{kGreen, CRect(11, 11, 19, 19), 64}, {kBlack, CRect(10, 10, 20, 20), 36}},
+         kGreen},
+        {"a wide pen makes an ellipse a thick ring",
+         [](CDC& dc) {
+             CPen two(PS_SOLID, 2, kBlack);
+             dc.SelectObject(&two);
+             dc.Ellipse(100, 64, 120, 78);
+         },
+         {{110, 71, kWhite}, // hollow head: the default white brush
+          // The band is two pixels thick at the sides and at the top.
+          {99, 71, kBlack},
+          {100, 71, kBlack},
+          {101, 71, kWhite},
+          {110, 63, kBlack},
+          {110, 64, kBlack},
+          {110, 65, kWhite}}},
+        {"a round rectangle cuts its corners",
+         [](CDC& dc) {
+             CBrush red(kRed);
+             dc.SelectObject(&red);
+             dc.RoundRect(20, 20, 120, 100, 20, 20);
+         },
+         {{20, 20, kWhite},
+          {119, 99, kWhite},
+          {20, 60, kBlack},
+          {119, 60, kBlack},
+          {70, 20, kBlack},
+          {70, 99, kBlack},
+          {120, 60, kWhite},
+          {70, 100, kWhite},
+          {70, 60, kRed},
+          {23, 23, kRed}}}, // inside the rounded corner
+    });
 }
 
 TEST_F(DcShapes, EllipseStaysInsideItsBounds)
@@ -288,11 +287,7 @@ TEST_F(DcShapes, EllipseStaysInsideItsBounds)
     EXPECT_GT(CountNot(kWhite, 100, 77, 120, 78), 0);
     EXPECT_EQ(CountNot(kWhite, 0, 0, 200, 200), CountNot(kWhite, 100, 64, 120, 78));
     // Corners are outside, the centre is filled, the outline is black.
-    EXPECT_EQ(Px(100, 64), kWhite);
-    EXPECT_EQ(Px(119, 77), kWhite);
-    EXPECT_EQ(Px(110, 71), kRed);
-    EXPECT_EQ(Px(100, 71), kBlack);
-    EXPECT_EQ(Px(119, 70), kBlack);
+    ExpectPixels({{100, 64, kWhite}, {119, 77, kWhite}, {110, 71, kRed}, {100, 71, kBlack}, {119, 70, kBlack}});
     // Symmetric both ways.
     for (int y = 64; y < 78; ++y)
         for (int x = 100; x < 120; ++x) {
@@ -300,7 +295,6 @@ TEST_F(DcShapes, EllipseStaysInsideItsBounds)
             EXPECT_EQ(Px(x, y), Px(x, 141 - y)) << x << "," << y;
         }
 }
-
 TEST_F(DcShapes, EllipseOutlineIsClosed)
 {
     CDC dc(&image);
@@ -331,42 +325,6 @@ TEST_F(DcShapes, EllipseOutlineIsClosed)
     EXPECT_EQ(filled.pixel(0, 0), qRgb(255, 255, 255));
 }
 
-TEST_F(DcShapes, WidePenEllipseIsAThickRing)
-{
-    CDC dc(&image);
-    CPen two(PS_SOLID, 2, kBlack);
-    dc.SelectObject(&two);
-    dc.Ellipse(100, 64, 120, 78);
-    dc.ReleasePainter();
-    EXPECT_EQ(Px(110, 71), kWhite); // hollow head: the default white brush
-    // The band is two pixels thick at the sides and at the top.
-    EXPECT_EQ(Px(99, 71), kBlack);
-    EXPECT_EQ(Px(100, 71), kBlack);
-    EXPECT_EQ(Px(101, 71), kWhite);
-    EXPECT_EQ(Px(110, 63), kBlack);
-    EXPECT_EQ(Px(110, 64), kBlack);
-    EXPECT_EQ(Px(110, 65), kWhite);
-}
-
-TEST_F(DcShapes, RoundRectCutsItsCorners)
-{
-    CDC dc(&image);
-    CBrush red(kRed);
-    dc.SelectObject(&red);
-    dc.RoundRect(20, 20, 120, 100, 20, 20);
-    dc.ReleasePainter();
-    EXPECT_EQ(Px(20, 20), kWhite);
-    EXPECT_EQ(Px(119, 99), kWhite);
-    EXPECT_EQ(Px(20, 60), kBlack);
-    EXPECT_EQ(Px(119, 60), kBlack);
-    EXPECT_EQ(Px(70, 20), kBlack);
-    EXPECT_EQ(Px(70, 99), kBlack);
-    EXPECT_EQ(Px(120, 60), kWhite);
-    EXPECT_EQ(Px(70, 100), kWhite);
-    EXPECT_EQ(Px(70, 60), kRed);
-    EXPECT_EQ(Px(23, 23), kRed); // inside the rounded corner
-}
-
 TEST_F(DcShapes, PolygonFillsAndOutlines)
 {
     CDC dc(&image);
@@ -387,11 +345,7 @@ TEST_F(DcShapes, PolygonFillsAndOutlines)
     dc.Polygon(square, 4);
     dc.ReleasePainter();
     // With the pen the closed outline covers all four corners.
-    EXPECT_EQ(Px(10, 10), kBlack);
-    EXPECT_EQ(Px(20, 10), kBlack);
-    EXPECT_EQ(Px(20, 20), kBlack);
-    EXPECT_EQ(Px(10, 20), kBlack);
-    EXPECT_EQ(Px(15, 15), kRed);
+    ExpectPixels({{10, 10, kBlack}, {20, 10, kBlack}, {20, 20, kBlack}, {10, 20, kBlack}, {15, 15, kRed}});
 }
 
 TEST_F(DcShapes, PolygonFillModes)
@@ -417,57 +371,54 @@ TEST_F(DcShapes, PolygonFillModes)
 // ---------------------------------------------------------------------------
 // Brushes and fills
 
-TEST_F(DcBrushes, FillRectLeavesOutRightAndBottom)
+TEST_F(DcBrushes, FillsAndHatchedBrushes)
 {
-    CDC dc(&image);
-    CBrush red(kRed);
-    dc.FillRect(CRect(10, 10, 20, 15), &red);
-    dc.FillSolidRect(CRect(30, 30, 35, 40), kBlue);
-    dc.ReleasePainter();
-    EXPECT_EQ(Count(kRed, 0, 0, 200, 200), 50);
-    EXPECT_EQ(Px(10, 10), kRed);
-    EXPECT_EQ(Px(19, 14), kRed);
-    EXPECT_EQ(Px(20, 14), kWhite);
-    EXPECT_EQ(Px(19, 15), kWhite);
-    EXPECT_EQ(Count(kBlue, 0, 0, 200, 200), 50);
-    EXPECT_EQ(Px(34, 39), kBlue);
-    EXPECT_EQ(Px(35, 39), kWhite);
-    EXPECT_EQ(Px(34, 40), kWhite);
-    EXPECT_EQ(dc.GetBkColor(), kWhite); // FillSolidRect keeps the background colour
-}
-
-TEST_F(DcBrushes, HatchedBrushOpaqueShowsBothColours)
-{
-    CDC dc(&image);
-    CBrush hatch;
-    ASSERT_TRUE(hatch.CreateHatchBrush(HS_DIAGCROSS, kRed));
-    dc.SetBkColor(kGreen);
-    dc.FillRect(CRect(0, 0, 64, 64), &hatch);
-    dc.ReleasePainter();
-    EXPECT_EQ(Count(kWhite, 0, 0, 64, 64), 0);
-    EXPECT_EQ(Count(kRed, 0, 0, 64, 64), 64 * 64 / 4); // 16 of every 64 pixels
-    EXPECT_EQ(Count(kGreen, 0, 0, 64, 64), 64 * 64 * 3 / 4);
-    // The pattern is aligned to the device origin: both diagonals of each 8 x 8 cell.
-    EXPECT_EQ(Px(0, 0), kRed);
-    EXPECT_EQ(Px(7, 0), kRed);
-    EXPECT_EQ(Px(3, 3), kRed);
-    EXPECT_EQ(Px(4, 3), kRed);
-    EXPECT_EQ(Px(1, 0), kGreen);
-    EXPECT_EQ(Px(8, 8), kRed);
-}
-
-TEST_F(DcBrushes, HatchedBrushTransparentKeepsTheBackground)
-{
-    CDC dc(&image);
-    CBrush hatch;
-    hatch.CreateHatchBrush(HS_DIAGCROSS, kRed);
-    dc.SetBkColor(kGreen);
-    dc.SetBkMode(TRANSPARENT);
-    dc.FillRect(CRect(0, 0, 64, 64), &hatch);
-    dc.ReleasePainter();
-    EXPECT_EQ(Count(kGreen, 0, 0, 64, 64), 0);
-    EXPECT_EQ(Count(kRed, 0, 0, 64, 64), 64 * 64 / 4);
-    EXPECT_EQ(Count(kWhite, 0, 0, 64, 64), 64 * 64 * 3 / 4);
+    CheckScenes({
+        {"fills leave out right and bottom",
+         [](CDC& dc) {
+             CBrush red(kRed);
+             dc.FillRect(CRect(10, 10, 20, 15), &red);
+             dc.FillSolidRect(CRect(30, 30, 35, 40), kBlue);
+             EXPECT_EQ(dc.GetBkColor(), kWhite); // FillSolidRect keeps the background colour
+         },
+         {{10, 10, kRed}, {19, 14, kRed}, {20, 14, kWhite}, {19, 15, kWhite},
+          {34, 39, kBlue}, {35, 39, kWhite}, {34, 40, kWhite}},
+         {{kRed, kWholeImage, 50}, {kBlue, kWholeImage, 50}}},
+        {"an opaque hatched brush shows both colours",
+         [](CDC& dc) {
+             CBrush hatch;
+             ASSERT_TRUE(hatch.CreateHatchBrush(HS_DIAGCROSS, kRed));
+             dc.SetBkColor(kGreen);
+             dc.FillRect(CRect(0, 0, 64, 64), &hatch);
+         },
+         // The pattern is aligned to the device origin: both diagonals of each 8 x 8 cell.
+         {{0, 0, kRed}, {7, 0, kRed}, {3, 3, kRed}, {4, 3, kRed}, {1, 0, kGreen}, {8, 8, kRed}},
+         {{kWhite, CRect(0, 0, 64, 64), 0},
+          {kRed, CRect(0, 0, 64, 64), 64 * 64 / 4}, // 16 of every 64 pixels
+          {kGreen, CRect(0, 0, 64, 64), 64 * 64 * 3 / 4}}},
+        {"a transparent hatched brush keeps the background",
+         [](CDC& dc) {
+             CBrush hatch;
+             hatch.CreateHatchBrush(HS_DIAGCROSS, kRed);
+             dc.SetBkColor(kGreen);
+             dc.SetBkMode(TRANSPARENT);
+             dc.FillRect(CRect(0, 0, 64, 64), &hatch);
+         },
+         {},
+         {{kGreen, CRect(0, 0, 64, 64), 0},
+          {kRed, CRect(0, 0, 64, 64), 64 * 64 / 4},
+          {kWhite, CRect(0, 0, 64, 64), 64 * 64 * 3 / 4}}},
+        {"stock objects",
+         [](CDC& dc) {
+             dc.SelectStockObject(BLACK_BRUSH);
+             dc.SelectStockObject(WHITE_PEN);
+             dc.Rectangle(0, 0, 10, 10);
+             dc.SelectStockObject(LTGRAY_BRUSH);
+             dc.SelectStockObject(NULL_PEN);
+             dc.Rectangle(20, 0, 30, 10);
+         },
+         {{0, 0, kWhite}, {5, 5, kBlack}, {20, 0, RGB(192, 192, 192)}}},
+    });
 }
 
 TEST_F(DcBrushes, HatchedCardIsRedOnWhiteInsideABlackOutline)
@@ -496,25 +447,7 @@ TEST_F(DcBrushes, HatchedCardIsRedOnWhiteInsideABlackOutline)
     EXPECT_GT(red, 0);
     EXPECT_GT(white, 0);
     EXPECT_EQ(other, 0);
-    EXPECT_EQ(big.pixel(400, 30), qRgb(0, 0, 0));
-    EXPECT_EQ(big.pixel(300, 175), qRgb(0, 0, 0));
-    EXPECT_EQ(big.pixel(499, 175), qRgb(0, 0, 0));
-    EXPECT_EQ(big.pixel(500, 175), qRgb(255, 255, 255));
-}
-
-TEST_F(DcBrushes, StockObjects)
-{
-    CDC dc(&image);
-    dc.SelectStockObject(BLACK_BRUSH);
-    dc.SelectStockObject(WHITE_PEN);
-    dc.Rectangle(0, 0, 10, 10);
-    dc.SelectStockObject(LTGRAY_BRUSH);
-    dc.SelectStockObject(NULL_PEN);
-    dc.Rectangle(20, 0, 30, 10);
-    dc.ReleasePainter();
-    EXPECT_EQ(Px(0, 0), kWhite);
-    EXPECT_EQ(Px(5, 5), kBlack);
-    EXPECT_EQ(Px(20, 0), RGB(192, 192, 192));
+    dctest::ExpectPixels(big, {{400, 30, kBlack}, {300, 175, kBlack}, {499, 175, kBlack}, {500, 175, kWhite}});
 }
 
 TEST_F(DcBrushes, SelectObjectReturnsThePrevious)
@@ -535,8 +468,7 @@ TEST_F(DcBrushes, SelectObjectReturnsThePrevious)
     EXPECT_EQ(dc.SelectObject(oldFont), &font);
     dc.Rectangle(0, 0, 10, 10);
     dc.ReleasePainter();
-    EXPECT_EQ(Px(0, 0), kBlack);
-    EXPECT_EQ(Px(5, 5), kWhite);
+    ExpectPixels({{0, 0, kBlack}, {5, 5, kWhite}});
 }
 
 // ---------------------------------------------------------------------------
@@ -567,17 +499,12 @@ TEST_F(DcState, ClipRegionIsRespected)
     dc.SetPixel(150, 10, kBlue);
     dc.TextOut(45, 45, "Clipped text");
     dc.ReleasePainter();
-    EXPECT_EQ(Px(49, 44), kRed);
-    EXPECT_EQ(Px(44, 49), kRed);
     EXPECT_GT(CountNot(kRed, 45, 45, 50, 50), 0); // the start of the text
-    EXPECT_EQ(Px(50, 10), kWhite);
-    EXPECT_EQ(Px(10, 50), kWhite);
-    EXPECT_EQ(Px(105, 105), kRed);
-    EXPECT_EQ(Px(110, 105), kWhite);
-    EXPECT_EQ(Px(150, 10), kWhite);
-    EXPECT_EQ(Count(kBlack, 0, 150, 200, 151), 0);
-    EXPECT_EQ(CountNot(kWhite, 50, 0, 200, 100), 0);
-    EXPECT_EQ(CountNot(kWhite, 0, 50, 100, 200), 0);
+    ExpectPixels({{49, 44, kRed}, {44, 49, kRed}, {50, 10, kWhite}, {10, 50, kWhite}, {105, 105, kRed},
+                  {110, 105, kWhite}, {150, 10, kWhite}});
+    ExpectCounts({{kBlack, CRect(0, 150, 200, 151), 0},
+                  {kWhite, CRect(50, 0, 200, 100), 0, kOtherColours},
+                  {kWhite, CRect(0, 50, 100, 200), 0, kOtherColours}});
 }
 
 TEST_F(DcState, DrawTextClipsToItsRectangleAndKeepsTheRegion)
@@ -589,8 +516,7 @@ TEST_F(DcState, DrawTextClipsToItsRectangleAndKeepsTheRegion)
     dc.ReleasePainter();
     EXPECT_GT(CountNot(kWhite, 10, 10, 30, 25), 0);
     EXPECT_EQ(CountNot(kWhite, 30, 0, 200, 100), 0);
-    EXPECT_EQ(Px(99, 105), kRed);
-    EXPECT_EQ(Px(100, 105), kWhite);
+    ExpectPixels({{99, 105, kRed}, {100, 105, kWhite}});
 }
 
 TEST_F(DcState, TwoDeviceContextsOnOneImageTakeTurns)
@@ -610,11 +536,7 @@ TEST_F(DcState, TwoDeviceContextsOnOneImageTakeTurns)
     a.Rectangle(100, 100, 110, 110);
     a.ReleasePainter();
     b.ReleasePainter();
-    EXPECT_EQ(Px(45, 4), kRed);
-    EXPECT_EQ(Px(40, 0), kBlack);
-    EXPECT_EQ(Px(45, 24), kBlue);
-    EXPECT_EQ(Px(45, 40), kBlack);
-    EXPECT_EQ(Px(105, 105), kRed);
+    ExpectPixels({{45, 4, kRed}, {40, 0, kBlack}, {45, 24, kBlue}, {45, 40, kBlack}, {105, 105, kRed}});
     EXPECT_GT(CountNot(kWhite, 0, 60, 60, 80), 0);
 }
 
@@ -629,9 +551,7 @@ TEST_F(DcState, PainterCanBeReleasedAroundAForeignPainter)
     }
     dc.FillSolidRect(CRect(40, 0, 50, 10), kRed);
     dc.ReleasePainter();
-    EXPECT_EQ(Px(5, 5), kRed);
-    EXPECT_EQ(Px(25, 5), kBlue);
-    EXPECT_EQ(Px(45, 5), kRed);
+    ExpectPixels({{5, 5, kRed}, {25, 5, kBlue}, {45, 5, kRed}});
 }
 
 TEST_F(DcState, DestroyedDeviceContextFreesTheDevice)
@@ -646,10 +566,8 @@ TEST_F(DcState, DestroyedDeviceContextFreesTheDevice)
     QPainter p(&image); // no device context holds the image any more
     EXPECT_TRUE(p.isActive());
     p.end();
-    EXPECT_EQ(Px(5, 5), kRed);
-    EXPECT_EQ(Px(15, 5), kBlue);
+    ExpectPixels({{5, 5, kRed}, {15, 5, kBlue}});
 }
-
 TEST_F(DcState, RecorderKeepsCallsAndState)
 {
     std::vector<GdiCall> calls;
@@ -719,8 +637,7 @@ TEST_F(DcState, RecorderAlsoWorksWhileDrawing)
     dc.LineTo(10, 10);
     dc.ReleasePainter();
     ASSERT_EQ(calls.size(), 2u);
-    EXPECT_EQ(Px(5, 0), kBlack);
-    EXPECT_EQ(Px(10, 5), kBlack);
+    ExpectPixels({{5, 0, kBlack}, {10, 5, kBlack}});
 }
 
 // ---------------------------------------------------------------------------
@@ -756,21 +673,10 @@ TEST_F(DcState, LoEnglishMapsHundredthsOfAnInchWithYUp)
     dc.Rectangle(10, -110, 60, -160); // device (20,220)-(120,320)
     dc.ReleasePainter();
 
-    auto px = [&page](int x, int y) { return page.pixel(x, y); };
-    EXPECT_EQ(px(0, 100), qRgb(0, 0, 0));
-    EXPECT_EQ(px(199, 100), qRgb(0, 0, 0));
-    EXPECT_EQ(px(200, 100), qRgb(255, 255, 255));
-    EXPECT_EQ(px(0, 99), qRgb(255, 255, 255));
-    EXPECT_EQ(px(0, 101), qRgb(255, 255, 255));
-    int thickness = 0;
-    for (int x = 290; x < 310; ++x)
-        thickness += px(x, 60) == qRgb(0, 0, 0);
-    EXPECT_EQ(thickness, 4);
-    EXPECT_EQ(px(20, 220), qRgb(255, 0, 0));
-    EXPECT_EQ(px(119, 319), qRgb(255, 0, 0));
-    EXPECT_EQ(px(120, 319), qRgb(255, 255, 255));
-    EXPECT_EQ(px(119, 320), qRgb(255, 255, 255));
-    EXPECT_EQ(px(19, 220), qRgb(255, 255, 255));
+    dctest::ExpectPixels(page, {{0, 100, kBlack}, {199, 100, kBlack}, {200, 100, kWhite}, {0, 99, kWhite},
+                                {0, 101, kWhite}, {20, 220, kRed}, {119, 319, kRed}, {120, 319, kWhite},
+                                {119, 320, kWhite}, {19, 220, kWhite}});
+    EXPECT_EQ(CountPixels(page, kBlack, 290, 60, 310, 61), 4); // the wide line's thickness
 }
 
 TEST_F(DcState, LoEnglishScalesFontsAndTextExtents)

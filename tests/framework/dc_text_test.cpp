@@ -5,6 +5,8 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
+#include <functional>
+
 using namespace dctest;
 
 using DcFonts = DcTest;
@@ -22,6 +24,19 @@ QRect InkBox(const QImage& image, const QRect& area, QRgb background)
                 box |= QRect(x, y, 1, 1);
     return box;
 }
+
+// A device context with Arial bold of a cell height selected, or the
+// default font for 0.
+struct DcWithFont {
+    DcWithFont(QImage* image, int fontHeight) : dc(image)
+    {
+        if (fontHeight != 0 && font.CreateFont(fontHeight, FW_BOLD, "Arial"))
+            dc.SelectObject(&font);
+    }
+
+    CFont font;
+    CDC dc;
+};
 
 } // namespace
 
@@ -112,76 +127,87 @@ TEST_F(DcFonts, DefaultFontIsTheSystemStandIn)
 }
 
 // ---------------------------------------------------------------------------
-// TextOut
+// TextOut and DrawText
 
-TEST_F(DcText, TextOutOpaqueFillsTheCell)
+TEST_F(DcText, OpaqueTextFillsExactlyItsCell)
 {
-    CDC dc(&image);
-    CFont font;
-    font.CreateFont(16, FW_BOLD, "Arial");
-    dc.SelectObject(&font);
-    dc.SetBkColor(RGB(255, 255, 0));
-    dc.TextOut(10, 10, "Hello");
-    dc.ReleasePainter();
-    const CSize size = dc.GetTextExtent("Hello");
-    EXPECT_EQ(size.cy, 16);
-    // The top-left corner of the cell is background, the cell is exactly covered.
-    EXPECT_EQ(Px(10, 10), RGB(255, 255, 0));
-    EXPECT_EQ(Px(10 + size.cx - 1, 10 + size.cy - 1), RGB(255, 255, 0));
-    EXPECT_EQ(CountNot(kWhite, 0, 0, 200, 200), size.cx * size.cy);
-    EXPECT_EQ(Px(9, 10), kWhite);
-    EXPECT_EQ(Px(10, 9), kWhite);
-    EXPECT_EQ(Px(10 + size.cx, 10), kWhite);
-    EXPECT_EQ(Px(10, 10 + size.cy), kWhite);
-    EXPECT_GT(Count(kBlack, 10, 10, 10 + size.cx, 10 + size.cy), 20);
+    // draw returns the top-left corner of the text's cell for its extent; the
+    // glyphs leave more black pixels on the background than glyphPixels.
+    const struct {
+        const char* name; int fontHeight; const char* text; COLORREF background; int glyphPixels;
+        std::function<CPoint(CDC&, const CString&, CSize)> draw;
+    } cases[] = {
+        {"TextOut", 16, "Hello", RGB(255, 255, 0), 20,
+         [](CDC& dc, const CString& text, CSize) { dc.TextOut(10, 10, text); return CPoint(10, 10); }},
+        {"DrawText centred", 16, "A", kGreen, 10,
+         [](CDC& dc, const CString& text, CSize extent) {
+             CRect rc(0, 0, 100, 40);
+             dc.DrawText(text, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+             return CPoint((100 - extent.cx) / 2, (40 - extent.cy) / 2);
+         }},
+        {"DrawText at the right and bottom, default font", 0, "x", kRed, 5,
+         [](CDC& dc, const CString& text, CSize extent) {
+             CRect rc(0, 0, 150, 100);
+             dc.DrawText(text, &rc, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
+             return CPoint(150 - extent.cx, 100 - extent.cy);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        image.fill(Qt::white);
+        DcWithFont text(&image, c.fontHeight);
+        CDC& dc = text.dc;
+        dc.SetBkColor(c.background);
+        const CSize size = dc.GetTextExtent(c.text);
+        const CRect cell(c.draw(dc, c.text, size), size);
+        dc.ReleasePainter();
+        EXPECT_EQ(size.cy, 16);
+        // The corners of the cell are background, the cell is exactly covered.
+        const int l = cell.left, t = cell.top, r = cell.right - 1, b = cell.bottom - 1;
+        ExpectPixels({{l, t, c.background}, {r, b, c.background},
+                      {{l - 1, t}, {l - 1, b}, kWhite}, {{r + 1, t}, {r + 1, b}, kWhite},
+                      {{l, t - 1}, {r, t - 1}, kWhite}, {{l, b + 1}, {r, b + 1}, kWhite}});
+        EXPECT_EQ(CountNot(kWhite, 0, 0, 200, 200), size.cx * size.cy);
+        EXPECT_GT(Count(kBlack, cell.left, cell.top, cell.right, cell.bottom), c.glyphPixels);
+    }
 }
 
-TEST_F(DcText, TextOutTransparentDrawsOnlyGlyphs)
+TEST_F(DcText, TransparentTextOutDrawsOnlyGlyphsFromTheTopLeft)
 {
-    CDC dc(&image);
-    dc.SetBkColor(RGB(255, 255, 0));
-    dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(kBlue);
-    dc.TextOut(10, 10, "Hello");
-    dc.ReleasePainter();
-    EXPECT_EQ(Count(RGB(255, 255, 0), 0, 0, 200, 200), 0);
-    EXPECT_GT(Count(kBlue, 0, 0, 200, 200), 10);
-    const QRect ink = InkBox(image, image.rect(), qRgb(255, 255, 255));
-    EXPECT_GE(ink.top(), 10);
-    EXPECT_GE(ink.left(), 10);
-    EXPECT_LE(ink.bottom(), 10 + 16);
+    const struct { const char* name; int fontHeight; const char* text; COLORREF color; CPoint at; } cases[] = {
+        {"default font", 0, "Hello", kBlue, CPoint(10, 10)},
+        {"a larger font", 20, "H", kBlack, CPoint(50, 100)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        image.fill(Qt::white);
+        DcWithFont text(&image, c.fontHeight);
+        CDC& dc = text.dc;
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetBkColor(RGB(255, 255, 0));
+        dc.SetTextColor(c.color);
+        dc.TextOut(c.at.x, c.at.y, c.text);
+        dc.ReleasePainter();
+        TEXTMETRIC tm;
+        dc.GetTextMetrics(&tm);
+        EXPECT_EQ(Count(RGB(255, 255, 0), 0, 0, 200, 200), 0);
+        EXPECT_GT(Count(c.color, 0, 0, 200, 200), 10);
+        const QRect ink = InkBox(image, image.rect(), qRgb(255, 255, 255));
+        // The cap height starts a few pixels below the top (internal leading)
+        // and the glyphs' foot stands on the baseline, at top + ascent.
+        EXPECT_GE(ink.top(), c.at.y);
+        EXPECT_LE(ink.top(), c.at.y + 6);
+        EXPECT_NEAR(ink.bottom() + 1, c.at.y + tm.tmAscent, 1);
+        EXPECT_LE(ink.bottom(), c.at.y + tm.tmHeight);
+        EXPECT_GE(ink.left(), c.at.x);
+        EXPECT_LE(ink.left(), c.at.x + 3);
+    }
 }
-
-TEST_F(DcText, TextOutAnchorsAtTheTopLeft)
-{
-    CDC dc(&image);
-    CFont font;
-    font.CreateFont(20, FW_BOLD, "Arial");
-    dc.SelectObject(&font);
-    dc.SetBkMode(TRANSPARENT);
-    dc.TextOut(50, 100, "H");
-    dc.ReleasePainter();
-    const QRect ink = InkBox(image, image.rect(), qRgb(255, 255, 255));
-    TEXTMETRIC tm;
-    dc.GetTextMetrics(&tm);
-    // The cap height of H starts a few pixels below the top (internal leading)
-    // and its foot stands on the baseline, at top + ascent.
-    EXPECT_GE(ink.top(), 100);
-    EXPECT_LE(ink.top(), 100 + 6);
-    EXPECT_NEAR(ink.bottom() + 1, 100 + tm.tmAscent, 1);
-    EXPECT_GE(ink.left(), 50);
-    EXPECT_LE(ink.left(), 53);
-}
-
-// ---------------------------------------------------------------------------
-// DrawText
 
 TEST_F(DcText, DrawTextCentresOnOneLine)
 {
-    CDC dc(&image);
-    CFont font;
-    font.CreateFont(16, FW_BOLD, "Arial");
-    dc.SelectObject(&font);
+    DcWithFont text(&image, 16);
+    CDC& dc = text.dc;
     dc.SetBkMode(TRANSPARENT);
     CRect rc(40, 40, 140, 100);
     const int height = dc.DrawText("C#", &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -198,27 +224,10 @@ TEST_F(DcText, DrawTextCentresOnOneLine)
     EXPECT_LE(ink.bottom(), 62 + 16);
 }
 
-TEST_F(DcText, DrawTextOpaqueFillsOnlyTheTextCell)
-{
-    CDC dc(&image);
-    CFont font;
-    font.CreateFont(16, FW_BOLD, "Arial");
-    dc.SelectObject(&font);
-    dc.SetBkColor(kGreen);
-    CRect rc(0, 0, 100, 40);
-    dc.DrawText("A", &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    dc.ReleasePainter();
-    const CSize size = dc.GetTextExtent("A");
-    EXPECT_EQ(CountNot(kWhite, 0, 0, 200, 200), size.cx * size.cy);
-    EXPECT_EQ(Px((100 - size.cx) / 2, (40 - size.cy) / 2), kGreen);
-}
-
 TEST_F(DcText, DrawTextWordBreakWrapsLines)
 {
-    CDC dc(&image);
-    CFont font;
-    font.CreateFont(16, FW_BOLD, "Arial");
-    dc.SelectObject(&font);
+    DcWithFont text(&image, 16);
+    CDC& dc = text.dc;
     const CString caption = "Click the fingerboard then the card to see the note name of the stop!";
     CRect calc(0, 0, 180, 0);
     const int height = dc.DrawText(caption, &calc, DT_WORDBREAK | DT_CALCRECT);
@@ -244,32 +253,21 @@ TEST_F(DcText, DrawTextWordBreakWrapsLines)
     EXPECT_GT(one.right, 180);
 }
 
-TEST_F(DcText, DrawTextKeepsLongWordsWholeAndHonoursNewlines)
+TEST_F(DcText, DrawTextMeasuresLinesWordsAndPrefixes)
 {
+    // widest: the widest line as it is shown.
+    const struct { const char* text; int width; UINT format; int lines; const char* widest; } cases[] = {
+        {"Prestissimo Adagio", 10, DT_WORDBREAK, 2, "Prestissimo"}, // a long word stays whole
+        {"one\ntwo\r\nthree", 500, 0, 3, "three"},
+        {"&Play", 500, DT_SINGLELINE, 1, "Play"},
+        {"&Play", 500, DT_SINGLELINE | DT_NOPREFIX, 1, "&Play"},
+    };
     CDC dc;
-    CRect calc(0, 0, 10, 0);
-    const int height = dc.DrawText("Prestissimo Adagio", &calc, DT_WORDBREAK | DT_CALCRECT);
-    EXPECT_EQ(height, 2 * 16);
-    EXPECT_EQ(calc.right, dc.GetTextExtent("Prestissimo").cx); // widened to the longest word
-    CRect lines(0, 0, 500, 0);
-    EXPECT_EQ(dc.DrawText("one\ntwo\r\nthree", &lines, DT_CALCRECT), 3 * 16);
-    CRect prefix(0, 0, 500, 0);
-    dc.DrawText("&Play", &prefix, DT_SINGLELINE | DT_CALCRECT);
-    EXPECT_EQ(prefix.right, dc.GetTextExtent("Play").cx);
-    CRect noPrefix(0, 0, 500, 0);
-    dc.DrawText("&Play", &noPrefix, DT_SINGLELINE | DT_CALCRECT | DT_NOPREFIX);
-    EXPECT_EQ(noPrefix.right, dc.GetTextExtent("&Play").cx);
-}
-
-TEST_F(DcText, DrawTextRightAndBottom)
-{
-    CDC dc(&image);
-    dc.SetBkColor(kRed);
-    CRect rc(0, 0, 150, 100);
-    dc.DrawText("x", &rc, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
-    dc.ReleasePainter();
-    const CSize size = dc.GetTextExtent("x");
-    EXPECT_EQ(Px(149, 99), kRed);
-    EXPECT_EQ(Px(150 - size.cx, 100 - size.cy), kRed);
-    EXPECT_EQ(Px(150 - size.cx - 1, 99), kWhite);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        CRect calc(0, 0, c.width, 0);
+        EXPECT_EQ(dc.DrawText(c.text, &calc, c.format | DT_CALCRECT), c.lines * 16);
+        EXPECT_EQ(calc.bottom, c.lines * 16);
+        EXPECT_EQ(calc.right, dc.GetTextExtent(c.widest).cx);
+    }
 }

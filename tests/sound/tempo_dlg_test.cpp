@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <functional>
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,12 +28,6 @@ QString Speed(CTempoDlg& dialog)
     return dialog.GetDlgItemText(IDC_TEMPO_BPM);
 }
 
-void Press(CTempoDlg& dialog, QAbstractSlider::SliderAction action, int times = 1)
-{
-    for (int i = 0; i < times; ++i)
-        Bar(dialog)->triggerAction(action);
-}
-
 // Opens the dialog at a tempo and lets drive act on it while it is up;
 // drive ends it with a button. Returns DoModal's result.
 int RunAt(CTempoDlg& dialog, int tempo, const std::function<void(CTempoDlg&)>& drive)
@@ -46,151 +41,102 @@ int RunAt(CTempoDlg& dialog, int tempo, const std::function<void(CTempoDlg&)>& d
     return dialog.DoModal();
 }
 
-TEST(TempoDialog, OpensAtTheTempoGivenAndStepsDownOneLine)
+// What a user does to the tempo bar.
+using BarStep = std::function<void(QScrollBar&)>;
+
+BarStep Press(QAbstractSlider::SliderAction action, int times = 1)
 {
-    CTempoDlg dialog;
-    const int result = RunAt(dialog, 600, [](CTempoDlg& d) {
-        ASSERT_NE(Bar(d), nullptr);
-        EXPECT_EQ(Bar(d)->minimum(), 0);
-        EXPECT_EQ(Bar(d)->maximum(), 19);
-        EXPECT_EQ(Bar(d)->value(), 9);
-        EXPECT_EQ(Name(d), "Allegro");
-        EXPECT_EQ(Speed(d), "100");
-
-        Press(d, QAbstractSlider::SliderSingleStepAdd);
-        EXPECT_EQ(Bar(d)->value(), 10);
-        EXPECT_EQ(d.m_nTempo, 625);
-        EXPECT_EQ(Name(d), "Moderato");
-        EXPECT_EQ(d.m_strTempoName, "Moderato");
-        EXPECT_EQ(Speed(d), "96");
-        d.ClickButton(IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dialog.m_nTempo, 625);
-}
-
-TEST(TempoDialog, TheBarStopsAtBothEnds)
-{
-    CTempoDlg fastest;
-    RunAt(fastest, 288, [](CTempoDlg& d) {
-        Press(d, QAbstractSlider::SliderSingleStepSub, 3);
-        Press(d, QAbstractSlider::SliderPageStepSub, 2);
-        EXPECT_EQ(Bar(d)->value(), 0);
-        EXPECT_EQ(d.m_nTempo, 272);
-        EXPECT_EQ(Name(d), "Prestissimo");
-        EXPECT_EQ(Speed(d), "220");
-        d.ClickButton(IDOK);
-    });
-    EXPECT_EQ(fastest.m_nTempo, 272);
-
-    CTempoDlg slowest;
-    RunAt(slowest, 1500, [](CTempoDlg& d) {
-        Press(d, QAbstractSlider::SliderPageStepAdd, 2);
-        Press(d, QAbstractSlider::SliderSingleStepAdd, 3);
-        EXPECT_EQ(Bar(d)->value(), 19);
-        EXPECT_EQ(d.m_nTempo, 2000);
-        EXPECT_EQ(Name(d), "Adagio");
-        EXPECT_EQ(Speed(d), "30");
-        d.ClickButton(IDOK);
-    });
-    EXPECT_EQ(slowest.m_nTempo, 2000);
-}
-
-TEST(TempoDialog, ATempoThatIsNoStepKeepsItsNameAndSurvivesCancelButNotOk)
-{
-    CTempoDlg cancelled;
-    const int result = RunAt(cancelled, 650, [](CTempoDlg& d) {
-        EXPECT_EQ(Name(d), "Moderato");
-        EXPECT_EQ(Speed(d), "30");
-        EXPECT_EQ(Bar(d)->value(), 19);
-        d.ClickButton(IDCANCEL);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(cancelled.m_nTempo, 650);
-
-    CTempoDlg confirmed;
-    RunAt(confirmed, 650, [](CTempoDlg& d) { d.ClickButton(IDOK); });
-    EXPECT_EQ(confirmed.m_nTempo, 2000);
-}
-
-TEST(TempoDialog, CancelAfterScrollingKeepsTheTempoLastShown)
-{
-    CTempoDlg dialog;
-    const int result = RunAt(dialog, 600, [](CTempoDlg& d) {
-        Press(d, QAbstractSlider::SliderPageStepSub, 2);
-        EXPECT_EQ(Name(d), "Allegro");
-        EXPECT_EQ(Speed(d), "112");
-        d.ClickButton(IDCANCEL);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(dialog.m_nTempo, 535);
-}
-
-TEST(TempoDialog, DraggingTheThumbChangesNothingUntilItIsLetGo)
-{
-    CTempoDlg dialog;
-    RunAt(dialog, 600, [](CTempoDlg& d) {
-        QScrollBar* bar = Bar(d);
-        bar->setSliderDown(true);
-        bar->setSliderPosition(3);
-        EXPECT_EQ(d.m_nTempo, 600);
-        EXPECT_EQ(Name(d), "Allegro");
-        EXPECT_EQ(Speed(d), "100");
-
-        bar->setSliderDown(false);
-        EXPECT_EQ(bar->value(), 3);
-        EXPECT_EQ(d.m_nTempo, 340);
-        EXPECT_EQ(Name(d), "Presto");
-        EXPECT_EQ(Speed(d), "176");
-        d.ClickButton(IDOK);
-    });
-    EXPECT_EQ(dialog.m_nTempo, 340);
-}
-
-TEST(TempoDialog, TheWheelStepsLikeTheArrowsAndTheLabelsFollow)
-{
-    const auto turn = [](QScrollBar* bar, int delta) {
-        const QPointF at(bar->width() / 2.0, bar->height() / 2.0);
-        QWheelEvent wheel(at, bar->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(bar, &wheel);
+    return [action, times](QScrollBar& bar) {
+        for (int i = 0; i < times; ++i)
+            bar.triggerAction(action);
     };
-    CTempoDlg dialog;
-    RunAt(dialog, 600, [&turn](CTempoDlg& d) {
-        turn(Bar(d), 120);
-        EXPECT_EQ(Bar(d)->value(), 8);
-        EXPECT_EQ(d.m_nTempo, 576);
-        EXPECT_EQ(Speed(d), "104");
-        turn(Bar(d), -120);
-        turn(Bar(d), -120);
-        EXPECT_EQ(Bar(d)->value(), 10);
-        EXPECT_EQ(Name(d), "Moderato");
-        d.ClickButton(IDCANCEL);
-    });
-    EXPECT_EQ(dialog.m_nTempo, 625);
 }
 
-TEST(TempoDialog, JumpsToTheEndsOfTheBarAreIgnored)
+// A notch of the mouse wheel: up (positive) or down.
+BarStep Turn(int delta)
 {
-    CTempoDlg dialog;
-    RunAt(dialog, 600, [](CTempoDlg& d) {
-        Press(d, QAbstractSlider::SliderToMinimum);
-        Press(d, QAbstractSlider::SliderToMaximum);
-        EXPECT_EQ(Bar(d)->value(), 9);
-        EXPECT_EQ(d.m_nTempo, 600);
-        EXPECT_EQ(Speed(d), "100");
-        d.ClickButton(IDCANCEL);
-    });
+    return [delta](QScrollBar& bar) {
+        const QPointF at(bar.width() / 2.0, bar.height() / 2.0);
+        QWheelEvent wheel(at, bar.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&bar, &wheel);
+    };
+}
 
-    // Even an ignored jump takes the step shown as the tempo.
-    CTempoDlg offStep;
-    RunAt(offStep, 650, [](CTempoDlg& d) {
-        Press(d, QAbstractSlider::SliderToMinimum);
-        EXPECT_EQ(Bar(d)->value(), 19);
-        EXPECT_EQ(Name(d), "Adagio");
-        d.ClickButton(IDCANCEL);
-    });
-    EXPECT_EQ(offStep.m_nTempo, 2000);
+BarStep DragThumbTo(int position)
+{
+    return [position](QScrollBar& bar) {
+        bar.setSliderDown(true);
+        bar.setSliderPosition(position);
+    };
+}
+
+BarStep LetGoOfTheThumb()
+{
+    return [](QScrollBar& bar) { bar.setSliderDown(false); };
+}
+
+TEST(TempoDialog, TheBarTheLabelsAndTheTempoFollowWhatTheUserDoes)
+{
+    using Action = QAbstractSlider::SliderAction;
+    const Action lineDown = QAbstractSlider::SliderSingleStepAdd;
+    const Action lineUp = QAbstractSlider::SliderSingleStepSub;
+    const Action pageDown = QAbstractSlider::SliderPageStepAdd;
+    const Action pageUp = QAbstractSlider::SliderPageStepSub;
+    // After the steps the bar, the tempo, its name and its speed are shown;
+    // the button ends the dialog and leaves its tempo.
+    const struct {
+        const char* what;
+        int tempo;
+        std::vector<BarStep> steps;
+        int position;
+        int shownTempo;
+        const char* name;
+        const char* speed;
+        UINT button;
+        int tempoAfter;
+    } cases[] = {
+        {"opens at the tempo given", 600, {}, 9, 600, "Allegro", "100", IDCANCEL, 600},
+        {"one line down", 600, {Press(lineDown)}, 10, 625, "Moderato", "96", IDOK, 625},
+        {"the bar stops at the fast end", 288, {Press(lineUp, 3), Press(pageUp, 2)}, 0, 272, "Prestissimo", "220",
+         IDOK, 272},
+        {"the bar stops at the slow end", 1500, {Press(pageDown, 2), Press(lineDown, 3)}, 19, 2000, "Adagio", "30",
+         IDOK, 2000},
+        // A tempo that is no step keeps its name and survives Cancel, but not OK.
+        {"a tempo that is no step, cancelled", 650, {}, 19, 650, "Moderato", "30", IDCANCEL, 650},
+        {"a tempo that is no step, confirmed", 650, {}, 19, 650, "Moderato", "30", IDOK, 2000},
+        {"cancel after scrolling keeps the tempo last shown", 600, {Press(pageUp, 2)}, 7, 535, "Allegro", "112",
+         IDCANCEL, 535},
+        {"dragging the thumb changes nothing", 600, {DragThumbTo(3)}, 9, 600, "Allegro", "100", IDCANCEL, 600},
+        {"until it is let go", 600, {DragThumbTo(3), LetGoOfTheThumb()}, 3, 340, "Presto", "176", IDOK, 340},
+        {"the wheel steps like the arrows", 600, {Turn(120)}, 8, 576, "Allegro", "104", IDCANCEL, 576},
+        {"and the labels follow", 600, {Turn(120), Turn(-120), Turn(-120)}, 10, 625, "Moderato", "96", IDCANCEL,
+         625},
+        {"jumps to the ends of the bar are ignored", 600,
+         {Press(QAbstractSlider::SliderToMinimum), Press(QAbstractSlider::SliderToMaximum)}, 9, 600, "Allegro", "100",
+         IDCANCEL, 600},
+        {"even an ignored jump takes the step shown as the tempo", 650, {Press(QAbstractSlider::SliderToMinimum)}, 19,
+         2000, "Adagio", "30", IDCANCEL, 2000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CTempoDlg dialog;
+        const int result = RunAt(dialog, c.tempo, [&c](CTempoDlg& d) {
+            ASSERT_NE(Bar(d), nullptr);
+            EXPECT_EQ(Bar(d)->minimum(), 0);
+            EXPECT_EQ(Bar(d)->maximum(), 19);
+            for (const BarStep& step : c.steps)
+                step(*Bar(d));
+            EXPECT_EQ(Bar(d)->value(), c.position);
+            EXPECT_EQ(d.m_nTempo, c.shownTempo);
+            EXPECT_EQ(Name(d), c.name);
+            EXPECT_EQ(d.m_strTempoName, c.name);
+            EXPECT_EQ(Speed(d), c.speed);
+            d.ClickButton(c.button);
+        });
+        EXPECT_EQ(result, int(c.button));
+        EXPECT_EQ(dialog.m_nTempo, c.tempoAfter);
+    }
 }
 
 TEST(TempoDialog, TheMetronomeSwingsEveryHalfSecondUntilOk)
