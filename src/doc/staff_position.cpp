@@ -1,4 +1,4 @@
-#include "views/staff/staff_position.h"
+#include "doc/staff_position.h"
 
 #include "model/staff_position_table.h"
 
