@@ -1,0 +1,29 @@
+#include "doc/note_series.h"
+
+#include "framework/archive.h"
+
+namespace {
+
+constexpr UINT kNoteSeriesSchema = 0;
+
+std::unique_ptr<CObject> CreateNoteSeries()
+{
+    return std::make_unique<CNoteSeries>();
+}
+
+const CRuntimeClass kNoteSeriesClass = {"CNoteSeries", kNoteSeriesSchema, &CreateNoteSeries};
+
+} // namespace
+
+const CRuntimeClass* CNoteSeries::GetThisClass()
+{
+    return &kNoteSeriesClass;
+}
+
+void CNoteSeries::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+        ar << m_nPitch << m_nValue;
+    else
+        ar >> m_nPitch >> m_nValue;
+}
