@@ -151,6 +151,8 @@ TEST_F(MelodyFile, ADamagedFileLeavesAnEmptyDocumentAndSaysSo)
         {"64-character class name", kHeader + Hex("0100 ffff 0000 4000") + QByteArray(64, 'C')},
         {"schema 1", kHeader + Hex("0100 ffff 0100 0b00") + "CNoteSeries" + Hex("30000000 02000000")},
         {"reference ahead", kHeader + Hex("0200") + kFirstRecord + Hex("0300")},
+        {"class tag of a record", kHeader + Hex("0200") + kFirstRecord + Hex("0280")},
+        {"record tag of a class", kHeader + Hex("0200") + kFirstRecord + Hex("0100")},
         {"null record", kHeader + Hex("0100 0000")},
         {"key 0", withHeader("00000000", "58020000")},
         {"key 7", withHeader("07000000", "58020000")},
@@ -227,24 +229,16 @@ TEST_F(MelodyFile, AFileThatCannotBeOpenedLeavesTheMelodyAndNamesTheFile)
 }
 
 // Writes beyond a few bytes fail as on a full disk, for root as well.
-class FullDisk {
-public:
+struct FullDisk {
     explicit FullDisk(rlim_t bytes)
     {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit = {bytes, m_saved.rlim_max};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit = {bytes, saved.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~FullDisk()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
+    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &saved); }
+    rlimit saved{};
 };
 
 TEST_F(MelodyFile, AFailedSaveLeavesTheEarlierFileAsItWasAndSaysSo)
