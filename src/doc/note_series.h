@@ -14,6 +14,12 @@ public:
     int GetPitch() const { return m_nPitch; }
     void SetPitch(int pitch) { m_nPitch = pitch; }
 
+    // Stored in melody files under the class name "CNoteSeries", schema 0.
+    static const CRuntimeClass* GetThisClass();
+    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
+    // The pitch, then the value, 4 bytes each.
+    void Serialize(CArchive& ar) override;
+
 private:
     // Unset until the record is filled, from a column or a melody file.
     NoteValue m_nValue{};

@@ -54,6 +54,8 @@ public:
 
     void DeleteContents() override;
     BOOL OnNewDocument() override;
+    // The melody file: key, tempo, title, composer and melody (voldrim_doc_file.cpp).
+    void Serialize(CArchive& ar) override;
 
     // The main window's caption for the melody's title and composer.
     static CString CaptionFor(const CString& title, const CString& composer);

@@ -1,8 +1,15 @@
 #include "framework/document.h"
 
+#include "framework/command_ids.h"
 #include "framework/view.h"
 
 #include <algorithm>
+
+CDocument::CDocument()
+{
+    MapCommand(ID_FILE_SAVE, [this] { OnFileSave(); });
+    MapCommand(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
+}
 
 void CDocument::AddView(CView* view)
 {
@@ -29,6 +36,7 @@ BOOL CDocument::OnNewDocument()
 {
     DeleteContents();
     m_strPathName.clear();
+    SetModifiedFlag(false);
     return TRUE;
 }
 

@@ -4,9 +4,17 @@
 #include <memory>
 #include <vector>
 
+class CArchive;
+struct CRuntimeClass;
+
 class CObject {
 public:
     virtual ~CObject() = default;
+    // The class an archive names for the object; none for objects that
+    // are not stored in archives.
+    virtual const CRuntimeClass* GetRuntimeClass() const { return nullptr; }
+    // Writes or reads the object's own data.
+    virtual void Serialize(CArchive&) {}
 };
 
 template <class T>

@@ -136,6 +136,8 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(const CString* path, BOOL makeVi
     if (!path) {
         if (!m_pDocument->OnNewDocument())
             return nullptr;
+    } else if (!OpenIntoDocument(*path)) {
+        return nullptr;
     }
     if (!m_pFrame)
         return m_pDocument;

@@ -11,6 +11,11 @@ class QEvent;
 class CFrameWnd;
 class CView;
 
+// The parts of a document string, separated by line feeds.
+enum DocStringIndex {
+    windowTitle, docName, fileNewName, filterName, filterExt, regFileTypeId, regFileTypeName
+};
+
 struct CCreateContext {
     CDocument* m_pCurrentDoc = nullptr;
     std::function<CView*()> m_newView;
@@ -22,8 +27,9 @@ public:
                        std::function<CFrameWnd*()> newFrame, std::function<CView*()> newView);
     ~CSingleDocTemplate();
 
-    // Without a path: File New. Creates the document and frame the first
-    // time; afterwards resets the same document. Returns null on failure.
+    // Without a path: File New; with one: File Open of that file. Creates
+    // the document and frame the first time; afterwards reuses the same
+    // document. Returns null on failure.
     CDocument* OpenDocumentFile(const CString* path, BOOL makeVisible = TRUE);
 
     CDocument* GetDocument() const { return m_pDocument; }
@@ -34,6 +40,10 @@ public:
     CString GetDocString(int index) const;
 
 private:
+    // Reads the file into the document; a read that failed half-way
+    // leaves a new, empty document (file_commands.cpp).
+    bool OpenIntoDocument(const CString& path);
+
     UINT m_nResourceId;
     std::function<CDocument*()> m_newDocument;
     std::function<CFrameWnd*()> m_newFrame;
@@ -54,6 +64,12 @@ public:
     void AddDocTemplate(CSingleDocTemplate* docTemplate);
     CSingleDocTemplate* GetDocTemplate() const { return m_template.get(); }
     void OnFileNew();
+    // File Open: asks for a file and opens it (file_commands.cpp).
+    void OnFileOpen();
+    virtual CDocument* OpenDocumentFile(const CString& path);
+    // The file chosen in the Open or Save As dialog, with the document
+    // template's filter and extension; empty when cancelled.
+    CString DoPromptFileName(const CString& proposed, bool openFileDialog);
 
     CFrameWnd* m_pMainWnd = nullptr;
 

@@ -2,6 +2,7 @@
 // shows next comes from its update handler alone.
 #include "res/resource.h"
 #include "support/app_harness.h"
+#include "support/scripted_file_dialog.h"
 
 #include <QAction>
 #include <QMenu>
@@ -35,7 +36,7 @@ void CollectItems(const QList<QAction*>& actions, std::vector<QAction*>& items)
     }
 }
 
-enum class Opens { Nothing, Dialog, ClosesTheProgram };
+enum class Opens { Nothing, Dialog, FileDialog, ClosesTheProgram };
 
 TEST(MenuChecks, AChosenItemShowsTheTickItsHandlerGivesAndNoneWithoutOne)
 {
@@ -43,6 +44,9 @@ TEST(MenuChecks, AChosenItemShowsTheTickItsHandlerGivesAndNoneWithoutOne)
     std::map<UINT, Opens> opens = {{ID_TEMPO, Opens::Dialog},
                                    {ID_MIDI, Opens::Dialog},
                                    {ID_APP_ABOUT, Opens::Dialog},
+                                   {ID_FILE_OPEN, Opens::FileDialog},
+                                   {ID_FILE_SAVE, Opens::FileDialog},
+                                   {ID_FILE_SAVE_AS, Opens::FileDialog},
                                    {ID_APP_EXIT, Opens::ClosesTheProgram}};
 
     std::vector<std::pair<UINT, QString>> items;
@@ -56,6 +60,7 @@ TEST(MenuChecks, AChosenItemShowsTheTickItsHandlerGivesAndNoneWithoutOne)
     for (const auto& [id, text] : items) {
         SCOPED_TRACE(text.toStdString());
         CAppHarness app;
+        CScriptedFileDialog files;
         QPointer<CMainFrame> frame = app.Frame();
         const auto row = opens.find(id);
         const Opens what = row == opens.end() ? Opens::Nothing : row->second;
@@ -63,6 +68,8 @@ TEST(MenuChecks, AChosenItemShowsTheTickItsHandlerGivesAndNoneWithoutOne)
             opens.erase(row);
         if (what == Opens::Dialog)
             app.m_responder.ExpectDialog([](CDialog&) { return IDCANCEL; });
+        if (what == Opens::FileDialog)
+            files.Expect(CString()); // cancelled
 
         EXPECT_TRUE(app.ChooseFromMenu(id)) << "every item is enabled at start-up";
         if (what == Opens::ClosesTheProgram) {

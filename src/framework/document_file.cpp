@@ -1,0 +1,124 @@
+// Reading and writing the document's file, and the framework's words for
+// what went wrong.
+#include "framework/archive.h"
+#include "framework/document.h"
+#include "framework/message_box.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+const char kNotFound[] = "%1 was not found.";
+const char kAccessDenied[] = "Access to %1 was denied.";
+const char kInvalidFormat[] = "Unexpected file format.";
+const char kFailedToOpen[] = "Failed to open document.";
+const char kFailedToSave[] = "Failed to save document.";
+
+CString WithFileName(const char* text, const CString& path)
+{
+    return QString::fromLatin1(text).arg(path);
+}
+
+// Why a file cannot be read: only a regular file can hold a document (a
+// device or a pipe might never end, or never answer).
+CString OpenFailure(const CString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return WithFileName(kNotFound, path);
+    if (!info.isReadable())
+        return WithFileName(kAccessDenied, path);
+    return QString::fromLatin1(kFailedToOpen);
+}
+
+// Why a file cannot be written, or empty when nothing speaks against it.
+// A file marked read-only is not replaced, though its folder would allow it.
+CString SaveObstacle(const CString& path)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isWritable())
+        return WithFileName(kAccessDenied, path);
+    return CString();
+}
+
+CString SaveFailure(const CString& path)
+{
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (folder.isDir() && !folder.isWritable())
+        return WithFileName(kAccessDenied, path);
+    return QString::fromLatin1(kFailedToSave);
+}
+
+} // namespace
+
+BOOL CDocument::OnOpenDocument(const CString& path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        AfxMessageBox(OpenFailure(path));
+        return FALSE;
+    }
+    DeleteContents();
+    SetModifiedFlag(true);
+    if (!LoadContents(file))
+        return FALSE;
+    SetModifiedFlag(false);
+    return TRUE;
+}
+
+BOOL CDocument::LoadContents(QIODevice& device)
+{
+    if (device.size() == 0)
+        return TRUE;
+    try {
+        CArchive archive(&device, CArchive::load);
+        Serialize(archive);
+        return TRUE;
+    } catch (const CArchiveException& exception) {
+        // Whatever was read is dropped, so no half-read document is shown.
+        DeleteContents();
+        AfxMessageBox(QString::fromLatin1(exception.m_cause == CArchiveException::generic ? kFailedToOpen
+                                                                                           : kInvalidFormat));
+        return FALSE;
+    }
+}
+
+BOOL CDocument::OnSaveDocument(const CString& path)
+{
+    if (const CString obstacle = SaveObstacle(path); !obstacle.isEmpty()) {
+        AfxMessageBox(obstacle);
+        return FALSE;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        AfxMessageBox(SaveFailure(path));
+        return FALSE;
+    }
+    // The last bytes are written out here, where a full disk shows; the
+    // commit would not notice.
+    if (!StoreContents(file) || !file.flush()) {
+        file.cancelWriting();
+        AfxMessageBox(QString::fromLatin1(kFailedToSave));
+        return FALSE;
+    }
+    // The earlier file is replaced only now, and only when every byte is on disk.
+    if (!file.commit()) {
+        AfxMessageBox(QString::fromLatin1(kFailedToSave));
+        return FALSE;
+    }
+    SetModifiedFlag(false);
+    return TRUE;
+}
+
+BOOL CDocument::StoreContents(QIODevice& device)
+{
+    try {
+        CArchive archive(&device, CArchive::store);
+        Serialize(archive);
+        return TRUE;
+    } catch (const CArchiveException&) {
+        return FALSE;
+    }
+}

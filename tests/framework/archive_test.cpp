@@ -1,0 +1,96 @@
+// The archive's forms that melody files do not reach: long strings, text
+// outside the code page, large counts and four-byte class tags.
+#include "framework/ansi_code_page.h"
+#include "framework/archive.h"
+
+#include <QBuffer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A serializable class of a test document, one per name.
+template <const char* Name>
+class CRecord : public CObject {
+public:
+    static const CRuntimeClass* GetThisClass()
+    {
+        static const CRuntimeClass runtimeClass = {Name, 0, [] { return std::unique_ptr<CObject>(new CRecord()); }};
+        return &runtimeClass;
+    }
+    const CRuntimeClass* GetRuntimeClass() const override { return GetThisClass(); }
+    void Serialize(CArchive& ar) override { ar.IsStoring() ? ar << m_n : ar >> m_n; }
+    int m_n = 0;
+};
+constexpr char kFirstName[] = "CFirst";
+constexpr char kSecondName[] = "CSecond";
+
+template <class Write>
+QByteArray Stored(Write write)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    CArchive ar(&buffer, CArchive::store);
+    write(ar);
+    return buffer.data();
+}
+
+CString ReadString(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    CArchive ar(&buffer, CArchive::load);
+    CString text;
+    ar >> text;
+    EXPECT_TRUE(buffer.atEnd());
+    return text;
+}
+
+TEST(Archive, StringsTakeTheShortestLengthFormAndOneBytePerCharacter)
+{
+    const struct {
+        CString text;
+        const char* prefix;
+    } cases[] = {
+        {CString(254, 'a'), "fe"},
+        {CString(255, 'a'), "ffff00"},
+        {CString(65533, 'a'), "fffdff"},
+        {CString(65534, 'a'), "fffffffeff0000"},
+        {QString::fromUtf8("€„Dvořák“ 日\U0001F3BB"), "0c"},
+    };
+    for (const auto& c : cases) {
+        const QByteArray bytes = Stored([&](CArchive& ar) { ar << c.text; });
+        EXPECT_EQ(bytes.left(bytes.size() - AfxToAnsi(c.text).size()).toHex(), c.prefix) << c.text.size();
+        EXPECT_EQ(ReadString(bytes), AfxFromAnsi(AfxToAnsi(c.text))) << c.text.size();
+    }
+    EXPECT_EQ(AfxToAnsi(cases[4].text), "\x80\x84" "Dvo?\xE1k\x93 ??");
+}
+
+TEST(Archive, ReadsFourByteLengthsAndTwoByteCharactersInEveryLengthForm)
+{
+    EXPECT_EQ(ReadString(QByteArray::fromHex("ffffff03000000616263")), "abc");
+    EXPECT_EQ(ReadString(QByteArray::fromHex("fffeffff02004100e565")), "A?");
+    EXPECT_EQ(ReadString(QByteArray::fromHex("fffeffffffff010000004100")), "A");
+}
+
+TEST(Archive, LargeCountsAndNumbersFrom0x7FFFTakeFourBytes)
+{
+    EXPECT_EQ(Stored([](CArchive& ar) { ar.WriteCount(65534); }).toHex(), "feff");
+    EXPECT_EQ(Stored([](CArchive& ar) { ar.WriteCount(65535); }).toHex(), "ffffffff0000");
+
+    // 1 is the first class and 2 to 0x7FFF its records; the second class
+    // gets 0x8000, and its second record names it in the four-byte form.
+    CObjectList<CRecord<kFirstName>> first(0x7FFE);
+    for (auto& record : first)
+        record = std::make_unique<CRecord<kFirstName>>();
+    CRecord<kSecondName> second;
+    const QByteArray bytes = Stored([&](CArchive& ar) {
+        SerializeObjectList(ar, first);
+        ar.WriteObject(second);
+        ar.WriteObject(second);
+    });
+    EXPECT_EQ(bytes.right(13 + 4 + 6 + 4).toHex(), "ffff00000700" + QByteArray("CSecond").toHex() +
+                                                       "00000000" "ff7f00800080" "00000000");
+}
+
+} // namespace

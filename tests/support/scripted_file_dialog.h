@@ -1,0 +1,43 @@
+#pragma once
+// Chooses files in place of the user in the Open and Save As dialogs. It
+// installs itself for its lifetime, answers each dialog with the next
+// queued file name (empty: Cancel), keeps every request, and fails the
+// running test on a dialog nobody expected, or when an expected one never
+// came.
+#include "framework/file_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <vector>
+
+class CScriptedFileDialog : public CFileDialogService {
+public:
+    CScriptedFileDialog() = default;
+    ~CScriptedFileDialog() override
+    {
+        EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " expected file dialog(s) never shown";
+    }
+    CScriptedFileDialog(const CScriptedFileDialog&) = delete;
+    CScriptedFileDialog& operator=(const CScriptedFileDialog&) = delete;
+
+    void Expect(const CString& chosenFile) { m_answers.push_back(chosenFile); }
+    const std::vector<CFileDialogRequest>& Requests() const { return m_requests; }
+
+    CString ChooseFile(const CFileDialogRequest& request, QWidget*) override
+    {
+        m_requests.push_back(request);
+        if (m_answers.empty()) {
+            ADD_FAILURE() << "unexpected file dialog";
+            return CString();
+        }
+        const CString answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    }
+
+private:
+    std::deque<CString> m_answers;
+    std::vector<CFileDialogRequest> m_requests;
+    CServiceOverride<CFileDialogService> m_installed{this};
+};
