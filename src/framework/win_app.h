@@ -8,6 +8,7 @@
 
 class CDocument;
 class QEvent;
+class QPrinter;
 class CFrameWnd;
 class CView;
 
@@ -54,6 +55,10 @@ public:
     void AddDocTemplate(CSingleDocTemplate* docTemplate);
     CSingleDocTemplate* GetDocTemplate() const { return m_template.get(); }
     void OnFileNew();
+    // Print Setup: paper, orientation and margins of the application's printer.
+    void OnFilePrintSetup();
+    // The printer that print jobs and previews use, made at its first use.
+    QPrinter& GetPrinter();
 
     CFrameWnd* m_pMainWnd = nullptr;
 
@@ -67,9 +72,12 @@ private:
     class MessageFilter;
     std::unique_ptr<CSingleDocTemplate> m_template;
     MessageFilter* m_pFilter = nullptr;
+    std::unique_ptr<QPrinter> m_pPrinter;
 };
 
 CWinApp* AfxGetApp();
 CFrameWnd* AfxGetMainWnd();
 // The application title (string 57344).
 CString AfxGetAppName();
+// The application's printer; null without an application.
+QPrinter* AfxGetPrinter();
