@@ -1,5 +1,6 @@
 #include "framework/print_dialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPageSetupDialog>
 #include <QPaintEngine>
@@ -48,15 +49,30 @@ public:
             else
                 pages.Print(*target);
         });
-        if (auto* widget = dialog.findChild<QPrintPreviewWidget*>()) {
-            QObject::connect(widget, &QPrintPreviewWidget::previewChanged, widget, [widget, &offered] {
-                if (widget->pageCount() == offered && widget->currentPage() >= offered) {
-                    ++offered;
-                    QTimer::singleShot(0, widget, &QPrintPreviewWidget::updatePreview);
-                }
-            });
-        }
+        if (auto* widget = dialog.findChild<QPrintPreviewWidget*>())
+            OfferMorePagesAtTheEnd(dialog, *widget, offered);
         dialog.exec();
+    }
+
+private:
+    // Whenever the user has paged to the last page offered, one more is
+    // offered. Checked once the preview has settled after a change or any
+    // action of its toolbar (fitting the page moves through the pages).
+    static void OfferMorePagesAtTheEnd(QPrintPreviewDialog& dialog, QPrintPreviewWidget& widget, int& offered)
+    {
+        auto* check = new QTimer(&widget);
+        check->setSingleShot(true);
+        check->setInterval(0);
+        QObject::connect(check, &QTimer::timeout, &widget, [&widget, &offered] {
+            if (widget.pageCount() == offered && widget.currentPage() >= offered) {
+                ++offered;
+                widget.updatePreview();
+            }
+        });
+        const auto schedule = [check] { check->start(); };
+        QObject::connect(&widget, &QPrintPreviewWidget::previewChanged, check, schedule);
+        for (QAction* action : dialog.findChildren<QAction*>())
+            QObject::connect(action, &QAction::triggered, check, schedule);
     }
 };
 
