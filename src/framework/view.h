@@ -82,9 +82,10 @@ public:
     BOOL DoPreparePrinting(CPrintInfo* pInfo);
     // The steps after the print dialog: begin, the pages, end.
     void RunPrintJob(QPrinter& printer);
-    // Pages 1 to lastPage on the device context while the view continues;
-    // returns how many were drawn, or -1 when the printer could not start.
-    int PrintPages(CDC& dc, CPrintInfo& info, UINT lastPage);
+    // Pages firstPage to lastPage on the device context while the view
+    // continues; returns how many were drawn, or -1 when the printer could
+    // not start.
+    int PrintPages(CDC& dc, CPrintInfo& info, UINT firstPage, UINT lastPage);
 
 protected:
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);

@@ -7,10 +7,28 @@
 
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace {
 
 // A job whose length no view announces ends here at the latest.
 constexpr UINT kLastPage = 0xFFFF;
+
+// The pages the print dialog asked for: all, or a range from its first page.
+struct PageRange {
+    UINT first = 1;
+    UINT last = kLastPage;
+};
+
+PageRange PagesAskedFor(const QPrinter& printer)
+{
+    PageRange range;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        range.first = UINT(printer.fromPage());
+        range.last = std::max(range.first, UINT(printer.toPage()));
+    }
+    return range;
+}
 
 // The printable area in the logical units of the prepared device context.
 CRect DrawingRect(const CDC& dc)
@@ -31,7 +49,7 @@ public:
         info.m_bPreview = TRUE;
         CDC dc(&printer);
         dc.SetPrinting(TRUE);
-        m_view.PrintPages(dc, info, UINT(count));
+        m_view.PrintPages(dc, info, 1, UINT(count));
     }
     void Print(QPrinter& printer) override { m_view.RunPrintJob(printer); }
 
@@ -75,17 +93,18 @@ void CView::RunPrintJob(QPrinter& printer)
     CDC dc(&printer);
     dc.SetPrinting(TRUE);
     OnBeginPrinting(&dc, &info);
-    const int printed = PrintPages(dc, info, kLastPage);
+    const PageRange pages = PagesAskedFor(printer);
+    const int printed = PrintPages(dc, info, pages.first, pages.last);
     OnEndPrinting(&dc, &info);
     if (printed < 0)
         AfxMessageBox(CString("The pages could not be printed."));
 }
 
-int CView::PrintPages(CDC& dc, CPrintInfo& info, UINT lastPage)
+int CView::PrintPages(CDC& dc, CPrintInfo& info, UINT firstPage, UINT lastPage)
 {
     QPrinter& printer = *info.m_pPrinter;
     int printed = 0;
-    for (UINT page = 1; page <= lastPage; ++page) {
+    for (UINT page = firstPage; page <= lastPage; ++page) {
         info.m_nCurPage = page;
         OnPrepareDC(&dc, &info);
         if (!info.m_bContinuePrinting)

@@ -43,18 +43,22 @@ TEST_F(PrintJobTest, TheJobEndsAfterThePageOfTheLastNote)
     struct Case {
         int notes;
         bool fromStaff;
+        int fromPage, toPage; // 0: all pages
         int pages;
     };
-    // Eight by ten inches hold 24 notes a page; an empty melody prints its frame.
-    const Case cases[] = {{0, false, 1}, {24, true, 1}, {25, false, 2}};
+    // Eight by ten inches hold 24 notes a page; an empty melody prints its
+    // frame; a range asked for past the last note ends at it.
+    const Case cases[] = {{0, false, 0, 0, 1}, {24, true, 0, 0, 1}, {25, false, 0, 0, 2}, {49, true, 2, 9, 2}};
     for (const Case& c : cases) {
         QFile::remove(m_dialogs.m_printPath);
         SetMelodyOf(c.notes);
+        m_dialogs.m_nFromPage = c.fromPage;
+        m_dialogs.m_nToPage = c.toPage;
         m_app.Frame()->SetActiveView(c.fromStaff ? static_cast<CView*>(m_app.Staff()) : m_app.Fboard());
         ASSERT_TRUE(m_app.Choose(ID_FILE_PRINT));
         EXPECT_EQ(PdfPageCount(m_dialogs.m_printPath), c.pages) << c.notes << " notes";
     }
-    EXPECT_EQ(m_dialogs.m_nPrintDialogs, 3);
+    EXPECT_EQ(m_dialogs.m_nPrintDialogs, 4);
 }
 
 TEST_F(PrintJobTest, ThePageShowsStaffLinesAndTheFirstNoteHead)

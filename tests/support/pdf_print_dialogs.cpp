@@ -45,6 +45,8 @@ bool CPdfPrintDialogs::ChoosePrinter(QPrinter& printer)
     if (m_bCancelPrint || m_printPath.isEmpty())
         return false;
     PrintToPdf(printer, m_printPath);
+    printer.setPrintRange(m_nFromPage > 0 ? QPrinter::PageRange : QPrinter::AllPages);
+    printer.setFromTo(m_nFromPage, m_nToPage);
     return true;
 }
 

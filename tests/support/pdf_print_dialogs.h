@@ -23,6 +23,9 @@ public:
     static QPageLayout EightByTenInches();
 
     bool m_bCancelPrint = false;
+    // Pages from and to as the print dialog's range; 0 for all pages.
+    int m_nFromPage = 0;
+    int m_nToPage = 0;
     QPageLayout m_layout = EightByTenInches();
     int m_nPreviewPages = 3;
     // The preview's Print button: a print job to the print path after the preview.
