@@ -26,6 +26,7 @@ CVoldrimApp::CVoldrimApp()
     MapCommand(ID_HELP_LESSONS, [this] { WinHelp(HELP_CONTEXT_LESSONS, HELP_CONTEXT); });
     MapCommand(ID_FILE_NEW, [this] { OnFileNew(); });
     MapCommand(ID_FILE_OPEN, [this] { OnFileOpen(); });
+    MapCommand(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
 }
 
 CVoldrimApp::~CVoldrimApp() = default;

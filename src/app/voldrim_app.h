@@ -1,7 +1,9 @@
 #pragma once
 // The application object: starts the program, owns the document template
 // and answers the About and help commands.
+#include "framework/service.h"
 #include "framework/win_app.h"
+#include "print/melody_pages.h"
 
 #include <QStringList>
 
@@ -33,6 +35,9 @@ public:
 private:
     CString m_strVersion;
     QStringList m_arguments;
+    // The printed pages of the melody, for as long as the program runs.
+    CMelodyPages m_melodyPages;
+    CServiceOverride<CMelodyPagePrinter> m_melodyPagesInstalled{&m_melodyPages};
 };
 
 CVoldrimApp* VoldrimApp();

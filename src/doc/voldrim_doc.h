@@ -16,7 +16,9 @@
 #include "model/note_value.h"
 #include "model/pitch.h"
 
+class CDC;
 class CMidiDevice;
+struct CPrintInfo;
 
 class CVoldrimDoc : public CDocument {
 public:
@@ -51,6 +53,9 @@ public:
     // or nullptr when none does.
     const CStaffPosition* FindRowOfPitch(std::size_t column, int pitch) const;
     bool IsQuestionRunning() const { return m_nQuestionState == QuestionRunning; }
+    // One printed page: its notes, then its frame (voldrim_doc_print.cpp).
+    void PrintMelodyNotes(CDC* pDC, CPrintInfo* pInfo);
+    void PrintPageFrame(CDC* pDC, CPrintInfo* pInfo);
 
     void DeleteContents() override;
     BOOL OnNewDocument() override;

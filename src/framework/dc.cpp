@@ -105,7 +105,7 @@ QPainter* CDC::Painter()
     if (!m_painter->begin(m_device))
         return nullptr;
     owners[m_device] = this;
-    m_painter->setRenderHint(QPainter::Antialiasing, false);
+    m_painter->setRenderHint(QPainter::Antialiasing, DrawsVectors());
     m_painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
     m_painter->setRenderHint(QPainter::TextAntialiasing, true);
     if (!m_clip.isEmpty())
@@ -119,7 +119,7 @@ void CDC::PainterStateChanged()
     if (m_painter && m_painter->isActive()) {
         ResetAppliedState();
         m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-        m_painter->setRenderHint(QPainter::Antialiasing, false);
+        m_painter->setRenderHint(QPainter::Antialiasing, DrawsVectors());
         m_painter->resetTransform();
         RestoreDeviceClip();
     }

@@ -22,14 +22,18 @@
 // other CDC's painter on the same device.
 //
 // Further details of this implementation:
-// - All geometry is rasterised by the device context itself in device
-//   pixels (1-pixel lines by Bresenham, shapes as pixel spans), so results
-//   do not depend on Qt's rasteriser; polygons are filled by Qt without
+// - On an image, all geometry is rasterised by the device context itself in
+//   device pixels (1-pixel lines by Bresenham, shapes as pixel spans), so
+//   results do not depend on Qt's rasteriser; polygons are filled by Qt without
 //   anti-aliasing (a pixel is inside when its centre is). Pens wider than
 //   one device pixel cover, across a line at x, the pixels x - w/2 ..
 //   x + (w-1)/2; Rectangle, Ellipse and RoundRect with a wide pen centre the
 //   pen band on their 1-pixel outline.
 // - With a null pen a shape is filled over its whole area left..right-1.
+// - On any other device (a printer, a PDF, a preview page) every line,
+//   polygon and shape goes to the painter whole, as a vector primitive in
+//   floating-point device units, so that it stays crisp at the device's
+//   resolution; pens keep their width in logical units and have round ends.
 // - Under MM_LOENGLISH, coordinates, pen widths and font heights are
 //   converted with the device's logicalDpiX/Y (rounded like MulDiv); text is
 //   drawn upright with its top-left corner at the converted point.
@@ -42,6 +46,7 @@
 
 #include <QBrush>
 #include <QPen>
+#include <QPointF>
 #include <QRegion>
 #include <cstdint>
 #include <functional>
@@ -201,6 +206,13 @@ private:
     void DrawShape(ShapeKind kind, int l, int t, int r, int b, CSize corner = CSize());
     CSize DeviceCorner(ShapeKind kind, const CRect& deviceRect, CSize corner) const;
     void PaintShape(const std::vector<QRect>& inside, const std::vector<QRect>& outline);
+    // Vector output (dc_vector.cpp), for devices that are not images.
+    bool DrawsVectors() const;
+    QPointF VectorPoint(CPoint p) const;
+    QPen VectorPen() const;
+    void VectorLine(CPoint from, CPoint to);
+    void VectorPolygon(const CPoint* points, int count, bool closed);
+    void VectorShape(ShapeKind kind, int l, int t, int r, int b, CSize corner);
     struct TextLines;
     void DrawTextLines(const TextLines& text, const CRect& box, int top, UINT format, const DeviceFont& font);
     void DrawTextLine(const QString& text, int x, int y, const DeviceFont& font);

@@ -201,6 +201,10 @@ BOOL CDC::LineTo(int x, int y)
     m_pos = CPoint(x, y);
     if (m_pen->Style() == PS_NULL || !Painter())
         return TRUE;
+    if (DrawsVectors()) {
+        VectorLine(from, m_pos);
+        return TRUE;
+    }
     const CPoint a = LPtoDP(from);
     const CPoint b = LPtoDP(m_pos);
     const int width = DevicePenWidth(*m_pen);
@@ -231,6 +235,10 @@ BOOL CDC::Polyline(const CPoint* points, int count)
     RecordPoints("Polyline", points, count);
     if (m_pen->Style() == PS_NULL || !Painter())
         return TRUE;
+    if (DrawsVectors()) {
+        VectorPolygon(points, count, false);
+        return TRUE;
+    }
     std::vector<CPoint> dev(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i)
         dev[size_t(i)] = LPtoDP(points[i]);
@@ -251,6 +259,10 @@ BOOL CDC::Polygon(const CPoint* points, int count)
     RecordPoints("Polygon", points, count);
     if (!Painter())
         return TRUE;
+    if (DrawsVectors()) {
+        VectorPolygon(points, count, true);
+        return TRUE;
+    }
     std::vector<CPoint> dev(static_cast<size_t>(count));
     QPolygon poly(count);
     for (int i = 0; i < count; ++i) {

@@ -206,6 +206,10 @@ void CDC::DrawShape(ShapeKind kind, int l, int t, int r, int b, CSize corner)
 {
     if (!Painter())
         return;
+    if (DrawsVectors()) {
+        VectorShape(kind, l, t, r, b, corner);
+        return;
+    }
     const CRect box = ToDeviceRect(l, t, r, b);
     if (box.IsRectEmpty())
         return;

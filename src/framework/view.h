@@ -8,6 +8,7 @@
 // lands on the image at once, unclipped. Qt's paintEvent only copies.
 #include "framework/cmd_target.h"
 #include "framework/dc.h"
+#include "framework/print_info.h"
 #include "framework/timer_set.h"
 #include "framework/wnd_class.h"
 
@@ -63,6 +64,29 @@ public:
     // Commands from the view's child buttons, routed like menu commands.
     void SendCommand(UINT id);
 
+    // Printing (view_print.cpp). File Print runs OnPreparePrinting (the
+    // print dialog), OnBeginPrinting, then for pages 1, 2, ... OnPrepareDC
+    // and, while that leaves m_bContinuePrinting set, OnPrint; finally
+    // OnEndPrinting. Print Preview runs the same steps, OnPrepareDC and
+    // OnPrint for each page it shows.
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // Without a print job, pInfo is null. The base prints the first page only.
+    virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
+    // The base draws the page as the view draws its window.
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // The print dialog for a job on paper; false when the user cancels.
+    BOOL DoPreparePrinting(CPrintInfo* pInfo);
+    // The steps after the print dialog: begin, the pages, end.
+    void RunPrintJob(QPrinter& printer);
+    // Pages firstPage to lastPage on the device context while the view
+    // continues; returns how many were drawn, or -1 when the printer could
+    // not start.
+    int PrintPages(CDC& dc, CPrintInfo& info, UINT firstPage, UINT lastPage);
+
 protected:
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual int OnCreate() { return 0; }
@@ -93,6 +117,9 @@ private:
     void SchedulePaint();
     static UINT MouseFlags(const QMouseEvent* event);
     static UINT VirtualKey(const QKeyEvent* event);
+    // The application's printer for a job or a preview, and the view's
+    // OnPreparePrinting; false when there is no job.
+    bool PrepareJob(CPrintInfo& info, BOOL preview);
 
     CDocument* m_pDocument = nullptr;
     WndClassInfo m_class;

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QObject>
+#include <QPrinter>
 
 namespace {
 CWinApp* g_app = nullptr;

@@ -8,6 +8,7 @@
 
 class CDocument;
 class QEvent;
+class QPrinter;
 class CFrameWnd;
 class CView;
 
@@ -70,6 +71,10 @@ public:
     // The file chosen in the Open or Save As dialog, with the document
     // template's filter and extension; empty when cancelled.
     CString DoPromptFileName(const CString& proposed, bool openFileDialog);
+    // Print Setup: paper, orientation and margins of the application's printer.
+    void OnFilePrintSetup();
+    // The printer that print jobs and previews use, made at its first use.
+    QPrinter& GetPrinter();
 
     CFrameWnd* m_pMainWnd = nullptr;
 
@@ -83,9 +88,12 @@ private:
     class MessageFilter;
     std::unique_ptr<CSingleDocTemplate> m_template;
     MessageFilter* m_pFilter = nullptr;
+    std::unique_ptr<QPrinter> m_pPrinter;
 };
 
 CWinApp* AfxGetApp();
 CFrameWnd* AfxGetMainWnd();
 // The application title (string 57344).
 CString AfxGetAppName();
+// The application's printer; null without an application.
+QPrinter* AfxGetPrinter();

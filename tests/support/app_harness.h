@@ -1,10 +1,11 @@
 #pragma once
-// The whole program started as a user starts it, with its sound, help and
-// message boxes replaced by recorders while it lives, for tests that drive
-// it.
+// The whole program started as a user starts it, with its sound, help,
+// message boxes and print dialogs replaced by recorders while it lives, for
+// tests that drive it.
 #include "app/main_frame.h"
 #include "app/voldrim_app.h"
 #include "doc/voldrim_doc.h"
+#include "support/pdf_print_dialogs.h"
 #include "support/recording_midi_output.h"
 #include "support/recording_services.h"
 #include "support/scripted_responder.h"
@@ -52,5 +53,6 @@ public:
     CRecordingWavePlayer m_waves;
     CRecordingHelpViewer m_help;
     CScriptedResponder m_responder;
+    CPdfPrintDialogs m_print;
     std::unique_ptr<CVoldrimApp> m_app;
 };

@@ -3,12 +3,13 @@
 // chosen stop, the flash card and the text of a running Show Me question.
 // Clicking a green stop chooses its note and hands it to the staff view.
 #include "framework/bitmap_button.h"
+#include "doc/melody_view.h"
 #include "framework/view.h"
 #include "model/finger_stop.h"
 
 class CVoldrimDoc;
 
-class CFboardView : public CView {
+class CFboardView : public CMelodyView {
 public:
     CFboardView();
     ~CFboardView() override;
@@ -16,6 +17,8 @@ public:
 
     void OnDraw(CDC* pDC) override;
     void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) override;
+    // A print job from the fingerboard starts afresh before its dialog.
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
 
     // Paints the stop red on the window at once and remembers it, first
     // giving the stop that was red before its normal colour back.

@@ -9,26 +9,26 @@ struct Segment {
     int x1, y1, x2, y2;
 };
 
-void DrawSegments(CDC& dc, CPoint at, const Segment* segments, size_t count)
+void DrawSegments(CDC& dc, GlyphOrigin at, const Segment* segments, size_t count)
 {
     for (size_t i = 0; i < count; ++i) {
         const Segment& s = segments[i];
-        dc.MoveTo(at.x + s.x1, at.y + s.y1);
-        dc.LineTo(at.x + s.x2, at.y + s.y2);
+        dc.MoveTo(at.Map(s.x1, s.y1));
+        dc.LineTo(at.Map(s.x2, s.y2));
     }
 }
 
 template <size_t N>
-std::array<CPoint, N> Translated(const std::array<CPoint, N>& shape, CPoint at)
+std::array<CPoint, N> Translated(const std::array<CPoint, N>& shape, GlyphOrigin at)
 {
     std::array<CPoint, N> points;
     for (size_t i = 0; i < N; ++i)
-        points[i] = CPoint(at.x + shape[i].x, at.y + shape[i].y);
+        points[i] = at.Map(shape[i].x, shape[i].y);
     return points;
 }
 
 template <size_t N>
-void FillShape(CDC& dc, CPoint at, const std::array<CPoint, N>& shape, CBrush* fill)
+void FillShape(CDC& dc, GlyphOrigin at, const std::array<CPoint, N>& shape, CBrush* fill)
 {
     const std::array<CPoint, N> points = Translated(shape, at);
     CBrush* old = dc.SelectObject(fill);
@@ -99,14 +99,14 @@ void Flat(CDC& dc, CPoint at)
     DrawSegments(dc, at, kFlat, std::size(kFlat));
 }
 
-void Natural(CDC& dc, CPoint at, CBrush* fill)
+void Natural(CDC& dc, GlyphOrigin at, CBrush* fill)
 {
     FillShape(dc, at, kNaturalUpperBar, fill);
     FillShape(dc, at, kNaturalLowerBar, fill);
     DrawSegments(dc, at, kNaturalStems, std::size(kNaturalStems));
 }
 
-void Rest(CDC& dc, CPoint at)
+void Rest(CDC& dc, GlyphOrigin at)
 {
     const auto points = Translated(kRest, at);
     dc.Polygon(points.data(), int(points.size()));

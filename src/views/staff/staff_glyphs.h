@@ -7,12 +7,28 @@
 
 namespace staffglyph {
 
+// Where a sign is drawn: its anchor, and whether its shape is mirrored top
+// to bottom, as on a printed page, where y grows upward.
+struct GlyphOrigin {
+    GlyphOrigin(CPoint anchor) : at(anchor) {} // implicit: any screen point is one
+    static GlyphOrigin Mirrored(CPoint anchor)
+    {
+        GlyphOrigin origin(anchor);
+        origin.ySign = -1;
+        return origin;
+    }
+    CPoint Map(int dx, int dy) const { return CPoint(at.x + dx, at.y + ySign * dy); }
+
+    CPoint at;
+    int ySign = 1;
+};
+
 void BassClef(CDC& dc, CPoint at, CBrush* fill);
 void Sharp(CDC& dc, CPoint at, CBrush* fill);
 void Flat(CDC& dc, CPoint at);
-void Natural(CDC& dc, CPoint at, CBrush* fill);
+void Natural(CDC& dc, GlyphOrigin at, CBrush* fill);
 // Filled with the selected pen and brush.
-void Rest(CDC& dc, CPoint at);
+void Rest(CDC& dc, GlyphOrigin at);
 // The flag at the free end of an eighth note's stem, filled with the
 // selected pen and brush; the stem points down on the left or up on the right.
 void EighthFlag(CDC& dc, const CRect& head, bool stemDown);

@@ -3,6 +3,7 @@
 // and a row of note columns each, the melody written into those columns,
 // and six picture buttons along the bottom edge.
 #include "framework/bitmap_button.h"
+#include "doc/melody_view.h"
 #include "framework/view.h"
 #include "model/note_value.h"
 #include "model/pitch.h"
@@ -14,7 +15,7 @@ class CVoldrimDoc;
 class CStaffColumn;
 class CStaffPosition;
 
-class CStaffView : public CView {
+class CStaffView : public CMelodyView {
 public:
     // The view's two window timers: the end of a single sounded note, and
     // the playback tick of one eighth note.

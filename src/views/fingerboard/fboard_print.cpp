@@ -1,0 +1,10 @@
+#include "views/fingerboard/fboard_view.h"
+
+#include "doc/voldrim_doc.h"
+
+BOOL CFboardView::OnPreparePrinting(CPrintInfo* pInfo)
+{
+    if (CVoldrimDoc* doc = GetDocument())
+        doc->m_bPrintDone = false;
+    return DoPreparePrinting(pInfo);
+}

@@ -1,0 +1,91 @@
+#include "support/pdf_print_dialogs.h"
+
+#include <QMarginsF>
+#include <QPageSize>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+constexpr int kToolTimeoutMs = 30000;
+
+// The standard output of a tool, or an empty array when it fails.
+QByteArray RunTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(kToolTimeoutMs) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0)
+        return {};
+    return process.readAllStandardOutput();
+}
+
+void PrintToPdf(QPrinter& printer, const QString& path)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+}
+} // namespace
+
+CPdfPrintDialogs::CPdfPrintDialogs(QString printPath, QString previewPath)
+    : m_printPath(std::move(printPath)), m_previewPath(std::move(previewPath))
+{
+}
+
+QPageLayout CPdfPrintDialogs::EightByTenInches()
+{
+    return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0.25, 0.5, 0.25, 0.5),
+                       QPageLayout::Inch);
+}
+
+bool CPdfPrintDialogs::ChoosePrinter(QPrinter& printer)
+{
+    ++m_nPrintDialogs;
+    if (m_bCancelPrint || m_printPath.isEmpty())
+        return false;
+    PrintToPdf(printer, m_printPath);
+    printer.setPrintRange(m_nFromPage > 0 ? QPrinter::PageRange : QPrinter::AllPages);
+    printer.setFromTo(m_nFromPage, m_nToPage);
+    return true;
+}
+
+bool CPdfPrintDialogs::SetUpPage(QPrinter& printer)
+{
+    ++m_nPageSetups;
+    return !m_printPath.isEmpty() && printer.setPageLayout(m_layout);
+}
+
+void CPdfPrintDialogs::Preview(QPrinter& printer, CPreviewPages& pages)
+{
+    ++m_nPreviews;
+    if (m_previewPath.isEmpty())
+        return;
+    PrintToPdf(printer, m_previewPath);
+    pages.DrawPreview(printer, m_nPreviewPages);
+    if (m_bPrintFromPreview) {
+        PrintToPdf(printer, m_printPath);
+        pages.Print(printer);
+    }
+}
+
+int PdfPageCount(const QString& path)
+{
+    const QString info = QString::fromUtf8(RunTool(QStringLiteral("pdfinfo"), {path}));
+    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"),
+                                                             QRegularExpression::MultilineOption).match(info);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+QImage RenderPdfPage(const QString& path, int page, int dpi)
+{
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return {};
+    const QString prefix = dir.filePath(QStringLiteral("page"));
+    const QString number = QString::number(page);
+    RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(dpi),
+                                         QStringLiteral("-f"), number, QStringLiteral("-l"), number,
+                                         QStringLiteral("-singlefile"), path, prefix});
+    return QImage(prefix + QStringLiteral(".pgm"));
+}
