@@ -37,6 +37,7 @@ BOOL CMidiDevice::OpenDevice()
         m_hMidiOut = nullptr;
         return FALSE;
     }
+    m_bProgramChangeDue = false;
     if (midiOutShortMsg(m_hMidiOut, GetProgramChangeWord()) != MMSYSERR_NOERROR) {
         AfxMessageBox(kPatchFailed, kBoxStyle);
         return FALSE;
@@ -60,12 +61,17 @@ void CMidiDevice::ChangeDevice(int deviceId)
         m_hMidiOut = nullptr;
         return;
     }
+    m_bProgramChangeDue = false;
     if (midiOutShortMsg(m_hMidiOut, GetProgramChangeWord()) != MMSYSERR_NOERROR)
         AfxMessageBox(kPatchFailed, kBoxStyle);
 }
 
 void CMidiDevice::SetChannel(int channel)
 {
+    // Without its program change a new channel would play the output's
+    // default sound, or drums on channel 10.
+    if (channel != m_nChannel)
+        m_bProgramChangeDue = true;
     m_nChannel = channel;
     m_ProgramChange[0] = BYTE(0xC0 + channel);
 }
@@ -78,6 +84,17 @@ void CMidiDevice::UpdateProgramChange()
     m_ProgramChange[3] = 0;
 }
 
+MMRESULT CMidiDevice::SendProgramChange()
+{
+    if (!m_hMidiOut)
+        return MMSYSERR_INVALHANDLE;
+    UpdateProgramChange();
+    const MMRESULT result = midiOutShortMsg(m_hMidiOut, GetProgramChangeWord());
+    if (result == MMSYSERR_NOERROR)
+        m_bProgramChangeDue = false;
+    return result;
+}
+
 BOOL CMidiDevice::PlayNoteOn(int note)
 {
     if (!m_hMidiOut)
@@ -88,6 +105,8 @@ BOOL CMidiDevice::PlayNoteOn(int note)
     }
     if (note == kRestPitch)
         return TRUE;
+    if (m_bProgramChangeDue)
+        SendProgramChange();
     m_nSoundingNote = note;
     midiOutShortMsg(m_hMidiOut, NoteWord(0x90, note));
     return TRUE;
