@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 #include <atomic>
 #include <dlfcn.h>
 #include <fluidsynth.h>
@@ -53,15 +54,23 @@ bool StartSdlAudio()
     return started;
 }
 
-void SetReason(CString* why, const CString& text)
+bool LooksLikeSoundFont(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.isReadable() && fluid_is_soundfont(QFile::encodeName(path).constData());
+}
+
+void SetReason(CString* why, MMRESULT* error, MMRESULT code, const CString& text)
 {
     if (why)
         *why = text;
+    if (error)
+        *error = code;
 }
 
 } // namespace
 
-CString CBuiltinSynth::FindSoundFont()
+QStringList CBuiltinSynth::SoundFontCandidates()
 {
     QStringList candidates;
     const QString fromEnv = qEnvironmentVariable("VOLDRIM_SOUNDFONT");
@@ -70,28 +79,31 @@ CString CBuiltinSynth::FindSoundFont()
     candidates << "/usr/share/sounds/sf2/default-GM.sf2"
                << "/usr/share/sounds/sf2/TimGM6mb.sf2"
                << "/usr/share/sounds/sf2/FluidR3_GM.sf2";
-    for (const QString& path : candidates) {
-        const QFileInfo info(path);
-        if (info.isFile() && info.isReadable() && fluid_is_soundfont(QFile::encodeName(path).constData()))
-            return path;
-    }
-    return CString();
+    return candidates;
 }
 
-std::unique_ptr<CBuiltinSynth> CBuiltinSynth::Create(Output output, CString* why)
+CString CBuiltinSynth::FindSoundFont()
+{
+    const QStringList candidates = SoundFontCandidates();
+    const auto found = std::find_if(candidates.begin(), candidates.end(), LooksLikeSoundFont);
+    return found == candidates.end() ? CString() : *found;
+}
+
+CBuiltinSynth::CBuiltinSynth() = default;
+
+std::unique_ptr<CBuiltinSynth> CBuiltinSynth::Create(Output output, CString* why, MMRESULT* error)
+{
+    return CreateWith(SoundFontCandidates(), output, why, error);
+}
+
+std::unique_ptr<CBuiltinSynth> CBuiltinSynth::CreateWith(const QStringList& soundFonts, Output output, CString* why,
+                                                         MMRESULT* error)
 {
     InstallFluidLog();
-    const CString soundFont = FindSoundFont();
-    if (soundFont.isEmpty()) {
-        SetReason(why, "no General MIDI soundfont found (set VOLDRIM_SOUNDFONT or install timgm6mb-soundfont)");
-        return nullptr;
-    }
-
     std::unique_ptr<CBuiltinSynth> synth(new CBuiltinSynth);
-    synth->m_strSoundFont = soundFont;
     synth->m_pSettings = new_fluid_settings();
     if (!synth->m_pSettings) {
-        SetReason(why, "FluidSynth settings could not be created");
+        SetReason(why, error, MMSYSERR_NOMEM, "FluidSynth settings could not be created");
         return nullptr;
     }
     fluid_settings_setnum(synth->m_pSettings, "synth.sample-rate", kSampleRate);
@@ -101,19 +113,33 @@ std::unique_ptr<CBuiltinSynth> CBuiltinSynth::Create(Output output, CString* why
 
     synth->m_pSynth = new_fluid_synth(synth->m_pSettings);
     if (!synth->m_pSynth) {
-        SetReason(why, "FluidSynth synthesizer could not be created");
+        SetReason(why, error, MMSYSERR_NOMEM, "FluidSynth synthesizer could not be created");
         return nullptr;
     }
-    if (fluid_synth_sfload(synth->m_pSynth, QFile::encodeName(soundFont).constData(), 1) == FLUID_FAILED) {
-        SetReason(why, "soundfont " + soundFont + " did not load");
+    if (!synth->LoadFirstSoundFont(soundFonts)) {
+        SetReason(why, error, MIDIERR_NOSOUNDFONT, "no soundfont could be loaded from " + soundFonts.join(", "));
         return nullptr;
     }
-    if (output == Output::Audio && !synth->OpenAudio(why))
+    if (output == Output::Audio && !synth->OpenAudio(why, error))
         return nullptr;
     return synth;
 }
 
-bool CBuiltinSynth::OpenAudio(CString* why)
+bool CBuiltinSynth::LoadFirstSoundFont(const QStringList& soundFonts)
+{
+    // A file can look like a soundfont and still be broken inside: only a
+    // load that works settles the choice.
+    for (const QString& path : soundFonts) {
+        if (LooksLikeSoundFont(path)
+            && fluid_synth_sfload(m_pSynth, QFile::encodeName(path).constData(), 1) != FLUID_FAILED) {
+            m_strSoundFont = path;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CBuiltinSynth::OpenAudio(CString* why, MMRESULT* error)
 {
     QuietFluid quietFluid;
     CQuietAlsaErrors quietAlsa;
@@ -127,7 +153,7 @@ bool CBuiltinSynth::OpenAudio(CString* why)
             return true;
         }
     }
-    SetReason(why, "no audio output opened (tried PulseAudio, ALSA, SDL2)");
+    SetReason(why, error, MMSYSERR_NODRIVER, "no audio output opened (tried PulseAudio, ALSA, SDL2)");
     return false;
 }
 

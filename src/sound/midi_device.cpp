@@ -3,6 +3,7 @@
 #include "framework/message_box.h"
 #include "res/resource.h"
 #include "framework/resources.h"
+#include "sound/builtin_synth.h"
 
 namespace {
 const char* const kPatchFailed = "Attempt to initialize patch unsuccessful!  Try configure MIDI.";
@@ -30,10 +31,17 @@ DWORD CMidiDevice::NoteWord(int status, int note) const
     return DWORD((status + m_nChannel) & 0xFF) | DWORD(note & 0xFF) << 8 | DWORD(m_nVelocity & 0xFF) << 16;
 }
 
+CString CMidiDevice::OpenFailureText(MMRESULT error, const CString& otherwise)
+{
+    if (error != MIDIERR_NOSOUNDFONT)
+        return otherwise;
+    return AfxLoadString(IDS_NO_SOUNDFONT).arg(CBuiltinSynth::SoundFontCandidates().join(QLatin1Char('\n')));
+}
+
 BOOL CMidiDevice::OpenDevice()
 {
-    if (midiOutOpen(&m_hMidiOut, m_nDeviceId) != MMSYSERR_NOERROR) {
-        AfxMessageBox(AfxLoadString(IDS_MIDI_OPEN_FAILED), kBoxStyle);
+    if (const MMRESULT error = midiOutOpen(&m_hMidiOut, m_nDeviceId); error != MMSYSERR_NOERROR) {
+        AfxMessageBox(OpenFailureText(error, AfxLoadString(IDS_MIDI_OPEN_FAILED)), kBoxStyle);
         m_hMidiOut = nullptr;
         return FALSE;
     }
@@ -56,8 +64,8 @@ void CMidiDevice::ChangeDevice(int deviceId)
     m_nDeviceId = deviceId;
     m_nDeviceIndex = deviceId == MIDI_MAPPER ? 0 : deviceId + 1;
 
-    if (midiOutOpen(&m_hMidiOut, deviceId) != MMSYSERR_NOERROR) {
-        AfxMessageBox("Attempt to open MIDI device was unsuccessful!", kBoxStyle);
+    if (const MMRESULT error = midiOutOpen(&m_hMidiOut, deviceId); error != MMSYSERR_NOERROR) {
+        AfxMessageBox(OpenFailureText(error, "Attempt to open MIDI device was unsuccessful!"), kBoxStyle);
         m_hMidiOut = nullptr;
         return;
     }

@@ -50,6 +50,9 @@ public:
 
 private:
     DWORD NoteWord(int status, int note) const;
+    // The message for a failed open: a missing soundfont says where it was
+    // looked for; anything else gets the text given.
+    static CString OpenFailureText(MMRESULT error, const CString& otherwise);
 
     HMIDIOUT m_hMidiOut = nullptr;
     int m_nDeviceId = MIDI_MAPPER;
