@@ -9,7 +9,8 @@
 #include <QStringList>
 #include <algorithm>
 #include <atomic>
-#include <dlfcn.h>
+#include <iterator>
+#include <thread>
 #include <fluidsynth.h>
 
 namespace {
@@ -41,18 +42,14 @@ struct QuietFluid {
     ~QuietFluid() { --g_quietFluid; }
 };
 
-// FluidSynth's SDL2 driver wants the application to start SDL's audio. We
-// do not link SDL ourselves; FluidSynth has already loaded it.
-bool StartSdlAudio()
-{
-    static const bool started = [] {
-        using InitSubSystem = int (*)(unsigned int);
-        auto init = reinterpret_cast<InitSubSystem>(dlsym(RTLD_DEFAULT, "SDL_InitSubSystem"));
-        constexpr unsigned int kSdlInitAudio = 0x10;
-        return init && init(kSdlInitAudio) == 0;
-    }();
-    return started;
-}
+// A live synthesizer never renders more than this ahead of the clock on an
+// output that does not block (see CRealTimePacer).
+constexpr auto kMaxLeadOnUnpacedOutput = std::chrono::milliseconds(50);
+
+// The audio outputs tried in turn. SDL is left out on purpose: it goes
+// through PulseAudio or ALSA itself, and starting it installs signal
+// handlers that keep SIGTERM and SIGINT from ending the program.
+constexpr const char* kAudioDrivers[] = { "pulseaudio", "alsa" };
 
 bool LooksLikeSoundFont(const QString& path)
 {
@@ -89,7 +86,7 @@ CString CBuiltinSynth::FindSoundFont()
     return found == candidates.end() ? CString() : *found;
 }
 
-CBuiltinSynth::CBuiltinSynth() = default;
+CBuiltinSynth::CBuiltinSynth() : m_pacer(kSampleRate, kPeriodSize, kMaxLeadOnUnpacedOutput) {}
 
 std::unique_ptr<CBuiltinSynth> CBuiltinSynth::Create(Output output, CString* why, MMRESULT* error)
 {
@@ -143,18 +140,43 @@ bool CBuiltinSynth::OpenAudio(CString* why, MMRESULT* error)
 {
     QuietFluid quietFluid;
     CQuietAlsaErrors quietAlsa;
-    for (const char* driver : { "pulseaudio", "alsa", "sdl2" }) {
-        if (qstrcmp(driver, "sdl2") == 0 && !StartSdlAudio())
+    // $VOLDRIM_SYNTH_DEVICE names the ALSA device to play on instead.
+    const QByteArray alsaDevice = qgetenv("VOLDRIM_SYNTH_DEVICE");
+    if (!alsaDevice.isEmpty())
+        fluid_settings_setstr(m_pSettings, "audio.alsa.device", alsaDevice.constData());
+    for (const char* driver : kAudioDrivers) {
+        if (!alsaDevice.isEmpty() && qstrcmp(driver, "alsa") != 0)
             continue;
         fluid_settings_setstr(m_pSettings, "audio.driver", driver);
-        m_pDriver = new_fluid_audio_driver(m_pSettings, m_pSynth);
+        m_pDriver = new_fluid_audio_driver2(m_pSettings, &CBuiltinSynth::RenderBlock, this);
         if (m_pDriver) {
             m_strDriver = driver;
             return true;
         }
     }
-    SetReason(why, error, MMSYSERR_NODRIVER, "no audio output opened (tried PulseAudio, ALSA, SDL2)");
+    SetReason(why, error, MMSYSERR_NODRIVER,
+              alsaDevice.isEmpty() ? CString("no audio output opened (tried PulseAudio, ALSA)")
+                                   : "ALSA device " + CString::fromLocal8Bit(alsaDevice) + " did not open");
     return false;
+}
+
+int CBuiltinSynth::RenderBlock(void* data, int frames, int nfx, float* fx[], int nout, float* out[])
+{
+    auto* self = static_cast<CBuiltinSynth*>(data);
+    const auto wait = self->m_pacer.WaitBeforeBlock(CRealTimePacer::Clock::now());
+    if (wait > CRealTimePacer::Clock::duration::zero())
+        std::this_thread::sleep_for(wait);
+    int result = FLUID_FAILED;
+    if (nfx == 0 && nout == 2) {
+        // The outputs we use have no buffers of their own for reverb and
+        // chorus: they are mixed into the dry sound, as offline.
+        float* effects[] = { out[0], out[1], out[0], out[1] };
+        result = fluid_synth_process(self->m_pSynth, frames, int(std::size(effects)), effects, nout, out);
+    } else {
+        result = fluid_synth_process(self->m_pSynth, frames, nfx, fx, nout, out);
+    }
+    self->m_pacer.BlockRendered(frames, CRealTimePacer::Clock::now());
+    return result;
 }
 
 CBuiltinSynth::~CBuiltinSynth()

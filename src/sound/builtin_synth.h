@@ -4,6 +4,7 @@
 // no driver and renders on request, which is how it is measured.
 #include "framework/types.h"
 #include "sound/midi_output_system.h"
+#include "sound/real_time_pacer.h"
 
 #include <QStringList>
 #include <cstdint>
@@ -56,10 +57,13 @@ private:
     CBuiltinSynth();
     bool LoadFirstSoundFont(const QStringList& soundFonts);
     bool OpenAudio(CString* why, MMRESULT* error);
+    // The audio driver's request for the next block, on its own thread.
+    static int RenderBlock(void* synth, int frames, int nfx, float* fx[], int nout, float* out[]);
 
     _fluid_hashtable_t* m_pSettings = nullptr;
     _fluid_synth_t* m_pSynth = nullptr;
     _fluid_audio_driver_t* m_pDriver = nullptr;
+    CRealTimePacer m_pacer;
     CString m_strDriver;
     CString m_strSoundFont;
 };
