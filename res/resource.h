@@ -40,6 +40,7 @@ constexpr UINT IDS_MIDI_OPEN_FAILED = 3;
 constexpr UINT IDS_STAFF_FULL = 4;
 constexpr UINT IDS_VERSION = 8;
 constexpr UINT IDS_MIDI_NOT_RESPONDING = 10;
+constexpr UINT IDS_NO_SOUNDFONT = 21;
 
 // Commands of the program's menus and buttons.
 enum Command : UINT {

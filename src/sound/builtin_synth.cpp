@@ -7,8 +7,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 #include <atomic>
-#include <dlfcn.h>
+#include <iterator>
+#include <thread>
 #include <fluidsynth.h>
 
 namespace {
@@ -40,28 +42,32 @@ struct QuietFluid {
     ~QuietFluid() { --g_quietFluid; }
 };
 
-// FluidSynth's SDL2 driver wants the application to start SDL's audio. We
-// do not link SDL ourselves; FluidSynth has already loaded it.
-bool StartSdlAudio()
+// A live synthesizer never renders more than this ahead of the clock on an
+// output that does not block (see CRealTimePacer).
+constexpr auto kMaxLeadOnUnpacedOutput = std::chrono::milliseconds(50);
+
+// The audio outputs tried in turn. SDL is left out on purpose: it goes
+// through PulseAudio or ALSA itself, and starting it installs signal
+// handlers that keep SIGTERM and SIGINT from ending the program.
+constexpr const char* kAudioDrivers[] = { "pulseaudio", "alsa" };
+
+bool LooksLikeSoundFont(const QString& path)
 {
-    static const bool started = [] {
-        using InitSubSystem = int (*)(unsigned int);
-        auto init = reinterpret_cast<InitSubSystem>(dlsym(RTLD_DEFAULT, "SDL_InitSubSystem"));
-        constexpr unsigned int kSdlInitAudio = 0x10;
-        return init && init(kSdlInitAudio) == 0;
-    }();
-    return started;
+    const QFileInfo info(path);
+    return info.isFile() && info.isReadable() && fluid_is_soundfont(QFile::encodeName(path).constData());
 }
 
-void SetReason(CString* why, const CString& text)
+void SetReason(CString* why, MMRESULT* error, MMRESULT code, const CString& text)
 {
     if (why)
         *why = text;
+    if (error)
+        *error = code;
 }
 
 } // namespace
 
-CString CBuiltinSynth::FindSoundFont()
+QStringList CBuiltinSynth::SoundFontCandidates()
 {
     QStringList candidates;
     const QString fromEnv = qEnvironmentVariable("VOLDRIM_SOUNDFONT");
@@ -70,28 +76,31 @@ CString CBuiltinSynth::FindSoundFont()
     candidates << "/usr/share/sounds/sf2/default-GM.sf2"
                << "/usr/share/sounds/sf2/TimGM6mb.sf2"
                << "/usr/share/sounds/sf2/FluidR3_GM.sf2";
-    for (const QString& path : candidates) {
-        const QFileInfo info(path);
-        if (info.isFile() && info.isReadable() && fluid_is_soundfont(QFile::encodeName(path).constData()))
-            return path;
-    }
-    return CString();
+    return candidates;
 }
 
-std::unique_ptr<CBuiltinSynth> CBuiltinSynth::Create(Output output, CString* why)
+CString CBuiltinSynth::FindSoundFont()
+{
+    const QStringList candidates = SoundFontCandidates();
+    const auto found = std::find_if(candidates.begin(), candidates.end(), LooksLikeSoundFont);
+    return found == candidates.end() ? CString() : *found;
+}
+
+CBuiltinSynth::CBuiltinSynth() : m_pacer(kSampleRate, kPeriodSize, kMaxLeadOnUnpacedOutput) {}
+
+std::unique_ptr<CBuiltinSynth> CBuiltinSynth::Create(Output output, CString* why, MMRESULT* error)
+{
+    return CreateWith(SoundFontCandidates(), output, why, error);
+}
+
+std::unique_ptr<CBuiltinSynth> CBuiltinSynth::CreateWith(const QStringList& soundFonts, Output output, CString* why,
+                                                         MMRESULT* error)
 {
     InstallFluidLog();
-    const CString soundFont = FindSoundFont();
-    if (soundFont.isEmpty()) {
-        SetReason(why, "no General MIDI soundfont found (set VOLDRIM_SOUNDFONT or install timgm6mb-soundfont)");
-        return nullptr;
-    }
-
     std::unique_ptr<CBuiltinSynth> synth(new CBuiltinSynth);
-    synth->m_strSoundFont = soundFont;
     synth->m_pSettings = new_fluid_settings();
     if (!synth->m_pSettings) {
-        SetReason(why, "FluidSynth settings could not be created");
+        SetReason(why, error, MMSYSERR_NOMEM, "FluidSynth settings could not be created");
         return nullptr;
     }
     fluid_settings_setnum(synth->m_pSettings, "synth.sample-rate", kSampleRate);
@@ -101,34 +110,73 @@ std::unique_ptr<CBuiltinSynth> CBuiltinSynth::Create(Output output, CString* why
 
     synth->m_pSynth = new_fluid_synth(synth->m_pSettings);
     if (!synth->m_pSynth) {
-        SetReason(why, "FluidSynth synthesizer could not be created");
+        SetReason(why, error, MMSYSERR_NOMEM, "FluidSynth synthesizer could not be created");
         return nullptr;
     }
-    if (fluid_synth_sfload(synth->m_pSynth, QFile::encodeName(soundFont).constData(), 1) == FLUID_FAILED) {
-        SetReason(why, "soundfont " + soundFont + " did not load");
+    if (!synth->LoadFirstSoundFont(soundFonts)) {
+        SetReason(why, error, MIDIERR_NOSOUNDFONT, "no soundfont could be loaded from " + soundFonts.join(", "));
         return nullptr;
     }
-    if (output == Output::Audio && !synth->OpenAudio(why))
+    if (output == Output::Audio && !synth->OpenAudio(why, error))
         return nullptr;
     return synth;
 }
 
-bool CBuiltinSynth::OpenAudio(CString* why)
+bool CBuiltinSynth::LoadFirstSoundFont(const QStringList& soundFonts)
+{
+    // A file can look like a soundfont and still be broken inside: only a
+    // load that works settles the choice.
+    for (const QString& path : soundFonts) {
+        if (LooksLikeSoundFont(path)
+            && fluid_synth_sfload(m_pSynth, QFile::encodeName(path).constData(), 1) != FLUID_FAILED) {
+            m_strSoundFont = path;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CBuiltinSynth::OpenAudio(CString* why, MMRESULT* error)
 {
     QuietFluid quietFluid;
     CQuietAlsaErrors quietAlsa;
-    for (const char* driver : { "pulseaudio", "alsa", "sdl2" }) {
-        if (qstrcmp(driver, "sdl2") == 0 && !StartSdlAudio())
+    // $VOLDRIM_SYNTH_DEVICE names the ALSA device to play on instead.
+    const QByteArray alsaDevice = qgetenv("VOLDRIM_SYNTH_DEVICE");
+    if (!alsaDevice.isEmpty())
+        fluid_settings_setstr(m_pSettings, "audio.alsa.device", alsaDevice.constData());
+    for (const char* driver : kAudioDrivers) {
+        if (!alsaDevice.isEmpty() && qstrcmp(driver, "alsa") != 0)
             continue;
         fluid_settings_setstr(m_pSettings, "audio.driver", driver);
-        m_pDriver = new_fluid_audio_driver(m_pSettings, m_pSynth);
+        m_pDriver = new_fluid_audio_driver2(m_pSettings, &CBuiltinSynth::RenderBlock, this);
         if (m_pDriver) {
             m_strDriver = driver;
             return true;
         }
     }
-    SetReason(why, "no audio output opened (tried PulseAudio, ALSA, SDL2)");
+    SetReason(why, error, MMSYSERR_NODRIVER,
+              alsaDevice.isEmpty() ? CString("no audio output opened (tried PulseAudio, ALSA)")
+                                   : "ALSA device " + CString::fromLocal8Bit(alsaDevice) + " did not open");
     return false;
+}
+
+int CBuiltinSynth::RenderBlock(void* data, int frames, int nfx, float* fx[], int nout, float* out[])
+{
+    auto* self = static_cast<CBuiltinSynth*>(data);
+    const auto wait = self->m_pacer.WaitBeforeBlock(CRealTimePacer::Clock::now());
+    if (wait > CRealTimePacer::Clock::duration::zero())
+        std::this_thread::sleep_for(wait);
+    int result = FLUID_FAILED;
+    if (nfx == 0 && nout == 2) {
+        // The outputs we use have no buffers of their own for reverb and
+        // chorus: they are mixed into the dry sound, as offline.
+        float* effects[] = { out[0], out[1], out[0], out[1] };
+        result = fluid_synth_process(self->m_pSynth, frames, int(std::size(effects)), effects, nout, out);
+    } else {
+        result = fluid_synth_process(self->m_pSynth, frames, nfx, fx, nout, out);
+    }
+    self->m_pacer.BlockRendered(frames, CRealTimePacer::Clock::now());
+    return result;
 }
 
 CBuiltinSynth::~CBuiltinSynth()

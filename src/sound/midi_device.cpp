@@ -3,6 +3,7 @@
 #include "framework/message_box.h"
 #include "res/resource.h"
 #include "framework/resources.h"
+#include "sound/builtin_synth.h"
 
 namespace {
 const char* const kPatchFailed = "Attempt to initialize patch unsuccessful!  Try configure MIDI.";
@@ -30,13 +31,21 @@ DWORD CMidiDevice::NoteWord(int status, int note) const
     return DWORD((status + m_nChannel) & 0xFF) | DWORD(note & 0xFF) << 8 | DWORD(m_nVelocity & 0xFF) << 16;
 }
 
+CString CMidiDevice::OpenFailureText(MMRESULT error, const CString& otherwise)
+{
+    if (error != MIDIERR_NOSOUNDFONT)
+        return otherwise;
+    return AfxLoadString(IDS_NO_SOUNDFONT).arg(CBuiltinSynth::SoundFontCandidates().join(QLatin1Char('\n')));
+}
+
 BOOL CMidiDevice::OpenDevice()
 {
-    if (midiOutOpen(&m_hMidiOut, m_nDeviceId) != MMSYSERR_NOERROR) {
-        AfxMessageBox(AfxLoadString(IDS_MIDI_OPEN_FAILED), kBoxStyle);
+    if (const MMRESULT error = midiOutOpen(&m_hMidiOut, m_nDeviceId); error != MMSYSERR_NOERROR) {
+        AfxMessageBox(OpenFailureText(error, AfxLoadString(IDS_MIDI_OPEN_FAILED)), kBoxStyle);
         m_hMidiOut = nullptr;
         return FALSE;
     }
+    m_bProgramChangeDue = false;
     if (midiOutShortMsg(m_hMidiOut, GetProgramChangeWord()) != MMSYSERR_NOERROR) {
         AfxMessageBox(kPatchFailed, kBoxStyle);
         return FALSE;
@@ -55,17 +64,22 @@ void CMidiDevice::ChangeDevice(int deviceId)
     m_nDeviceId = deviceId;
     m_nDeviceIndex = deviceId == MIDI_MAPPER ? 0 : deviceId + 1;
 
-    if (midiOutOpen(&m_hMidiOut, deviceId) != MMSYSERR_NOERROR) {
-        AfxMessageBox("Attempt to open MIDI device was unsuccessful!", kBoxStyle);
+    if (const MMRESULT error = midiOutOpen(&m_hMidiOut, deviceId); error != MMSYSERR_NOERROR) {
+        AfxMessageBox(OpenFailureText(error, "Attempt to open MIDI device was unsuccessful!"), kBoxStyle);
         m_hMidiOut = nullptr;
         return;
     }
+    m_bProgramChangeDue = false;
     if (midiOutShortMsg(m_hMidiOut, GetProgramChangeWord()) != MMSYSERR_NOERROR)
         AfxMessageBox(kPatchFailed, kBoxStyle);
 }
 
 void CMidiDevice::SetChannel(int channel)
 {
+    // Without its program change a new channel would play the output's
+    // default sound, or drums on channel 10.
+    if (channel != m_nChannel)
+        m_bProgramChangeDue = true;
     m_nChannel = channel;
     m_ProgramChange[0] = BYTE(0xC0 + channel);
 }
@@ -78,6 +92,17 @@ void CMidiDevice::UpdateProgramChange()
     m_ProgramChange[3] = 0;
 }
 
+MMRESULT CMidiDevice::SendProgramChange()
+{
+    if (!m_hMidiOut)
+        return MMSYSERR_INVALHANDLE;
+    UpdateProgramChange();
+    const MMRESULT result = midiOutShortMsg(m_hMidiOut, GetProgramChangeWord());
+    if (result == MMSYSERR_NOERROR)
+        m_bProgramChangeDue = false;
+    return result;
+}
+
 BOOL CMidiDevice::PlayNoteOn(int note)
 {
     if (!m_hMidiOut)
@@ -88,6 +113,8 @@ BOOL CMidiDevice::PlayNoteOn(int note)
     }
     if (note == kRestPitch)
         return TRUE;
+    if (m_bProgramChangeDue)
+        SendProgramChange();
     m_nSoundingNote = note;
     midiOutShortMsg(m_hMidiOut, NoteWord(0x90, note));
     return TRUE;

@@ -19,10 +19,13 @@ public:
     BOOL OpenDevice();
     // Closes the output and opens deviceId (-1: the default output).
     void ChangeDevice(int deviceId);
-    // Channel 0-15; takes effect with the next note, sends nothing.
+    // Channel 0-15; takes effect with the next note, sends nothing. A new
+    // channel gets the program change before its first note.
     void SetChannel(int channel);
     // Rebuilds the program-change word from channel and program; sends nothing.
     void UpdateProgramChange();
+    // Rebuilds the program-change word and sends it to the open output.
+    MMRESULT SendProgramChange();
     // Stops the sounding note and starts this one. FALSE when no output is open.
     BOOL PlayNoteOn(int note);
     // FALSE when no output is open.
@@ -47,6 +50,9 @@ public:
 
 private:
     DWORD NoteWord(int status, int note) const;
+    // The message for a failed open: a missing soundfont says where it was
+    // looked for; anything else gets the text given.
+    static CString OpenFailureText(MMRESULT error, const CString& otherwise);
 
     HMIDIOUT m_hMidiOut = nullptr;
     int m_nDeviceId = MIDI_MAPPER;
@@ -57,5 +63,7 @@ private:
     int m_nInstrumentIndex = 1;
     int m_nVelocity = 127;
     int m_nSoundingNote = 0;
+    // The channel has changed since the program change last went out.
+    bool m_bProgramChangeDue = false;
     BYTE m_ProgramChange[4] = { 0xC0, 0x05, 0x7F, 0x00 };
 };

@@ -19,6 +19,9 @@ constexpr MMRESULT MMSYSERR_NODRIVER = 6;
 constexpr MMRESULT MMSYSERR_NOMEM = 7;
 constexpr MMRESULT MMSYSERR_INVALPARAM = 11;
 constexpr MMRESULT MIDIERR_NODEVICE = 68;
+// Ours, past the system's MIDI errors: the synthesizer found no soundfont
+// that loads.
+constexpr MMRESULT MIDIERR_NOSOUNDFONT = 72;
 
 constexpr int MIDI_MAPPER = -1;
 

@@ -56,9 +56,10 @@ MMRESULT CSystemMidiOutput::Open(int deviceId, HMIDIOUT* handle)
 {
     *handle = nullptr;
     if (deviceId == kSynthId || deviceId == MIDI_MAPPER) {
-        auto synth = CBuiltinSynth::Create(CBuiltinSynth::Output::Audio);
+        MMRESULT error = MMSYSERR_NODRIVER;
+        auto synth = CBuiltinSynth::Create(CBuiltinSynth::Output::Audio, nullptr, &error);
         if (!synth)
-            return MMSYSERR_NODRIVER;
+            return error;
         *handle = new CSynthPort(std::move(synth));
         return MMSYSERR_NOERROR;
     }

@@ -2,6 +2,8 @@
 // for, loud enough to hear, and let it die away after note-off.
 #include "sound/builtin_synth.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -127,6 +129,58 @@ TEST(BuiltinSynth, MissingSoundFontIsAFailedOpenWithAReason)
         CString why;
         EXPECT_FALSE(CBuiltinSynth::Create(CBuiltinSynth::Output::Offline, &why));
         EXPECT_FALSE(why.isEmpty());
+    }
+    if (saved.isNull())
+        qunsetenv("VOLDRIM_SOUNDFONT");
+    else
+        qputenv("VOLDRIM_SOUNDFONT", saved);
+}
+
+// A file that starts as a soundfont does and is broken inside.
+QString WriteBrokenSoundFont(const QTemporaryDir& dir)
+{
+    QFile file(dir.filePath(QStringLiteral("broken.sf2")));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QByteArray("RIFF\0\x10\0\0sfbk", 12) + "broken inside");
+    return file.fileName();
+}
+
+TEST(BuiltinSynthSoundFont, OneThatDoesNotLoadGivesWayToTheNext)
+{
+    const QByteArray saved = qgetenv("VOLDRIM_SOUNDFONT");
+    qunsetenv("VOLDRIM_SOUNDFONT");
+    const CString good = CBuiltinSynth::FindSoundFont();
+    if (good.isEmpty())
+        GTEST_SKIP() << "no General MIDI soundfont on this machine";
+    QTemporaryDir dir;
+    const QString broken = WriteBrokenSoundFont(dir);
+    const QString missing = dir.filePath(QStringLiteral("missing.sf2"));
+    qputenv("VOLDRIM_SOUNDFONT", QFile::encodeName(broken));
+    ASSERT_EQ(CBuiltinSynth::FindSoundFont(), broken) << "it looks like a soundfont";
+
+    const struct {
+        const char* name;
+        QStringList tried;
+        CString loaded; // empty: none loads
+    } cases[] = {
+        { "the user's broken one, then the system's", CBuiltinSynth::SoundFontCandidates(), good },
+        { "missing and broken, then a good one", { missing, broken, good }, good },
+        { "none that loads", { missing, broken }, CString() },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CString why;
+        MMRESULT error = MMSYSERR_NOERROR;
+        const auto synth = CBuiltinSynth::CreateWith(c.tried, CBuiltinSynth::Output::Offline, &why, &error);
+        if (c.loaded.isEmpty()) {
+            EXPECT_FALSE(synth);
+            EXPECT_EQ(error, MIDIERR_NOSOUNDFONT);
+            for (const QString& path : c.tried)
+                EXPECT_TRUE(why.contains(path)) << why.toStdString();
+        } else {
+            ASSERT_TRUE(synth) << why.toStdString();
+            EXPECT_EQ(synth->SoundFont(), c.loaded);
+        }
     }
     if (saved.isNull())
         qunsetenv("VOLDRIM_SOUNDFONT");

@@ -1,5 +1,6 @@
 // What the user is told when the output fails, and the state it leaves.
 #include "framework/message_box.h"
+#include "sound/builtin_synth.h"
 #include "sound/midi_device.h"
 #include "support/recording_midi_output.h"
 #include "support/scripted_responder.h"
@@ -129,6 +130,23 @@ TEST_F(MidiDeviceFailures, FailedProgramChangeOnAChangeKeepsTheNewOutput)
 
     // Note results are not looked at: a refusing output still counts as open.
     EXPECT_EQ(device->PlayNoteOn(60), TRUE);
+}
+
+TEST_F(MidiDeviceFailures, NoSoundFontSaysSoAndWhereItWasLookedFor)
+{
+    system.FailOpen(MIDIERR_NOSOUNDFONT);
+    responder.ExpectMessageBox();
+    responder.ExpectMessageBox();
+    EXPECT_EQ(device->OpenDevice(), FALSE);
+    device->ChangeDevice(MIDI_MAPPER);
+    ASSERT_EQ(responder.Texts().size(), 2u) << "at start-up and on choosing the synthesizer";
+    for (const CString& text : responder.Texts()) {
+        EXPECT_TRUE(text.contains("could not load a soundfont")) << text.toStdString();
+        EXPECT_FALSE(text.contains("other applications"));
+        for (const QString& path : CBuiltinSynth::SoundFontCandidates())
+            EXPECT_TRUE(text.contains(path)) << path.toStdString();
+    }
+    EXPECT_EQ(device->GetHandle(), nullptr);
 }
 
 } // namespace

@@ -79,9 +79,14 @@ TEST_F(MidiDeviceWords, ChannelSixteenIsTheLowNibbleOfEveryStatus)
     device->SetChannel(15);
     EXPECT_TRUE(system.AllWords().empty()) << "changing the channel sends nothing";
     EXPECT_EQ(device->GetProgramChangeWord() & 0xFF, 0xCFu);
+    device->PlayNoteOn(kRestPitch);
+    EXPECT_TRUE(system.AllWords().empty()) << "a rest sends nothing";
     device->PlayNoteOn(60);
     device->PlayNoteOff(60);
-    EXPECT_EQ(system.AllWords(), Words({ 0x007F3C9F, 0x007F3C8F }));
+    // The new channel gets its program before its first note, once.
+    device->SetChannel(15);
+    device->PlayNoteOn(62);
+    EXPECT_EQ(system.AllWords(), Words({ 0x007F05CF, 0x007F3C9F, 0x007F3C8F, 0x007F3C8F, 0x007F3E9F }));
 }
 
 TEST_F(MidiDeviceWords, NoteNumbersAreCutToOneByte)

@@ -133,10 +133,14 @@ TEST_F(MidiDialog, ChoosingAnInstrumentSendsItsProgramAtOnceAndKeepsItAfterCance
     EXPECT_EQ(device->GetInstrumentIndex(), 7);
 }
 
-TEST_F(MidiDialog, AChannelChoiceSendsNothingButTheNextNoteUsesIt)
+TEST_F(MidiDialog, AChannelChoiceSendsNothingAndItsFirstNoteBringsTheInstrument)
 {
     CMidiDlg dialog;
-    Run(dialog, [](CMidiDlg& d) {
+    Run(dialog, [this](CMidiDlg& d) {
+        d.SelectListEntry(IDC_MIDI_INSTRUMENT, 7);
+        system.ClearWords();
+        // Channel 10 would play drums without the program change.
+        d.SelectListEntry(IDC_MIDI_CHANNEL, 9);
         d.SelectListEntry(IDC_MIDI_CHANNEL, 15);
         EXPECT_EQ(Combo(d, IDC_MIDI_CHANNEL)->currentText(), "16");
         d.ClickButton(IDOK);
@@ -144,7 +148,7 @@ TEST_F(MidiDialog, AChannelChoiceSendsNothingButTheNextNoteUsesIt)
     EXPECT_TRUE(system.AllWords().empty());
     EXPECT_EQ(device->GetChannelIndex(), 15);
     device->PlayNoteOn(60);
-    EXPECT_EQ(system.AllWords(), Words({0x007F3C9F}));
+    EXPECT_EQ(system.AllWords(), Words({0x007F2ACF, 0x007F3C9F})) << "Cello, then middle C, on channel 16";
 }
 
 TEST_F(MidiDialog, ChoosingTheThirdEntryReopensDeviceOne)
@@ -209,8 +213,9 @@ TEST_F(MidiDialog, ChangingChannelOrDeviceDuringTheTestEndsTheNoteWhereItSounds)
         system.ClearWords();
         d.ClickButton(IDC_MIDI_TEST);
         d.SelectListEntry(IDC_MIDI_DEVICE, 1);
-        // Started on channel 3 of the default output, stopped there too.
-        EXPECT_EQ(system.Words(MIDI_MAPPER), Words({0x007F3C82, 0x007F3C92, 0x007F3C82}));
+        // Started on channel 3 of the default output, after its program
+        // change, and stopped there too.
+        EXPECT_EQ(system.Words(MIDI_MAPPER), Words({0x007F3C82, 0x007F05C2, 0x007F3C92, 0x007F3C82}));
         EXPECT_EQ(d.m_bTestPlaying, 0);
         d.ClickButton(IDCANCEL);
     });

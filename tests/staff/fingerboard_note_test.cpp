@@ -157,19 +157,31 @@ TEST_F(HandedOverNote, APitchNoRowShowsIsReportedAndNothingIsWritten)
     EXPECT_EQ(m_doc->m_columnList[1]->GetName(), " ");
 }
 
-using NarrowStaff = HandedOverNote;
+struct StaffSize {
+    int width, height;
+    bool columns;
+};
 
-TEST_F(NarrowStaff, SoundsAHandedOverNoteWithoutWritingIt)
+class SmallStaff : public HandedOverNote, public ::testing::WithParamInterface<StaffSize> {};
+
+// Narrower than 150 pixels, or too low for one system after a larger size:
+// no column on the screen to write into.
+TEST_P(SmallStaff, SoundsAHandedOverNoteWithoutWritingIt)
 {
-    Create(140, 450);
-    ASSERT_GE(m_doc->m_nColumnCount, 1);
+    Create(600, 450);
+    Resize(GetParam().width, GetParam().height);
+    EXPECT_EQ(m_doc->m_nColumnCount > 0, GetParam().columns);
     m_midi.ClearWords();
     HandOver(57);
     EXPECT_EQ(m_midi.AllWords(), (std::vector<DWORD>{NoteOn(57)}));
     EXPECT_TRUE(m_doc->m_bStaffNoteShown);
-    EXPECT_EQ(m_doc->m_columnList[0]->GetPitch(), 0);
+    for (const auto& column : m_doc->m_columnList)
+        EXPECT_EQ(column->GetPitch(), 0);
     EXPECT_EQ(m_doc->m_nLastColumn, CVoldrimDoc::kNoColumn);
     EXPECT_TRUE(m_doc->m_melody.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(NarrowOrLow, SmallStaff,
+                         ::testing::Values(StaffSize{ 140, 450, true }, StaffSize{ 600, 150, false }));
 
 } // namespace

@@ -123,21 +123,34 @@ TEST_F(NoteDrawing, EighthC4HangsItsFlagFromTheStem)
     EXPECT_EQ(Count(kBlack, 145, 64, 156, 90), Count(kBlack, 189, 64, 200, 90));
 }
 
-TEST_F(NoteDrawing, ChromaticKeyShowsSharpThenNaturalOnce)
+TEST_F(NoteDrawing, ChromaticKeyShowsSharpThenNaturalOnceGapsOrNot)
 {
     m_doc->m_nKey = KeyChromatic;
-    // C#3, C3, C3 on row 9: heads at (100|144|188, 101).
-    Show({{49, NoteQuarter}, {48, NoteQuarter}, {48, NoteQuarter}});
-    // Sharp at (80, 89): stems at x 88 (93..132) and 93 (89..128).
-    EXPECT_TRUE(BlackColumn(88, 93, 133));
-    EXPECT_TRUE(BlackColumn(93, 89, 129));
-    // Natural at (124, 89): stems at x 130 (89..121) and 137 (96..132).
-    EXPECT_TRUE(BlackColumn(130, 89, 122));
-    EXPECT_TRUE(BlackColumn(137, 96, 133));
-    EXPECT_EQ(Px(132, 95), kWhite);  // not a sharp
-    // The third C gets nothing.
-    EXPECT_EQ(Count(kBlack, 166, 86, 186, 99), 0);
-    EXPECT_EQ(Count(kBlack, 166, 101, 186, 114), 0);
+    // C#3, C3, C3 on row 9 (heads at y 101), side by side, and with columns
+    // left empty between them by clicks further on.
+    const struct {
+        int sharp, natural, plain;
+    } cases[] = { { 0, 1, 2 }, { 0, 3, 5 } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "columns " << c.sharp << ", " << c.natural << ", " << c.plain);
+        m_doc->ClearColumns();
+        WriteColumn(c.sharp, 49, NoteQuarter);
+        WriteColumn(c.natural, 48, NoteQuarter);
+        WriteColumn(c.plain, 48, NoteQuarter);
+        Repaint();
+        // Sign anchors 20 pixels left of the head, at y 89.
+        const int sharp = 80 + 44 * c.sharp, natural = 80 + 44 * c.natural, plain = 80 + 44 * c.plain;
+        // Sharp: stems at x + 8 (93..132) and x + 13 (89..128).
+        EXPECT_TRUE(BlackColumn(sharp + 8, 93, 133));
+        EXPECT_TRUE(BlackColumn(sharp + 13, 89, 129));
+        // Natural: stems at x + 6 (89..121) and x + 13 (96..132).
+        EXPECT_TRUE(BlackColumn(natural + 6, 89, 122));
+        EXPECT_TRUE(BlackColumn(natural + 13, 96, 133));
+        EXPECT_EQ(Px(natural + 8, 95), kWhite);  // not a sharp
+        // The third C gets nothing.
+        EXPECT_EQ(Count(kBlack, plain - 2, 86, plain + 18, 99), 0);
+        EXPECT_EQ(Count(kBlack, plain - 2, 101, plain + 18, 114), 0);
+    }
 }
 
 TEST_F(NoteDrawing, FlatsShowInTheChromaticKeyOnly)

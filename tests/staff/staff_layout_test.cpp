@@ -91,10 +91,13 @@ TEST_F(StaffLayout, TheViewCountsSystemsByHeight)
     EXPECT_EQ(m_doc->m_nColumnCount, 22);
     EXPECT_EQ(m_view->ColumnLimit(), 575);
 
-    // Lower than one system: none is drawn, and the old layout stays.
+    // Lower than one system: none is drawn, and no column is left to
+    // write into off the screen.
     Resize(600, 150);
     EXPECT_EQ(m_doc->m_nSystems, 0);
-    EXPECT_EQ(m_doc->m_nColumnCount, 22);
+    EXPECT_EQ(m_doc->m_nColumnCount, 0);
+    EXPECT_TRUE(m_doc->m_columnList.empty());
+    EXPECT_TRUE(m_doc->m_positionList.empty());
 }
 
 } // namespace

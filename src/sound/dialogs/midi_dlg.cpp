@@ -144,11 +144,8 @@ void CMidiDlg::OnInstrumentChanged()
         return;
     m_pMidiDevice->SetInstrumentIndex(position);
     m_pMidiDevice->SetProgram(instruments->itemData(position).toInt());
-    if (HMIDIOUT handle = m_pMidiDevice->GetHandle()) {
-        m_pMidiDevice->UpdateProgramChange();
-        if (midiOutShortMsg(handle, m_pMidiDevice->GetProgramChangeWord()) != MMSYSERR_NOERROR)
-            AfxMessageBox(QStringLiteral("Program change failed!?!"));
-    }
+    if (m_pMidiDevice->GetHandle() && m_pMidiDevice->SendProgramChange() != MMSYSERR_NOERROR)
+        AfxMessageBox(QStringLiteral("Program change failed!?!"));
 }
 
 void CMidiDlg::OnTest()

@@ -109,9 +109,10 @@ void CStaffView::DrawNaturals()
         return;
     CAccidentalMemory& accidentals = doc->m_accidentals;
     accidentals.ClearAll();
+    // A column left empty by a click further on hides no sign behind it.
     for (const auto& column : doc->m_columnList) {
         if (!column->IsWritten())
-            break;
+            continue;
         const int pitch = column->GetPitch();
         // Only staff pitches have a flag; anything else needs no sign.
         if (pitch < 0 || pitch >= CAccidentalMemory::kSize)

@@ -88,11 +88,12 @@ void CStaffView::OnSize(UINT type, int cx, int cy)
 
     m_nColumnLimit = m_nClientWidth - 25;
     doc->m_nSystems = m_nClientHeight / 205;
-    if (doc->m_nSystems >= 1) {
-        doc->ResetColumnCursor();
-        doc->BuildStaffLayout(client.left, client.top, client.right, client.bottom, doc->m_nSystems);
-        doc->m_bReloadMelody = true;
-    }
+    // Too low for one system, the view keeps no columns either: a note
+    // written into one off the screen would be lost to the eye, so a
+    // fingerboard note only sounds.
+    doc->ResetColumnCursor();
+    doc->BuildStaffLayout(client.left, client.top, client.right, client.bottom, doc->m_nSystems);
+    doc->m_bReloadMelody = true;
     doc->m_nCurrentPitch = kNoPitch;
     CView::OnSize(type, cx, cy);
 }
