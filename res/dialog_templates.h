@@ -6,6 +6,9 @@ DialogTemplate AboutDialogTemplate();
 DialogTemplate TempoDialogTemplate();
 DialogTemplate MidiDialogTemplate();
 DialogTemplate TitleDialogTemplate();
+DialogTemplate ShowMeOptionsDialogTemplate();
+DialogTemplate ShowMeMessageDialogTemplate();
+DialogTemplate ShowMeScoresDialogTemplate();
 
 // The template of a dialog id; null for an unknown id.
 const DialogTemplate* ProgramDialogTemplate(UINT id);

@@ -15,6 +15,9 @@ const std::map<UINT, DialogTemplate>& Templates()
         {IDD_TEMPO, TempoDialogTemplate()},
         {IDD_MIDI, MidiDialogTemplate()},
         {IDD_TITLE, TitleDialogTemplate()},
+        {IDD_SHOWME_OPTIONS, ShowMeOptionsDialogTemplate()},
+        {IDD_SHOWME_MESSAGE, ShowMeMessageDialogTemplate()},
+        {IDD_SHOWME_SCORES, ShowMeScoresDialogTemplate()},
     };
     return templates;
 }

@@ -9,10 +9,17 @@ constexpr UINT IDR_MAINFRAME = 2;
 constexpr UINT IDD_ABOUTBOX = 100;
 constexpr UINT IDB_SPLASH = 106;
 constexpr UINT IDD_TEMPO = 123;
+constexpr UINT IDD_SHOWME_OPTIONS = 128;
+constexpr UINT IDD_SHOWME_MESSAGE = 129;
 constexpr UINT IDD_MIDI = 137;
 constexpr UINT IDD_TITLE = 139;
+constexpr UINT IDD_SHOWME_SCORES = 144;
 constexpr UINT IDB_METRONOME_LEFT = 150;
 constexpr UINT IDB_METRONOME_RIGHT = 151;
+
+// Icons: the faces of a right and of a wrong Show Me answer.
+constexpr UINT IDI_RIGHT_ANSWER = 130;
+constexpr UINT IDI_WRONG_ANSWER = 131;
 
 // About box controls.
 constexpr UINT IDC_VERSION = 1042;
@@ -35,9 +42,27 @@ constexpr UINT IDC_TEMPO_BPM = 1040;
 constexpr UINT IDC_TITLE_EDIT = 1026;
 constexpr UINT IDC_COMPOSER_EDIT = 1027;
 
+// Show Me Options dialog: questions about both the staff and the
+// fingerboard, the staff notes only, the fingerboard only.
+constexpr UINT IDC_QUESTIONS_BOTH = 1005;
+constexpr UINT IDC_QUESTIONS_STAFF = 1006;
+constexpr UINT IDC_QUESTIONS_FINGERBOARD = 1007;
+
+// Show Me Message dialog controls.
+constexpr UINT IDC_SHOWME_MESSAGE = 1020;
+constexpr UINT IDC_RIGHT_FACE = 1024;
+constexpr UINT IDC_WRONG_FACE = 1025;
+
+// Show Me Scores dialog controls.
+constexpr UINT IDC_CORRECT_COUNT = 1028;
+constexpr UINT IDC_INCORRECT_COUNT = 1029;
+constexpr UINT IDC_RESET_SCORES = 1030;
+
 // Strings.
 constexpr UINT IDS_MIDI_OPEN_FAILED = 3;
 constexpr UINT IDS_STAFF_FULL = 4;
+constexpr UINT IDS_SHOWME_CHROMATIC = 6;
+constexpr UINT IDS_SHOWME_NEEDS_BOTH_VIEWS = 7;
 constexpr UINT IDS_VERSION = 8;
 constexpr UINT IDS_MIDI_NOT_RESPONDING = 10;
 constexpr UINT IDS_NO_SOUNDFONT = 21;

@@ -6,6 +6,7 @@
 #include "framework/help.h"
 #include "framework/splitter.h"
 #include "framework/win_app.h"
+#include "quiz/show_me_commands.h"
 #include "res/resource.h"
 #include "views/fingerboard/fboard_view.h"
 #include "views/staff/staff_view.h"
@@ -17,6 +18,9 @@ CMainFrame::CMainFrame()
     MapCommand(ID_MODE_STAFF_ONLY, [this] { OnStaffOnly(); });
     for (UINT id : std::initializer_list<UINT>{ID_MODE_FINGERBOARD_STAFF, ID_MODE_FLASH_CARD, ID_MODE_STAFF_ONLY})
         MapUpdate(id, [this](CCmdUI* ui) { EnableWhileIdle(ui); });
+    // The document enables them while no melody plays.
+    MapCommand(ID_SHOWME_OPTIONS, [this] { OnShowMeOptions(); });
+    MapCommand(ID_SHOWME_SCORES, [this] { OnShowMeScores(); });
     MapCommand(ID_HELP_FINDER, [this] { OnHelpFinder(); });
     MapCommand(ID_DEFAULT_HELP, [this] { OnHelpFinder(); });
     MapCommand(ID_HELP, [this] { OnHelp(); });
@@ -113,6 +117,18 @@ void CMainFrame::OnStaffOnly()
     m_pSplitter->RecalcLayout();
     if (CVoldrimDoc* doc = GetVoldrimDoc())
         doc->UpdateAllViews(nullptr, HintRepaintAll);
+}
+
+void CMainFrame::OnShowMeOptions()
+{
+    if (CVoldrimDoc* doc = GetVoldrimDoc())
+        RunShowMeOptions(*doc, this);
+}
+
+void CMainFrame::OnShowMeScores()
+{
+    if (CVoldrimDoc* doc = GetVoldrimDoc())
+        RunShowMeScores(*doc, this);
 }
 
 void CMainFrame::OnHelp()

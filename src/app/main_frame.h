@@ -25,6 +25,8 @@ private:
     CVoldrimDoc* GetVoldrimDoc() const;
     void EndQuestionIfRunning();
     void EnableWhileIdle(CCmdUI* ui);
+    void OnShowMeOptions();
+    void OnShowMeScores();
     void OnHelp();
     void OnHelpFinder();
 

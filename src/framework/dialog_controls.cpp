@@ -58,13 +58,20 @@ QLabel* CreateStaticText(const DialogControlTemplate& c, QWidget* parent)
     return label;
 }
 
+// Icons show at the system's icon size, whatever their control's size.
+constexpr int kIconSize = 32;
+
 // A bitmap or an icon from the resources; empty when there is none.
 QLabel* CreatePicture(const DialogControlTemplate& c, QWidget* parent)
 {
     auto* label = new QLabel(parent);
     CBitmap bitmap;
-    if (bitmap.LoadBitmap(c.text))
-        label->setPixmap(QPixmap::fromImage(bitmap.GetImage()));
+    if (!bitmap.LoadBitmap(c.text))
+        return label;
+    QPixmap picture = QPixmap::fromImage(bitmap.GetImage());
+    if (c.kind == CtlIcon)
+        picture = picture.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    label->setPixmap(picture);
     return label;
 }
 
@@ -219,4 +226,6 @@ void CDialog::PlaceControl(const DialogControlTemplate& c, QWidget* w)
     // line high.
     if (c.kind == CtlComboBox)
         w->resize(w->width(), std::min(w->height(), w->sizeHint().height()));
+    if (c.kind == CtlIcon)
+        w->resize(kIconSize, kIconSize);
 }

@@ -43,6 +43,8 @@ TEST(MenuChecks, AChosenItemShowsTheTickItsHandlerGivesAndNoneWithoutOne)
     // Items that open something; every other item opens nothing.
     std::map<UINT, Opens> opens = {{ID_TEMPO, Opens::Dialog},
                                    {ID_MIDI, Opens::Dialog},
+                                   {ID_SHOWME_OPTIONS, Opens::Dialog},
+                                   {ID_SHOWME_SCORES, Opens::Dialog},
                                    {ID_APP_ABOUT, Opens::Dialog},
                                    {ID_FILE_OPEN, Opens::FileDialog},
                                    {ID_FILE_SAVE, Opens::FileDialog},

@@ -6,11 +6,11 @@
 #include "framework/message_box.h"
 #include "model/key.h"
 #include "model/note_value.h"
+#include "quiz/show_me_answers.h"
+#include "quiz/show_me_questions.h"
 
 namespace {
 
-constexpr UINT IDS_SHOWME_CHROMATIC = 6;
-constexpr UINT IDS_SHOWME_NEEDS_BOTH_VIEWS = 7;
 // Wider than this, the fingerboard is not beside the staff.
 constexpr int kWidestPaneBesideStaff = 220;
 
@@ -53,6 +53,13 @@ void CFboardView::EvaluateClick(CPoint point)
     doc->m_strNoteName = stop->GetNoteName();
     HighlightStop(*stop);
     doc->m_nCurrentPitch = stop->GetPitch();
+    if (doc->IsQuestionRunning()) {
+        const ShowMeAnswer answer = JudgeFingerboardAnswer(*doc, this);
+        // The button asks a first question; it is hidden while one runs.
+        m_btnShowMe.ShowWindow(!doc->IsQuestionRunning());
+        if (!answer.right)
+            return;
+    }
     HandOffToStaff();
 }
 
@@ -74,20 +81,12 @@ void CFboardView::HandOffToStaff()
 void CFboardView::OnShowMe()
 {
     CVoldrimDoc* doc = GetDocument();
-    if (!doc || doc->m_bPlaying)
+    if (!doc)
         return;
     CRect client;
     GetClientRect(&client);
-    if (client.Width() > kWidestPaneBesideStaff) {
-        AfxMessageBox(IDS_SHOWME_NEEDS_BOTH_VIEWS);
-        doc->ClearHeldKeys();
-        return;
-    }
-    if (doc->m_nKey == KeyChromatic) {
-        AfxMessageBox(IDS_SHOWME_CHROMATIC);
-        doc->ClearHeldKeys();
-        return;
-    }
+    if (StartShowMe(*doc, client.Width() <= kWidestPaneBesideStaff))
+        m_btnShowMe.ShowWindow(false);
 }
 
 void CFboardView::OnKeyDown(UINT nChar, UINT repeatCount, UINT flags)

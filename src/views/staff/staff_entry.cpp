@@ -3,6 +3,7 @@
 #include "doc/voldrim_doc.h"
 #include "framework/message_box.h"
 #include "model/staff_position_table.h"
+#include "quiz/show_me_answers.h"
 #include "views/staff/staff_view.h"
 
 namespace {
@@ -130,8 +131,8 @@ void CStaffView::WriteClickedNote(CStaffColumn& column, const CStaffPosition& po
     m_bNotePlaced = true;
 
     if (doc->IsQuestionRunning()) {
-        // TODO(quiz): judge the note as the answer to the Show Me question
-        // asked for the staff.
+        // The note is the answer to a question asked for the staff.
+        JudgeStaffAnswer(*doc, this);
         return;
     }
     // The fingerboard shows the stop of the note.
