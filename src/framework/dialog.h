@@ -56,7 +56,8 @@ public:
     UINT TemplateId() const { return m_nTemplateId; }
 
     // What a user does, for tests and responders: press a button, pick
-    // an entry of a list or combo box, type into an edit control.
+    // an entry of a list or combo box, put a whole text into an edit
+    // control (past its typing limit, as the program itself may).
     void ClickButton(UINT id);
     void SelectListEntry(UINT id, int index);
     void TypeText(UINT id, const CString& text);
