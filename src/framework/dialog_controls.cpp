@@ -7,15 +7,21 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -83,6 +89,68 @@ std::optional<UINT> ScrollCodeOf(int action)
     default: return std::nullopt;
     }
 }
+
+// A scroll bar whose own menu moves it through the notifications, as its
+// arrows and thumb do, so that its owner always hears of a move.
+class CNotifyingScrollBar : public QScrollBar {
+public:
+    using Notify = std::function<void(UINT code, UINT pos)>;
+    CNotifyingScrollBar(Qt::Orientation orientation, QWidget* parent) : QScrollBar(orientation, parent) {}
+    void SetNotify(Notify notify) { m_notify = std::move(notify); }
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override
+    {
+        const bool vertical = orientation() == Qt::Vertical;
+        struct Entry {
+            const char* vertical;
+            const char* horizontal;
+            SliderAction action;
+        };
+        static const Entry entries[] = {
+            {"Top", "Left Edge", SliderToMinimum},      {"Bottom", "Right Edge", SliderToMaximum},
+            {"Page Up", "Page Left", SliderPageStepSub}, {"Page Down", "Page Right", SliderPageStepAdd},
+            {"Scroll Up", "Scroll Left", SliderSingleStepSub}, {"Scroll Down", "Scroll Right", SliderSingleStepAdd},
+        };
+        QPointer<QScrollBar> alive(this);
+        QPointer<QMenu> menu = new QMenu(this);
+        QAction* here = menu->addAction(QStringLiteral("Scroll Here"));
+        for (size_t i = 0; i < std::size(entries); ++i) {
+            if (i % 2 == 0)
+                menu->addSeparator();
+            menu->addAction(QString::fromLatin1(vertical ? entries[i].vertical : entries[i].horizontal))
+                ->setData(int(entries[i].action));
+        }
+        QAction* chosen = menu->exec(event->globalPos());
+        if (!alive)
+            return;
+        if (chosen == here && m_notify) {
+            m_notify(SB_THUMBPOSITION, UINT(ValueAt(event->pos())));
+            m_notify(SB_ENDSCROLL, 0);
+        } else if (chosen) {
+            triggerAction(SliderAction(chosen->data().toInt()));
+        }
+        delete menu;
+    }
+
+private:
+    // The position whose thumb would be centred on the point.
+    int ValueAt(QPoint point) const
+    {
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        const QRect groove = style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, this);
+        const QRect thumb = style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
+        const bool vertical = orientation() == Qt::Vertical;
+        const int span = vertical ? groove.height() - thumb.height() : groove.width() - thumb.width();
+        const int along = vertical ? point.y() - groove.top() - thumb.height() / 2
+                                   : point.x() - groove.left() - thumb.width() / 2;
+        return QStyle::sliderValueFromPosition(minimum(), maximum(), std::clamp(along, 0, std::max(span, 0)),
+                                               span, option.upsideDown);
+    }
+
+    Notify m_notify;
+};
 
 } // namespace
 
@@ -178,7 +246,8 @@ QWidget* CDialog::CreateRadioButton(const DialogControlTemplate& c, QButtonGroup
 QWidget* CDialog::CreateScrollBar(const DialogControlTemplate& c)
 {
     const bool vertical = c.kind == CtlVScroll;
-    auto* bar = new QScrollBar(vertical ? Qt::Vertical : Qt::Horizontal, this);
+    auto* bar = new CNotifyingScrollBar(vertical ? Qt::Vertical : Qt::Horizontal, this);
+    bar->SetNotify([this, bar, vertical](UINT code, UINT pos) { SendScroll(bar, vertical, code, pos); });
     connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar, vertical](int action) {
         if (const std::optional<UINT> code = ScrollCodeOf(action))
             OnScrollAction(bar, vertical, *code);
