@@ -6,6 +6,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
@@ -14,10 +15,12 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QStyleOptionSlider>
 
 #include <algorithm>
@@ -152,6 +155,50 @@ private:
     Notify m_notify;
 };
 
+// The style of a drop-down list: its list opens below it, as tall as its
+// template says, rather than over it with every entry.
+class CDropDownStyle : public QProxyStyle {
+public:
+    explicit CDropDownStyle(QStyle* base) : QProxyStyle(base) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// A drop-down list whose opened list shows the rows that fit in its
+// template's height below the closed line, and scrolls the rest.
+class CDropDownList : public QComboBox {
+public:
+    explicit CDropDownList(QWidget* parent) : QComboBox(parent)
+    {
+        auto* dropDown = new CDropDownStyle(QStyleFactory::create(style()->name()));
+        dropDown->setParent(this);
+        setStyle(dropDown);
+    }
+    void SetListHeight(int pixels) { m_nListHeight = pixels; }
+
+    // Opened once, the list shows what its frame takes; a list too tall is
+    // opened again with the rows that fit.
+    void showPopup() override
+    {
+        QComboBox::showPopup();
+        const QWidget* popup = view()->window();
+        const int rowHeight = count() > 0 ? view()->sizeHintForRow(0) : 0;
+        if (rowHeight <= 0 || popup->height() <= m_nListHeight)
+            return;
+        const int frame = popup->height() - std::min(count(), maxVisibleItems()) * rowHeight;
+        setMaxVisibleItems(std::max(1, (m_nListHeight - frame) / rowHeight));
+        QComboBox::showPopup();
+    }
+
+private:
+    int m_nListHeight = 0;
+};
+
 } // namespace
 
 void CDialog::CreateControls(const std::vector<DialogControlTemplate>& controls)
@@ -225,7 +272,7 @@ QWidget* CDialog::CreateListBox(const DialogControlTemplate& c)
 
 QWidget* CDialog::CreateComboBox(const DialogControlTemplate& c)
 {
-    auto* combo = new QComboBox(this);
+    auto* combo = new CDropDownList(this);
     const UINT id = c.id;
     connect(combo, qOverload<int>(&QComboBox::activated), this, [this, id](int) { Notify(id, CBN_SELCHANGE); });
     return combo;
@@ -286,6 +333,9 @@ void CDialog::PlaceControl(const DialogControlTemplate& c, QWidget* w)
                    DialogUnitsToPixelsY(c.cy));
     // A drop-down list's height includes its opened list; closed it is one
     // line high.
-    if (c.kind == CtlComboBox)
-        w->resize(w->width(), std::min(w->height(), w->sizeHint().height()));
+    if (c.kind == CtlComboBox) {
+        const int opened = w->height();
+        w->resize(w->width(), std::min(opened, w->sizeHint().height()));
+        static_cast<CDropDownList*>(w)->SetListHeight(opened - w->height());
+    }
 }
