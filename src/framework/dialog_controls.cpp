@@ -67,12 +67,13 @@ QLabel* CreateStaticText(const DialogControlTemplate& c, QWidget* parent)
     return label;
 }
 
-// A bitmap or an icon from the resources; empty when there is none.
+// A bitmap or an icon from the resources; empty when there is none. An
+// icon control takes the size of its icon.
 QLabel* CreatePicture(const DialogControlTemplate& c, QWidget* parent)
 {
     auto* label = new QLabel(parent);
     CBitmap bitmap;
-    if (bitmap.LoadBitmap(c.text))
+    if (c.kind == CtlIcon ? bitmap.LoadIcon(c.text) : bitmap.LoadBitmap(c.text))
         label->setPixmap(QPixmap::fromImage(bitmap.GetImage()));
     return label;
 }
@@ -333,6 +334,8 @@ void CDialog::PlaceControl(const DialogControlTemplate& c, QWidget* w)
                    DialogUnitsToPixelsY(c.cy));
     // A drop-down list's height includes its opened list; closed it is one
     // line high.
+    if (c.kind == CtlIcon)
+        w->resize(kIconSize, kIconSize);
     if (c.kind == CtlComboBox) {
         const int opened = w->height();
         w->resize(w->width(), std::min(opened, w->sizeHint().height()));

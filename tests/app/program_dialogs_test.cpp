@@ -1,6 +1,6 @@
 // The program's dialogs as their templates build them: every label shows
-// a whole line.
-#include "framework/dialog.h"
+// a whole line, and the About box shows its whole icon.
+#include "app/about_dlg.h"
 #include "res/resource.h"
 #include "support/scripted_responder.h"
 
@@ -33,6 +33,29 @@ TEST(ProgramDialogs, EveryLabelIsAWholeLineHigh)
         });
         dialog.DoModal();
     }
+}
+
+// The icon control takes the size of the icon, as a dialog's icon does, and
+// the icon is drawn whole at the size of an icon.
+TEST(ProgramDialogs, AboutBoxShowsTheWholeIcon)
+{
+    CScriptedResponder responder;
+    CAboutDlg about;
+    responder.ExpectDialog([](CDialog& shown) -> int {
+        QLabel* icon = nullptr;
+        for (QLabel* label : shown.findChildren<QLabel*>()) {
+            if (!label->pixmap().isNull())
+                icon = label;
+        }
+        if (!icon) {
+            ADD_FAILURE() << "no icon";
+            return IDOK;
+        }
+        EXPECT_EQ(icon->pixmap().size(), QSize(32, 32));
+        EXPECT_EQ(icon->geometry(), QRect(DialogUnitsToPixelsX(23), DialogUnitsToPixelsY(16), 32, 32));
+        return IDOK;
+    });
+    about.DoModal();
 }
 
 } // namespace
