@@ -39,6 +39,15 @@ void SetDialogBkColor(COLORREF background, COLORREF text)
     g_dialogText = text;
 }
 
+void AfxApplyDialogColors(QWidget* window)
+{
+    QPalette pal = window->palette();
+    pal.setColor(QPalette::Window, ToQColor(g_dialogBackground));
+    pal.setColor(QPalette::WindowText, ToQColor(g_dialogText));
+    window->setPalette(pal);
+    window->setAutoFillBackground(true);
+}
+
 CDialog::CDialog(UINT templateId, QWidget* parent)
     : QDialog(parent), m_nTemplateId(templateId), m_timers(this, [this](UINT_PTR id) { OnTimer(id); })
 {
@@ -76,11 +85,7 @@ void CDialog::BuildControls()
 // their 8-point font.
 void CDialog::ApplyDialogLook()
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ToQColor(g_dialogBackground));
-    pal.setColor(QPalette::WindowText, ToQColor(g_dialogText));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    AfxApplyDialogColors(this);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     setFont(font);

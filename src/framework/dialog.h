@@ -27,6 +27,8 @@ enum ControlNotify : int { BN_CLICKED = 0, LBN_SELCHANGE = 1, CBN_SELCHANGE = 1,
 // The colours of every dialog's background and text (grey and black unless
 // the application says otherwise).
 void SetDialogBkColor(COLORREF background, COLORREF text);
+// Gives a window the dialog colours; message boxes wear them too.
+void AfxApplyDialogColors(QWidget* window);
 
 class CDialog : public QDialog, public CCmdTarget {
 public:

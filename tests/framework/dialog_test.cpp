@@ -184,9 +184,13 @@ TEST(MessageBox, CaptionIconButtonsAndPlainText)
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     Qt::TextFormat format = Qt::RichText;
     QMessageBox::StandardButtons buttons;
+    QColor background, foreground, shown;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
+        background = box->palette().color(QPalette::Window);
+        foreground = box->palette().color(QPalette::WindowText);
+        shown = box->grab().toImage().pixelColor(1, 1);
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();
@@ -200,6 +204,10 @@ TEST(MessageBox, CaptionIconButtonsAndPlainText)
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
+    // The program's dialog colours.
+    EXPECT_EQ(background, QColor(192, 192, 192));
+    EXPECT_EQ(shown, QColor(192, 192, 192));
+    EXPECT_EQ(foreground, QColor(0, 0, 0));
 
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
