@@ -45,7 +45,8 @@ BOOL CMainFrame::OnCreateClient(CCreateContext* context)
     CRect client;
     GetClientRect(&client);
     m_pSplitter->SetColumnInfo(0, 180, 150);
-    m_pSplitter->SetColumnInfo(1, client.right - 150, client.right - 230);
+    m_nStaffMinimum = client.right - 230;
+    m_pSplitter->SetColumnInfo(1, client.right - 150, m_nStaffMinimum);
     return left | right;
 }
 
@@ -82,6 +83,8 @@ void CMainFrame::OnFingerboardAndStaff()
 {
     EndQuestionIfRunning();
     m_pSplitter->SetColumnInfo(0, 180, 180);
+    // Staff Only may have asked a wider staff than this window holds.
+    m_pSplitter->SetColumnInfo(1, m_pSplitter->GetIdealWidth(1), m_nStaffMinimum);
     m_pSplitter->RecalcLayout();
     if (CVoldrimDoc* doc = GetVoldrimDoc())
         doc->UpdateAllViews(nullptr, HintRepaintAll);
