@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 
 CFrameWnd::CFrameWnd()
 {
@@ -39,10 +40,15 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, CCreateContext* context)
     m_pDocument = context ? context->m_pCurrentDoc : nullptr;
     BuildMenu(nullptr, AfxGetMenuTemplate(resourceId));
     BuildAccelerators(resourceId);
-    // The frame's outer size is what the window asks for; the client area
-    // is what remains below the menu bar.
+    // The frame's outer size is what the window asks for, frame and caption
+    // included; the client area is what remains below the menu bar. A window
+    // manager's frame is known only once it has framed the window.
+    m_outerSize = QSize(cs.cx, cs.cy);
     move(cs.x, cs.y);
-    resize(cs.cx, cs.cy);
+    resize(m_outerSize);
+    winId();
+    windowHandle()->installEventFilter(this);
+    FitOuterSize();
     if (!cs.lpszName.isEmpty())
         setWindowTitle(cs.lpszName);
     return OnCreate(context) == -1 ? FALSE : TRUE;
@@ -89,7 +95,27 @@ void CFrameWnd::CenterWindow()
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+    const QSize outer = frameGeometry().size();
+    move(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
+    m_bCentred = true;
+}
+
+void CFrameWnd::FitOuterSize()
+{
+    const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (margins == m_fittedMargins || isMaximized() || isFullScreen())
+        return;
+    m_fittedMargins = margins;
+    resize(m_outerSize.shrunkBy(margins));
+    if (m_bCentred)
+        CenterWindow();
+}
+
+bool CFrameWnd::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose)
+        FitOuterSize();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CFrameWnd::GetClientRect(CRect* rc) const

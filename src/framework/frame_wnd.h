@@ -31,6 +31,7 @@ public:
 
     void SetWindowText(const CString& text) { setWindowTitle(text); }
     CString GetWindowText() const { return windowTitle(); }
+    // Centres the whole window, frame and caption included, on its screen.
     void CenterWindow();
     // The client area below the menu bar, in client coordinates.
     void GetClientRect(CRect* rc) const;
@@ -59,12 +60,20 @@ protected:
     virtual int OnCreate(CCreateContext* context);
     virtual BOOL OnCreateClient(CCreateContext* context);
     virtual void OnNextPane(bool forward);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The size asked for at creation is the whole window's; the client gets
+    // what the frame and caption leave, once their size is known.
+    void FitOuterSize();
+
     void BuildMenu(QMenu* menu, const std::vector<MenuItemTemplate>& items);
     void BuildAccelerators(UINT resourceId);
 
     CView* m_pActiveView = nullptr;
     CDocument* m_pDocument = nullptr;
     std::map<UINT, QAction*> m_actions;
+    QSize m_outerSize;
+    QMargins m_fittedMargins;
+    bool m_bCentred = false;
 };
