@@ -20,7 +20,7 @@ CMainFrame::CMainFrame()
     MapCommand(ID_HELP_FINDER, [this] { OnHelpFinder(); });
     MapCommand(ID_DEFAULT_HELP, [this] { OnHelpFinder(); });
     MapCommand(ID_HELP, [this] { OnHelp(); });
-    MapCommand(ID_CONTEXT_HELP, [this] { OnHelp(); });
+    MapCommand(ID_CONTEXT_HELP, [this] { OnContextHelp(); });
 }
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)

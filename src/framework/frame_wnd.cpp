@@ -3,6 +3,7 @@
 
 #include "framework/command_ids.h"
 #include "framework/document.h"
+#include "framework/help.h"
 #include "framework/menu_template.h"
 #include "framework/view.h"
 #include "framework/win_app.h"
@@ -15,6 +16,7 @@
 #include <QWindow>
 
 CFrameWnd::CFrameWnd()
+    : m_helpMode(this, [](DWORD context) { AfxGetHelpViewer()->ShowHelp(AfxGetHelpFilePath(), HELP_CONTEXT, context); })
 {
     setAttribute(Qt::WA_DeleteOnClose);
 }
@@ -38,6 +40,7 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, CCreateContext* context)
     if (!PreCreateWindow(cs))
         return FALSE;
     m_pDocument = context ? context->m_pCurrentDoc : nullptr;
+    m_nIDHelp = resourceId;
     BuildMenu(nullptr, AfxGetMenuTemplate(resourceId));
     BuildAccelerators(resourceId);
     // The frame's outer size is what the window asks for, frame and caption
@@ -228,7 +231,8 @@ void CFrameWnd::BuildMenu(QMenu* menu, const std::vector<MenuItemTemplate>& item
                 // handlers may set it, so the flip is undone.
                 if (action->isCheckable())
                     action->setChecked(!checked);
-                RouteCommand(id);
+                if (!m_helpMode.TakeCommand(id))
+                    RouteCommand(id);
             });
             m_actions[id] = action;
         }
@@ -242,6 +246,8 @@ void CFrameWnd::BuildAccelerators(UINT resourceId)
         shortcut->setContext(Qt::WindowShortcut);
         const UINT id = accel.id;
         connect(shortcut, &QShortcut::activated, this, [this, id] {
+            if (m_helpMode.TakeCommand(id))
+                return;
             if (id == ID_NEXT_PANE || id == ID_PREV_PANE) {
                 OnNextPane(id == ID_NEXT_PANE);
                 return;
@@ -249,6 +255,11 @@ void CFrameWnd::BuildAccelerators(UINT resourceId)
             RunCommandIfEnabled(id);
         });
     }
+}
+
+void CFrameWnd::OnContextHelp()
+{
+    m_helpMode.Enter(HID_BASE_RESOURCE + m_nIDHelp);
 }
 
 void CFrameWnd::OnNextPane(bool forward)

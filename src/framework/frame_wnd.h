@@ -5,6 +5,7 @@
 // application. Update handlers run only when a menu is about to show and
 // when an accelerator key is pressed.
 #include "framework/cmd_target.h"
+#include "framework/context_help.h"
 #include "framework/wnd_class.h"
 
 #include <QMainWindow>
@@ -51,6 +52,9 @@ public:
     QMenu* FindTopMenu(const CString& text) const;
     const std::map<UINT, QAction*>& MenuActions() const { return m_actions; }
 
+    // Shift+F1: the next click or chosen command names the help topic.
+    void OnContextHelp();
+
     // The close box, Exit and the Exit button all end here.
     void SendClose() { close(); }
 
@@ -73,6 +77,8 @@ private:
     CView* m_pActiveView = nullptr;
     CDocument* m_pDocument = nullptr;
     std::map<UINT, QAction*> m_actions;
+    UINT m_nIDHelp = 0;
+    CContextHelpMode m_helpMode;
     QSize m_outerSize;
     QMargins m_fittedMargins;
     bool m_bCentred = false;
