@@ -94,11 +94,17 @@ CDocument* CFrameWnd::GetActiveDocument() const
 
 void CFrameWnd::CenterWindow()
 {
+    MoveCentred(size().grownBy(windowHandle() ? windowHandle()->frameMargins() : QMargins()));
+}
+
+// The window's geometry may not yet show a size just asked for, so the
+// whole window's size is given.
+void CFrameWnd::MoveCentred(QSize outer)
+{
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    const QSize outer = frameGeometry().size();
     move(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
     m_bCentred = true;
 }
@@ -111,7 +117,7 @@ void CFrameWnd::FitOuterSize()
     m_fittedMargins = margins;
     resize(m_outerSize.shrunkBy(margins));
     if (m_bCentred)
-        CenterWindow();
+        MoveCentred(m_outerSize);
 }
 
 bool CFrameWnd::eventFilter(QObject* watched, QEvent* event)

@@ -70,6 +70,7 @@ private:
     // The size asked for at creation is the whole window's; the client gets
     // what the frame and caption leave, once their size is known.
     void FitOuterSize();
+    void MoveCentred(QSize outer);
 
     void BuildMenu(QMenu* menu, const std::vector<MenuItemTemplate>& items);
     void BuildAccelerators(UINT resourceId);
