@@ -2,29 +2,21 @@
 // control, placed in dialog units.
 #include "framework/dialog.h"
 
+#include "framework/dialog_widgets.h"
 #include "framework/gdi_objects.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QAbstractItemView>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QPointer>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleFactory>
-#include <QStyleOptionSlider>
 
 #include <algorithm>
-#include <functional>
 #include <optional>
 
 namespace {
@@ -67,8 +59,7 @@ QLabel* CreateStaticText(const DialogControlTemplate& c, QWidget* parent)
     return label;
 }
 
-// A bitmap or an icon from the resources; empty when there is none. An
-// icon control takes the size of its icon.
+// A bitmap or an icon from the resources; empty when there is none.
 QLabel* CreatePicture(const DialogControlTemplate& c, QWidget* parent)
 {
     auto* label = new QLabel(parent);
@@ -93,112 +84,6 @@ std::optional<UINT> ScrollCodeOf(int action)
     default: return std::nullopt;
     }
 }
-
-// A scroll bar whose own menu moves it through the notifications, as its
-// arrows and thumb do, so that its owner always hears of a move.
-class CNotifyingScrollBar : public QScrollBar {
-public:
-    using Notify = std::function<void(UINT code, UINT pos)>;
-    CNotifyingScrollBar(Qt::Orientation orientation, QWidget* parent) : QScrollBar(orientation, parent) {}
-    void SetNotify(Notify notify) { m_notify = std::move(notify); }
-
-protected:
-    void contextMenuEvent(QContextMenuEvent* event) override
-    {
-        const bool vertical = orientation() == Qt::Vertical;
-        struct Entry {
-            const char* vertical;
-            const char* horizontal;
-            SliderAction action;
-        };
-        static const Entry entries[] = {
-            {"Top", "Left Edge", SliderToMinimum},      {"Bottom", "Right Edge", SliderToMaximum},
-            {"Page Up", "Page Left", SliderPageStepSub}, {"Page Down", "Page Right", SliderPageStepAdd},
-            {"Scroll Up", "Scroll Left", SliderSingleStepSub}, {"Scroll Down", "Scroll Right", SliderSingleStepAdd},
-        };
-        QPointer<QScrollBar> alive(this);
-        QPointer<QMenu> menu = new QMenu(this);
-        QAction* here = menu->addAction(QStringLiteral("Scroll Here"));
-        for (size_t i = 0; i < std::size(entries); ++i) {
-            if (i % 2 == 0)
-                menu->addSeparator();
-            menu->addAction(QString::fromLatin1(vertical ? entries[i].vertical : entries[i].horizontal))
-                ->setData(int(entries[i].action));
-        }
-        QAction* chosen = menu->exec(event->globalPos());
-        if (!alive)
-            return;
-        if (chosen == here && m_notify) {
-            m_notify(SB_THUMBPOSITION, UINT(ValueAt(event->pos())));
-            m_notify(SB_ENDSCROLL, 0);
-        } else if (chosen) {
-            triggerAction(SliderAction(chosen->data().toInt()));
-        }
-        delete menu;
-    }
-
-private:
-    // The position whose thumb would be centred on the point.
-    int ValueAt(QPoint point) const
-    {
-        QStyleOptionSlider option;
-        initStyleOption(&option);
-        const QRect groove = style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, this);
-        const QRect thumb = style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
-        const bool vertical = orientation() == Qt::Vertical;
-        const int span = vertical ? groove.height() - thumb.height() : groove.width() - thumb.width();
-        const int along = vertical ? point.y() - groove.top() - thumb.height() / 2
-                                   : point.x() - groove.left() - thumb.width() / 2;
-        return QStyle::sliderValueFromPosition(minimum(), maximum(), std::clamp(along, 0, std::max(span, 0)),
-                                               span, option.upsideDown);
-    }
-
-    Notify m_notify;
-};
-
-// The style of a drop-down list: its list opens below it, as tall as its
-// template says, rather than over it with every entry.
-class CDropDownStyle : public QProxyStyle {
-public:
-    explicit CDropDownStyle(QStyle* base) : QProxyStyle(base) {}
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override
-    {
-        if (hint == SH_ComboBox_Popup)
-            return 0;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
-// A drop-down list whose opened list shows the rows that fit in its
-// template's height below the closed line, and scrolls the rest.
-class CDropDownList : public QComboBox {
-public:
-    explicit CDropDownList(QWidget* parent) : QComboBox(parent)
-    {
-        auto* dropDown = new CDropDownStyle(QStyleFactory::create(style()->name()));
-        dropDown->setParent(this);
-        setStyle(dropDown);
-    }
-    void SetListHeight(int pixels) { m_nListHeight = pixels; }
-
-    // Opened once, the list shows what its frame takes; a list too tall is
-    // opened again with the rows that fit.
-    void showPopup() override
-    {
-        QComboBox::showPopup();
-        const QWidget* popup = view()->window();
-        const int rowHeight = count() > 0 ? view()->sizeHintForRow(0) : 0;
-        if (rowHeight <= 0 || popup->height() <= m_nListHeight)
-            return;
-        const int frame = popup->height() - std::min(count(), maxVisibleItems()) * rowHeight;
-        setMaxVisibleItems(std::max(1, (m_nListHeight - frame) / rowHeight));
-        QComboBox::showPopup();
-    }
-
-private:
-    int m_nListHeight = 0;
-};
 
 } // namespace
 
@@ -332,10 +217,11 @@ void CDialog::PlaceControl(const DialogControlTemplate& c, QWidget* w)
 {
     w->setGeometry(DialogUnitsToPixelsX(c.x), DialogUnitsToPixelsY(c.y), DialogUnitsToPixelsX(c.cx),
                    DialogUnitsToPixelsY(c.cy));
-    // A drop-down list's height includes its opened list; closed it is one
-    // line high.
+    // An icon control takes the size of its icon.
     if (c.kind == CtlIcon)
         w->resize(kIconSize, kIconSize);
+    // A drop-down list's height includes its opened list; closed it is one
+    // line high.
     if (c.kind == CtlComboBox) {
         const int opened = w->height();
         w->resize(w->width(), std::min(opened, w->sizeHint().height()));
