@@ -14,7 +14,7 @@ DialogTemplate MidiDialogTemplate()
               {CtlComboBox, IDC_MIDI_DEVICE, "", 15, 40, 126, 63},
               {CtlLText, IDC_STATIC, "&Channel", 15, 55, 45, 9},
               {CtlComboBox, IDC_MIDI_CHANNEL, "", 15, 67, 126, 62},
-              {CtlLText, IDC_STATIC, "&Instrument", 15, 82, 41, 7},
+              {CtlLText, IDC_STATIC, "&Instrument", 15, 82, 41, 9},
               {CtlComboBox, IDC_MIDI_INSTRUMENT, "", 15, 92, 126, 57},
               {CtlDefPushButton, IDOK, "OK", 159, 12, 50, 14},
               {CtlPushButton, IDCANCEL, "Cancel", 159, 29, 50, 14},

@@ -24,7 +24,7 @@ CMainFrame::CMainFrame()
     MapCommand(ID_HELP_FINDER, [this] { OnHelpFinder(); });
     MapCommand(ID_DEFAULT_HELP, [this] { OnHelpFinder(); });
     MapCommand(ID_HELP, [this] { OnHelp(); });
-    MapCommand(ID_CONTEXT_HELP, [this] { OnHelp(); });
+    MapCommand(ID_CONTEXT_HELP, [this] { OnContextHelp(); });
 }
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
@@ -49,7 +49,8 @@ BOOL CMainFrame::OnCreateClient(CCreateContext* context)
     CRect client;
     GetClientRect(&client);
     m_pSplitter->SetColumnInfo(0, 180, 150);
-    m_pSplitter->SetColumnInfo(1, client.right - 150, client.right - 230);
+    m_nStaffMinimum = client.right - 230;
+    m_pSplitter->SetColumnInfo(1, client.right - 150, m_nStaffMinimum);
     return left | right;
 }
 
@@ -86,6 +87,8 @@ void CMainFrame::OnFingerboardAndStaff()
 {
     EndQuestionIfRunning();
     m_pSplitter->SetColumnInfo(0, 180, 180);
+    // Staff Only may have asked a wider staff than this window holds.
+    m_pSplitter->SetColumnInfo(1, m_pSplitter->GetIdealWidth(1), m_nStaffMinimum);
     m_pSplitter->RecalcLayout();
     if (CVoldrimDoc* doc = GetVoldrimDoc())
         doc->UpdateAllViews(nullptr, HintRepaintAll);

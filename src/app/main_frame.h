@@ -31,4 +31,6 @@ private:
     void OnHelpFinder();
 
     CSplitterWnd* m_pSplitter = nullptr;
+    // The staff column's minimum beside the fingerboard, as set at start.
+    int m_nStaffMinimum = 0;
 };

@@ -7,9 +7,12 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
+
+#include <algorithm>
 
 namespace {
 // The control of an exchange; a dialog without it, or with a control of
@@ -25,6 +28,25 @@ Control* ExchangedControl(CDataExchange* pDX, UINT id)
                             .arg(id));
     }
     return control;
+}
+
+// The typing limit of an edit box: the box takes no more than the limit,
+// but a longer text put in by the program (a title read from a file) is
+// not cut and may only be shortened.
+constexpr char kTypingLimit[] = "typingLimit";
+
+void FitTypingLimit(QLineEdit* edit)
+{
+    edit->setMaxLength(std::max(edit->property(kTypingLimit).toInt(), int(edit->text().length())));
+}
+
+void LimitTyping(QLineEdit* edit, int maxChars)
+{
+    const bool first = !edit->property(kTypingLimit).isValid();
+    edit->setProperty(kTypingLimit, maxChars);
+    if (first)
+        QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { FitTypingLimit(edit); });
+    FitTypingLimit(edit);
 }
 }
 
@@ -65,10 +87,16 @@ void DDX_Text(CDataExchange* pDX, UINT id, int& value)
 
 void DDV_MaxChars(CDataExchange* pDX, const CString& value, int maxChars)
 {
-    // The text is checked when the dialog closes; a longer text keeps the
-    // dialog open with the framework's message.
-    if (pDX->Failed() || !pDX->m_bSaveAndValidate)
+    // The edit box takes no more while typing; the text is checked again
+    // when the dialog closes, and a longer one keeps the dialog open with
+    // the framework's message.
+    if (pDX->Failed())
         return;
+    if (!pDX->m_bSaveAndValidate) {
+        if (auto* edit = pDX->m_pDlgWnd->GetDlgItemAs<QLineEdit>(pDX->LastControl()))
+            LimitTyping(edit, maxChars);
+        return;
+    }
     if (value.length() > maxChars) {
         AfxMessageBox(QStringLiteral("Please enter no more than %1 characters.").arg(maxChars));
         pDX->Fail();

@@ -14,6 +14,7 @@ public:
     void Fail();
     bool Failed() const { return m_failed; }
     void PrepareCtrl(UINT id) { m_lastControl = id; }
+    UINT LastControl() const { return m_lastControl; }
 
     CDialog* m_pDlgWnd;
     bool m_bSaveAndValidate;
@@ -25,6 +26,8 @@ private:
 
 void DDX_Text(CDataExchange* pDX, UINT id, CString& value);
 void DDX_Text(CDataExchange* pDX, UINT id, int& value);
+// Limits what can be typed into the last exchanged edit box when the
+// dialog opens, and refuses a longer text when it closes.
 void DDV_MaxChars(CDataExchange* pDX, const CString& value, int maxChars);
 void DDX_Check(CDataExchange* pDX, UINT id, int& value);
 // The index of the checked button in the group that starts at id.

@@ -23,9 +23,10 @@
 //
 // Further details of this implementation:
 // - On an image, all geometry is rasterised by the device context itself in
-//   device pixels (1-pixel lines by Bresenham, shapes as pixel spans), so
-//   results do not depend on Qt's rasteriser; polygons are filled by Qt without
-//   anti-aliasing (a pixel is inside when its centre is). Pens wider than
+//   device pixels (1-pixel lines by Bresenham, shapes and polygon insides as
+//   pixel spans), so results do not depend on Qt's rasteriser; a polygon's
+//   inside holds the pixels inside its outline, left and top edges
+//   included, so fill and outline share their edge pixels. Pens wider than
 //   one device pixel cover, across a line at x, the pixels x - w/2 ..
 //   x + (w-1)/2; Rectangle, Ellipse and RoundRect with a wide pen centre the
 //   pen band on their 1-pixel outline.

@@ -3,7 +3,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPolygon>
 #include <QPolygonF>
 
 #include <algorithm>
@@ -264,15 +263,11 @@ BOOL CDC::Polygon(const CPoint* points, int count)
         return TRUE;
     }
     std::vector<CPoint> dev(static_cast<size_t>(count));
-    QPolygon poly(count);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
         dev[size_t(i)] = LPtoDP(points[i]);
-        poly[i] = dev[size_t(i)].toQPoint();
-    }
-    if (m_brush->GetKind() != CBrush::Null && count >= 3) {
-        ApplyPen(QPen(Qt::NoPen));
-        ApplyBrush(QtBrush(*m_brush));
-            m_painter->drawPolygon(poly, m_polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
+    if (m_brush->GetKind() != CBrush::Null) {
+        for (const QRect& row : dcraster::PolygonInsideRows(dev, m_polyFillMode == WINDING))
+            FillDeviceRect(row, *m_brush);
     }
     if (m_pen->Style() != PS_NULL) {
         const int width = DevicePenWidth(*m_pen);

@@ -7,7 +7,10 @@
 #include <QFont>
 #include <QFontMetrics>
 
+#include <QRect>
+
 #include <cstdint>
+#include <vector>
 
 namespace dcraster {
 
@@ -28,6 +31,10 @@ inline int MulDivRound(long long a, long long b, long long c)
     }
     return n >= 0 ? int((n + c / 2) / c) : -int((-n + c / 2) / c);
 }
+
+// The pixels inside a polygon of device points, as one-pixel-high rows;
+// winding or alternate (even-odd) filling.
+std::vector<QRect> PolygonInsideRows(const std::vector<CPoint>& points, bool winding);
 
 } // namespace dcraster
 

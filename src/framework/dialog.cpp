@@ -14,6 +14,8 @@
 #include <QListWidget>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 COLORREF g_dialogBackground = RGB(192, 192, 192);
 COLORREF g_dialogText = RGB(0, 0, 0);
@@ -22,12 +24,28 @@ QColor ToQColor(COLORREF c)
 {
     return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
 }
+
+// A text put in by the program is never cut to the typing limit.
+void SetEditText(QLineEdit* edit, const CString& text)
+{
+    edit->setMaxLength(std::max(edit->maxLength(), int(text.length())));
+    edit->setText(text);
+}
 }
 
 void SetDialogBkColor(COLORREF background, COLORREF text)
 {
     g_dialogBackground = background;
     g_dialogText = text;
+}
+
+void AfxApplyDialogColors(QWidget* window)
+{
+    QPalette pal = window->palette();
+    pal.setColor(QPalette::Window, ToQColor(g_dialogBackground));
+    pal.setColor(QPalette::WindowText, ToQColor(g_dialogText));
+    window->setPalette(pal);
+    window->setAutoFillBackground(true);
 }
 
 CDialog::CDialog(UINT templateId, QWidget* parent)
@@ -67,11 +85,7 @@ void CDialog::BuildControls()
 // their 8-point font.
 void CDialog::ApplyDialogLook()
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ToQColor(g_dialogBackground));
-    pal.setColor(QPalette::WindowText, ToQColor(g_dialogText));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    AfxApplyDialogColors(this);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     setFont(font);
@@ -178,7 +192,7 @@ void CDialog::SetDlgItemText(UINT id, const CString& text)
     if (auto* label = qobject_cast<QLabel*>(w))
         label->setText(text);
     else if (auto* edit = qobject_cast<QLineEdit*>(w))
-        edit->setText(text);
+        SetEditText(edit, text);
     else if (auto* button = qobject_cast<QAbstractButton*>(w))
         button->setText(text);
     else if (auto* box = qobject_cast<QGroupBox*>(w))
@@ -239,7 +253,7 @@ void CDialog::SelectListEntry(UINT id, int index)
 void CDialog::TypeText(UINT id, const CString& text)
 {
     if (auto* edit = GetDlgItemAs<QLineEdit>(id))
-        edit->setText(text);
+        SetEditText(edit, text);
 }
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate)

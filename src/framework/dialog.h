@@ -27,6 +27,8 @@ enum ControlNotify : int { BN_CLICKED = 0, LBN_SELCHANGE = 1, CBN_SELCHANGE = 1,
 // The colours of every dialog's background and text (grey and black unless
 // the application says otherwise).
 void SetDialogBkColor(COLORREF background, COLORREF text);
+// Gives a window the dialog colours; message boxes wear them too.
+void AfxApplyDialogColors(QWidget* window);
 
 class CDialog : public QDialog, public CCmdTarget {
 public:
@@ -56,7 +58,8 @@ public:
     UINT TemplateId() const { return m_nTemplateId; }
 
     // What a user does, for tests and responders: press a button, pick
-    // an entry of a list or combo box, type into an edit control.
+    // an entry of a list or combo box, put a whole text into an edit
+    // control (past its typing limit, as the program itself may).
     void ClickButton(UINT id);
     void SelectListEntry(UINT id, int index);
     void TypeText(UINT id, const CString& text);

@@ -2,6 +2,7 @@
 // control, placed in dialog units.
 #include "framework/dialog.h"
 
+#include "framework/dialog_widgets.h"
 #include "framework/gdi_objects.h"
 
 #include <QButtonGroup>
@@ -58,20 +59,13 @@ QLabel* CreateStaticText(const DialogControlTemplate& c, QWidget* parent)
     return label;
 }
 
-// Icons show at the system's icon size, whatever their control's size.
-constexpr int kIconSize = 32;
-
 // A bitmap or an icon from the resources; empty when there is none.
 QLabel* CreatePicture(const DialogControlTemplate& c, QWidget* parent)
 {
     auto* label = new QLabel(parent);
     CBitmap bitmap;
-    if (!bitmap.LoadBitmap(c.text))
-        return label;
-    QPixmap picture = QPixmap::fromImage(bitmap.GetImage());
-    if (c.kind == CtlIcon)
-        picture = picture.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    label->setPixmap(picture);
+    if (c.kind == CtlIcon ? bitmap.LoadIcon(c.text) : bitmap.LoadBitmap(c.text))
+        label->setPixmap(QPixmap::fromImage(bitmap.GetImage()));
     return label;
 }
 
@@ -164,7 +158,7 @@ QWidget* CDialog::CreateListBox(const DialogControlTemplate& c)
 
 QWidget* CDialog::CreateComboBox(const DialogControlTemplate& c)
 {
-    auto* combo = new QComboBox(this);
+    auto* combo = new CDropDownList(this);
     const UINT id = c.id;
     connect(combo, qOverload<int>(&QComboBox::activated), this, [this, id](int) { Notify(id, CBN_SELCHANGE); });
     return combo;
@@ -185,7 +179,8 @@ QWidget* CDialog::CreateRadioButton(const DialogControlTemplate& c, QButtonGroup
 QWidget* CDialog::CreateScrollBar(const DialogControlTemplate& c)
 {
     const bool vertical = c.kind == CtlVScroll;
-    auto* bar = new QScrollBar(vertical ? Qt::Vertical : Qt::Horizontal, this);
+    auto* bar = new CNotifyingScrollBar(vertical ? Qt::Vertical : Qt::Horizontal, this);
+    bar->SetNotify([this, bar, vertical](UINT code, UINT pos) { SendScroll(bar, vertical, code, pos); });
     connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar, vertical](int action) {
         if (const std::optional<UINT> code = ScrollCodeOf(action))
             OnScrollAction(bar, vertical, *code);
@@ -222,10 +217,14 @@ void CDialog::PlaceControl(const DialogControlTemplate& c, QWidget* w)
 {
     w->setGeometry(DialogUnitsToPixelsX(c.x), DialogUnitsToPixelsY(c.y), DialogUnitsToPixelsX(c.cx),
                    DialogUnitsToPixelsY(c.cy));
-    // A drop-down list's height includes its opened list; closed it is one
-    // line high.
-    if (c.kind == CtlComboBox)
-        w->resize(w->width(), std::min(w->height(), w->sizeHint().height()));
+    // An icon control takes the size of its icon.
     if (c.kind == CtlIcon)
         w->resize(kIconSize, kIconSize);
+    // A drop-down list's height includes its opened list; closed it is one
+    // line high.
+    if (c.kind == CtlComboBox) {
+        const int opened = w->height();
+        w->resize(w->width(), std::min(opened, w->sizeHint().height()));
+        static_cast<CDropDownList*>(w)->SetListHeight(opened - w->height());
+    }
 }

@@ -3,6 +3,7 @@
 
 #include "framework/command_ids.h"
 #include "framework/document.h"
+#include "framework/help.h"
 #include "framework/menu_template.h"
 #include "framework/view.h"
 #include "framework/win_app.h"
@@ -12,8 +13,10 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 
 CFrameWnd::CFrameWnd()
+    : m_helpMode(this, [](DWORD context) { AfxGetHelpViewer()->ShowHelp(AfxGetHelpFilePath(), HELP_CONTEXT, context); })
 {
     setAttribute(Qt::WA_DeleteOnClose);
 }
@@ -37,12 +40,18 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, CCreateContext* context)
     if (!PreCreateWindow(cs))
         return FALSE;
     m_pDocument = context ? context->m_pCurrentDoc : nullptr;
+    m_nIDHelp = resourceId;
     BuildMenu(nullptr, AfxGetMenuTemplate(resourceId));
     BuildAccelerators(resourceId);
-    // The frame's outer size is what the window asks for; the client area
-    // is what remains below the menu bar.
+    // The frame's outer size is what the window asks for, frame and caption
+    // included; the client area is what remains below the menu bar. A window
+    // manager's frame is known only once it has framed the window.
+    m_outerSize = QSize(cs.cx, cs.cy);
     move(cs.x, cs.y);
-    resize(cs.cx, cs.cy);
+    resize(m_outerSize);
+    winId();
+    windowHandle()->installEventFilter(this);
+    FitOuterSize();
     if (!cs.lpszName.isEmpty())
         setWindowTitle(cs.lpszName);
     return OnCreate(context) == -1 ? FALSE : TRUE;
@@ -85,11 +94,37 @@ CDocument* CFrameWnd::GetActiveDocument() const
 
 void CFrameWnd::CenterWindow()
 {
+    MoveCentred(size().grownBy(windowHandle() ? windowHandle()->frameMargins() : QMargins()));
+}
+
+// The window's geometry may not yet show a size just asked for, so the
+// whole window's size is given.
+void CFrameWnd::MoveCentred(QSize outer)
+{
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+    move(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
+    m_bCentred = true;
+}
+
+void CFrameWnd::FitOuterSize()
+{
+    const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (margins == m_fittedMargins || isMaximized() || isFullScreen())
+        return;
+    m_fittedMargins = margins;
+    resize(m_outerSize.shrunkBy(margins));
+    if (m_bCentred)
+        MoveCentred(m_outerSize);
+}
+
+bool CFrameWnd::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose)
+        FitOuterSize();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CFrameWnd::GetClientRect(CRect* rc) const
@@ -202,7 +237,8 @@ void CFrameWnd::BuildMenu(QMenu* menu, const std::vector<MenuItemTemplate>& item
                 // handlers may set it, so the flip is undone.
                 if (action->isCheckable())
                     action->setChecked(!checked);
-                RouteCommand(id);
+                if (!m_helpMode.TakeCommand(id))
+                    RouteCommand(id);
             });
             m_actions[id] = action;
         }
@@ -216,6 +252,8 @@ void CFrameWnd::BuildAccelerators(UINT resourceId)
         shortcut->setContext(Qt::WindowShortcut);
         const UINT id = accel.id;
         connect(shortcut, &QShortcut::activated, this, [this, id] {
+            if (m_helpMode.TakeCommand(id))
+                return;
             if (id == ID_NEXT_PANE || id == ID_PREV_PANE) {
                 OnNextPane(id == ID_NEXT_PANE);
                 return;
@@ -223,6 +261,11 @@ void CFrameWnd::BuildAccelerators(UINT resourceId)
             RunCommandIfEnabled(id);
         });
     }
+}
+
+void CFrameWnd::OnContextHelp()
+{
+    m_helpMode.Enter(HID_BASE_RESOURCE + m_nIDHelp);
 }
 
 void CFrameWnd::OnNextPane(bool forward)

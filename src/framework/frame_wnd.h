@@ -5,6 +5,7 @@
 // application. Update handlers run only when a menu is about to show and
 // when an accelerator key is pressed.
 #include "framework/cmd_target.h"
+#include "framework/context_help.h"
 #include "framework/wnd_class.h"
 
 #include <QMainWindow>
@@ -31,6 +32,7 @@ public:
 
     void SetWindowText(const CString& text) { setWindowTitle(text); }
     CString GetWindowText() const { return windowTitle(); }
+    // Centres the whole window, frame and caption included, on its screen.
     void CenterWindow();
     // The client area below the menu bar, in client coordinates.
     void GetClientRect(CRect* rc) const;
@@ -50,6 +52,9 @@ public:
     QMenu* FindTopMenu(const CString& text) const;
     const std::map<UINT, QAction*>& MenuActions() const { return m_actions; }
 
+    // Shift+F1: the next click or chosen command names the help topic.
+    void OnContextHelp();
+
     // The close box, Exit and the Exit button all end here.
     void SendClose() { close(); }
 
@@ -59,12 +64,23 @@ protected:
     virtual int OnCreate(CCreateContext* context);
     virtual BOOL OnCreateClient(CCreateContext* context);
     virtual void OnNextPane(bool forward);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The size asked for at creation is the whole window's; the client gets
+    // what the frame and caption leave, once their size is known.
+    void FitOuterSize();
+    void MoveCentred(QSize outer);
+
     void BuildMenu(QMenu* menu, const std::vector<MenuItemTemplate>& items);
     void BuildAccelerators(UINT resourceId);
 
     CView* m_pActiveView = nullptr;
     CDocument* m_pDocument = nullptr;
     std::map<UINT, QAction*> m_actions;
+    UINT m_nIDHelp = 0;
+    CContextHelpMode m_helpMode;
+    QSize m_outerSize;
+    QMargins m_fittedMargins;
+    bool m_bCentred = false;
 };

@@ -179,7 +179,7 @@ QFont CFont::FontForDeviceHeight(int deviceHeight) const
 // ---------------------------------------------------------------------------
 // CBitmap
 
-BOOL CBitmap::LoadSvg(const QString& path)
+BOOL CBitmap::LoadSvg(const QString& path, QSize wanted)
 {
     m_image = QImage();
     if (!QFile::exists(path))
@@ -187,7 +187,7 @@ BOOL CBitmap::LoadSvg(const QString& path)
     QSvgRenderer renderer(path);
     if (!renderer.isValid())
         return FALSE;
-    const QSize size = renderer.defaultSize();
+    const QSize size = wanted.isEmpty() ? renderer.defaultSize() : wanted;
     if (size.isEmpty())
         return FALSE;
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
@@ -207,6 +207,15 @@ BOOL CBitmap::LoadBitmap(const char* name)
         return FALSE;
     }
     return LoadSvg(AfxBitmapPath(QString::fromLatin1(name)));
+}
+
+BOOL CBitmap::LoadIcon(const char* name)
+{
+    if (!name || !*name) {
+        m_image = QImage();
+        return FALSE;
+    }
+    return LoadSvg(AfxBitmapPath(QString::fromLatin1(name)), QSize(kIconSize, kIconSize));
 }
 
 BOOL CBitmap::LoadBitmap(UINT id)

@@ -103,15 +103,22 @@ private:
 
 // A bitmap resource: an SVG picture under :/res/bitmaps/ rendered at its
 // own fixed pixel size (the size written in the SVG's width and height).
+// The size of an icon, in pixels each way.
+constexpr int kIconSize = 32;
+
 class CBitmap {
 public:
     CBitmap() = default;
     // name is the resource name, e.g. "SHOWMEU"; looks for :/res/bitmaps/<name>.svg
     BOOL LoadBitmap(const char* name);
     BOOL LoadBitmap(UINT id); // :/res/bitmaps/<id>.svg
-    // Renders any SVG file (or resource path) the same way; FALSE and an
-    // unloaded bitmap when it is missing or not a valid SVG.
-    BOOL LoadSvg(const QString& path);
+    // An icon: the picture of that number drawn whole at the size of an
+    // icon, whatever size it was drawn at.
+    BOOL LoadIcon(const char* name);
+    // Renders any SVG file (or resource path) the same way, at its own size
+    // or at the size given; FALSE and an unloaded bitmap when it is missing
+    // or not a valid SVG.
+    BOOL LoadSvg(const QString& path, QSize size = QSize());
     BOOL DeleteObject() { m_image = QImage(); return TRUE; }
     bool IsLoaded() const { return !m_image.isNull(); }
     CSize GetSize() const { return CSize(m_image.width(), m_image.height()); }

@@ -1,5 +1,7 @@
 #include "framework/message_box.h"
 
+#include "framework/dialog.h"
+
 #include "framework/ui_responder.h"
 #include "framework/win_app.h"
 #include "framework/resources.h"
@@ -13,6 +15,7 @@ int AfxMessageBox(const CString& text, UINT type)
         return responder->OnMessageBox(text, type);
 
     QMessageBox box(QApplication::activeWindow());
+    AfxApplyDialogColors(&box);
     box.setWindowTitle(AfxGetAppName());
     box.setIcon(QMessageBox::Warning);
     box.setTextFormat(Qt::PlainText);

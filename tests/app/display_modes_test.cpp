@@ -42,6 +42,27 @@ TEST(DisplayModes, StaffOnlyHidesTheFingerboard)
     EXPECT_EQ(app.Staff()->x(), 0);
 }
 
+// Staff Only in a large window asks a wide staff; back in Fingerboard and
+// Staff in a smaller window the staff shows again beside the fingerboard.
+TEST(DisplayModes, FingerboardAndStaffRestoresTheStaffMinimum)
+{
+    CAppHarness app;
+    CSplitterWnd* splitter = app.Frame()->GetSplitter();
+    int current = 0, startMinimum = 0, minimum = 0;
+    splitter->GetColumnInfo(1, current, startMinimum);
+    const QSize startSize = app.Frame()->size();
+    app.Frame()->resize(1200, 800);
+    CAppHarness::ProcessEvents();
+    ASSERT_TRUE(app.Choose(ID_MODE_STAFF_ONLY));
+    app.Frame()->resize(startSize);
+    CAppHarness::ProcessEvents();
+    ASSERT_TRUE(app.Choose(ID_MODE_FINGERBOARD_STAFF));
+    EXPECT_EQ(app.Fboard()->width(), 180);
+    EXPECT_TRUE(app.Staff()->isVisible());
+    splitter->GetColumnInfo(1, current, minimum);
+    EXPECT_EQ(minimum, startMinimum);
+}
+
 TEST(DisplayModes, EveryModeEndsARunningQuestionAndRepaintsBothViews)
 {
     for (UINT mode : Ids{ID_MODE_FINGERBOARD_STAFF, ID_MODE_FLASH_CARD, ID_MODE_STAFF_ONLY}) {

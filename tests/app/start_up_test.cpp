@@ -12,12 +12,14 @@
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,7 +44,12 @@ TEST(StartUp, TheMainWindowIsCentredWithTheFingerboardBesideTheStaff)
     CMainFrame* frame = app.Frame();
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->isVisible());
-    EXPECT_EQ(frame->size(), QSize(630, 470));
+    // 630 x 470 is the whole window, frame and caption included, centred.
+    EXPECT_EQ(frame->frameGeometry().size(), QSize(630, 470));
+    EXPECT_EQ(frame->size(), QSize(630, 470).shrunkBy(frame->windowHandle()->frameMargins()));
+    const QRect screen = frame->screen()->availableGeometry();
+    EXPECT_EQ(frame->frameGeometry().topLeft(), QPoint(screen.left() + (screen.width() - 630) / 2,
+                                                       screen.top() + (screen.height() - 470) / 2));
     EXPECT_EQ(frame->GetWindowText(), "Voldrim");
     EXPECT_EQ(AfxGetMainWnd(), frame);
     // A file named on the command line is not opened.
@@ -60,9 +67,11 @@ TEST(StartUp, TheMainWindowIsCentredWithTheFingerboardBesideTheStaff)
     splitter->GetColumnInfo(0, current, minimum);
     EXPECT_EQ(minimum, 150);
     // The staff column's minimum comes from the client width at creation.
+    CRect client;
+    frame->GetClientRect(&client);
     splitter->GetColumnInfo(1, current, minimum);
-    EXPECT_EQ(minimum, 630 - 230);
-    EXPECT_EQ(splitter->GetIdealWidth(1), 630 - 150);
+    EXPECT_EQ(minimum, client.right - 230);
+    EXPECT_EQ(splitter->GetIdealWidth(1), client.right - 150);
 
     // Both views are white.
     CAppHarness::ProcessEvents();

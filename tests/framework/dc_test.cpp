@@ -348,6 +348,45 @@ TEST_F(DcShapes, PolygonFillsAndOutlines)
     ExpectPixels({{10, 10, kBlack}, {20, 10, kBlack}, {20, 20, kBlack}, {10, 20, kBlack}, {15, 15, kRed}});
 }
 
+// Fill and outline share their edge pixels: along every row and every
+// column the fill lies between the first and the last outline pixel.
+TEST_F(DcShapes, PolygonFillStaysInsideItsOutline)
+{
+    const std::vector<std::vector<CPoint>> polygons = {
+        {{98, 159}, {122, 159}, {110, 152}},                     // the playback marker under a column at x 100
+        {{10, 10}, {50, 17}, {30, 60}},                          // shallow and steep edges
+        {{150, 20}, {190, 25}, {185, 70}, {160, 40}, {140, 65}}, // concave
+        {{20, 100}, {29, 111}, {24, 121}, {31, 130}, {29, 130}, {26, 132}, {26, 135}, {28, 139}, {24, 137},
+         {22, 136}, {20, 131}, {21, 128}, {25, 125}, {18, 118}, {23, 105}}, // the rest sign
+    };
+    for (size_t i = 0; i < polygons.size(); ++i) {
+        SCOPED_TRACE(i);
+        image.fill(Qt::white);
+        CDC dc(&image);
+        CBrush red(kRed);
+        dc.SelectObject(&red);
+        dc.Polygon(polygons[i].data(), int(polygons[i].size()));
+        dc.ReleasePainter();
+        EXPECT_GT(Count(kRed, 0, 0, 200, 200), 0);
+        for (int line = 0; line < 200; ++line) {
+            for (bool rows : {true, false}) {
+                auto at = [&](int k) { return rows ? Px(k, line) : Px(line, k); };
+                int first = 200, last = -1;
+                for (int k = 0; k < 200; ++k) {
+                    if (at(k) == kBlack) {
+                        first = std::min(first, k);
+                        last = k;
+                    }
+                }
+                for (int k = 0; k < 200; ++k) {
+                    EXPECT_FALSE(at(k) == kRed && (k <= first || k >= last))
+                        << "fill at " << (rows ? k : line) << "," << (rows ? line : k);
+                }
+            }
+        }
+    }
+}
+
 TEST_F(DcShapes, PolygonFillModes)
 {
     CDC dc(&image);

@@ -6,7 +6,9 @@
 #include "support/scripted_responder.h"
 #include "support/test_resources.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -121,6 +123,48 @@ TEST(Dialog, SelectionsAndScrollBarsNotifyTheDialog)
     EXPECT_EQ(dialog.m_codes, std::vector<UINT>({SB_LINEDOWN, SB_ENDSCROLL, SB_PAGEDOWN, SB_ENDSCROLL}));
 }
 
+// A drop-down list opens to the height its template gives, less its closed
+// line, and scrolls what does not fit.
+TEST(Dialog, DropDownListsOpenToTheirTemplateHeight)
+{
+    const DialogTemplate lists = {501, "Lists", 0, 0, 160, 160,
+                                  {
+                                      {CtlComboBox, 1001, "", 15, 67, 126, 62},
+                                      {CtlComboBox, 1002, "", 15, 92, 126, 57},
+                                      {CtlComboBox, 1003, "", 15, 10, 126, 120},
+                                  }};
+    struct Opened {
+        UINT id;
+        int entries;
+        bool scrolls;
+    };
+    const Opened cases[] = {{1001, 16, true}, {1002, 18, true}, {1003, 3, false}};
+    CScriptedResponder responder;
+    CDialog dialog(&lists);
+    responder.ExpectDialog([&](CDialog& d) {
+        for (const Opened& c : cases) {
+            SCOPED_TRACE(c.id);
+            auto* combo = d.GetDlgItemAs<QComboBox>(c.id);
+            for (int i = 0; i < c.entries; ++i)
+                combo->addItem(QString::number(i + 1));
+            const DialogControlTemplate& t = lists.controls[size_t(c.id - 1001)];
+            const int listHeight = DialogUnitsToPixelsY(t.cy) - combo->height();
+            combo->showPopup();
+            const QWidget* popup = combo->view()->window();
+            const int rowHeight = combo->view()->sizeHintForRow(0);
+            EXPECT_LE(popup->height(), listHeight);
+            EXPECT_EQ(combo->view()->verticalScrollBar()->isVisible(), c.scrolls);
+            if (c.scrolls) {
+                EXPECT_GT(popup->height(), listHeight - 2 * rowHeight);
+            }
+            EXPECT_GE(popup->geometry().top(), combo->mapToGlobal(QPoint(0, combo->height() - 1)).y()) << "opens below";
+            combo->hidePopup();
+        }
+        return IDCANCEL;
+    });
+    dialog.DoModal();
+}
+
 TEST(Dialog, RunsModallyWithoutAResponder)
 {
     NameDialog dialog;
@@ -140,9 +184,13 @@ TEST(MessageBox, CaptionIconButtonsAndPlainText)
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     Qt::TextFormat format = Qt::RichText;
     QMessageBox::StandardButtons buttons;
+    QColor background, foreground, shown;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
+        background = box->palette().color(QPalette::Window);
+        foreground = box->palette().color(QPalette::WindowText);
+        shown = box->grab().toImage().pixelColor(1, 1);
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();
@@ -156,6 +204,10 @@ TEST(MessageBox, CaptionIconButtonsAndPlainText)
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
+    // The program's dialog colours.
+    EXPECT_EQ(background, QColor(192, 192, 192));
+    EXPECT_EQ(shown, QColor(192, 192, 192));
+    EXPECT_EQ(foreground, QColor(0, 0, 0));
 
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

@@ -5,6 +5,10 @@
 #include "support/scripted_responder.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <functional>
@@ -76,6 +80,27 @@ BarStep LetGoOfTheThumb()
     return [](QScrollBar& bar) { bar.setSliderDown(false); };
 }
 
+// An entry of the bar's own menu, opened at a point of the bar (y from its
+// top, as a share of its length).
+BarStep ChooseFromItsMenu(const char* entry, double at)
+{
+    return [entry, at](QScrollBar& bar) {
+        QTimer::singleShot(0, [entry] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr) << "no menu";
+            for (QAction* action : menu->actions()) {
+                if (action->text().compare(entry, Qt::CaseInsensitive) == 0)
+                    menu->setActiveAction(action);
+            }
+            ASSERT_NE(menu->activeAction(), nullptr) << entry;
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        const QPoint point(bar.width() / 2, int(bar.height() * at));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, point, bar.mapToGlobal(point));
+        QApplication::sendEvent(&bar, &event);
+    };
+}
+
 TEST(TempoDialog, TheBarTheLabelsAndTheTempoFollowWhatTheUserDoes)
 {
     using Action = QAbstractSlider::SliderAction;
@@ -117,6 +142,13 @@ TEST(TempoDialog, TheBarTheLabelsAndTheTempoFollowWhatTheUserDoes)
          IDCANCEL, 600},
         {"even an ignored jump takes the step shown as the tempo", 650, {Press(QAbstractSlider::SliderToMinimum)}, 19,
          2000, "Adagio", "30", IDCANCEL, 2000},
+        // The bar's own menu moves it as its arrows and thumb do.
+        {"scroll here", 600, {ChooseFromItsMenu("Scroll here", 0.15)}, 0, 272, "Prestissimo", "220", IDCANCEL, 272},
+        {"top and bottom are ignored", 600, {ChooseFromItsMenu("Top", 0.5), ChooseFromItsMenu("Bottom", 0.5)}, 9,
+         600, "Allegro", "100", IDCANCEL, 600},
+        {"page and line steps", 600,
+         {ChooseFromItsMenu("Page down", 0.5), ChooseFromItsMenu("Page down", 0.5), ChooseFromItsMenu("Scroll up", 0.5)},
+         10, 625, "Moderato", "96", IDCANCEL, 625},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -5,6 +5,7 @@
 #include "views/staff/title_dlg.h"
 
 #include <QLineEdit>
+#include <QTest>
 
 namespace {
 
@@ -81,6 +82,37 @@ TEST(TitleButton, RefusesMoreThanThirtyCharacters)
     EXPECT_EQ(app.m_responder.Texts(), (std::vector<CString>(2, "Please enter no more than 30 characters.")));
     EXPECT_EQ(app.Doc()->m_strMelodyTitle, thirty);
     EXPECT_EQ(app.Frame()->windowTitle(), "Voldrim   -   " + thirty + " by Anna");
+}
+
+// Typing stops at 30 characters in either box; a longer title read from a
+// file shows whole, takes no more typing, and may be shortened.
+TEST(TitleButton, EditBoxesTakeNoMoreThanThirtyCharactersWhileTyping)
+{
+    CAppHarness app;
+    const CString forty(40, QLatin1Char('t'));
+    app.Doc()->m_strMelodyTitle = forty;
+    struct Typing {
+        UINT edit;
+        const char* keys;
+        CString shows;
+    };
+    const Typing cases[] = {
+        {IDC_COMPOSER_EDIT, "abcdefghijklmnopqrstuvwxyz01234", "abcdefghijklmnopqrstuvwxyz0123"},
+        {IDC_TITLE_EDIT, "x", forty},
+        {IDC_TITLE_EDIT, "\b", forty.left(39)},
+    };
+    app.m_responder.ExpectDialog([&](CDialog& dialog) {
+        for (const Typing& c : cases) {
+            auto* edit = dialog.GetDlgItemAs<QLineEdit>(c.edit);
+            edit->setFocus();
+            edit->end(false);
+            QTest::keyClicks(edit, c.keys);
+            EXPECT_EQ(edit->text().toStdString(), c.shows.toStdString()) << c.keys;
+        }
+        dialog.ClickButton(IDCANCEL);
+        return IDCANCEL;
+    });
+    PressButton(app.Staff(), IDC_TITLE_BUTTON);
 }
 
 } // namespace
