@@ -1,0 +1,125 @@
+// Both views on a screen of two device pixels a logical pixel (this program
+// runs with QT_SCALE_FACTOR=2): drawn at the screen's pixels and sharp.
+#include "fingerboard/fboard_probe.h"
+#include "framework/bitmap_button.h"
+#include "support/app_harness.h"
+
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+constexpr int kRatio = 2;
+constexpr QRgb kBlack = 0x000000, kWhite = 0xFFFFFF;
+
+QRgb ImagePixel(const QImage& image, int x, int y)
+{
+    return image.pixel(x, y) & 0xFFFFFF;
+}
+
+// The colours of the image pixels that cover a logical rectangle.
+std::set<QRgb> ColoursIn(const QImage& image, const CRect& logical)
+{
+    std::set<QRgb> colours;
+    for (int y = logical.top * kRatio; y < logical.bottom * kRatio; ++y)
+        for (int x = logical.left * kRatio; x < logical.right * kRatio; ++x)
+            colours.insert(ImagePixel(image, x, y));
+    return colours;
+}
+
+// Whether anything in the logical rectangle is drawn finer than a logical
+// pixel: a block of ratio x ratio image pixels of more than one colour.
+bool DrawnFinerThanUnits(const QImage& image, const CRect& logical)
+{
+    for (int y = logical.top; y < logical.bottom; ++y)
+        for (int x = logical.left; x < logical.right; ++x)
+            for (int k = 1; k < kRatio * kRatio; ++k)
+                if (ImagePixel(image, x * kRatio + k % kRatio, y * kRatio + k / kRatio)
+                    != ImagePixel(image, x * kRatio, y * kRatio))
+                    return true;
+    return false;
+}
+
+class ViewsOnHiDpi : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(qGuiApp->devicePixelRatio(), kRatio) << "this program runs with QT_SCALE_FACTOR=2";
+        CAppHarness::ProcessEvents();
+    }
+    CAppHarness app;
+};
+
+TEST_F(ViewsOnHiDpi, BackingImagesHaveTheScreensPixels)
+{
+    for (CView* view : {static_cast<CView*>(app.Fboard()), static_cast<CView*>(app.Staff())}) {
+        EXPECT_EQ(view->BackingImage().devicePixelRatio(), kRatio);
+        EXPECT_EQ(view->BackingImage().size(), view->size() * kRatio);
+    }
+}
+
+TEST_F(ViewsOnHiDpi, StaffLinesAreTwoImagePixelsThickWithoutFringe)
+{
+    // Down one image column across the staves: every black run is a line of
+    // two image pixels, and nothing but black and white is there.
+    const QImage& image = app.Staff()->BackingImage();
+    const int x = 300 * kRatio;
+    std::vector<int> runs;
+    int run = 0;
+    for (int y = 60 * kRatio; y < 320 * kRatio; ++y) {
+        const QRgb c = ImagePixel(image, x, y);
+        ASSERT_TRUE(c == kBlack || c == kWhite) << "grey at image row " << y;
+        if (c == kBlack) {
+            ++run;
+        } else if (run > 0) {
+            runs.push_back(run);
+            run = 0;
+        }
+    }
+    ASSERT_GE(runs.size(), 10u) << "two staves of five lines";
+    for (int r : runs)
+        EXPECT_EQ(r, kRatio);
+}
+
+TEST_F(ViewsOnHiDpi, ANoteHeadHasSharpSmoothEdges)
+{
+    fboard_probe::ClickStop(app.Fboard(), 48); // C3, written into the first column
+    fboard_probe::Settle(app.Staff());
+    const CRect head = app.Doc()->m_columnList[0]->GetNoteRect();
+    ASSERT_FALSE(head.IsRectEmpty());
+    const QImage& image = app.Staff()->BackingImage();
+    EXPECT_EQ(ColoursIn(image, head), std::set<QRgb>({kBlack, kWhite})) << "no grey edge";
+    EXPECT_TRUE(DrawnFinerThanUnits(image, head)) << "the curve steps by image pixels";
+}
+
+TEST_F(ViewsOnHiDpi, AStopHasSharpSmoothEdgesOnItsString)
+{
+    const CRect stop = fboard_probe::StopOf(app.Doc(), 38).GetRect(); // D2, green, unlabelled
+    const QImage& image = app.Fboard()->BackingImage();
+    EXPECT_EQ(ColoursIn(image, stop), std::set<QRgb>({kBlack, kWhite, 0x00FF00}));
+    EXPECT_TRUE(DrawnFinerThanUnits(image, stop));
+    // The string below it: a line of one logical pixel, two image pixels wide.
+    const int x = stop.CenterPoint().x;
+    const int y = (stop.bottom + 3) * kRatio;
+    const int left = x * kRatio;
+    EXPECT_EQ(ImagePixel(image, left - 1, y), kWhite);
+    EXPECT_EQ(ImagePixel(image, left, y), kBlack);
+    EXPECT_EQ(ImagePixel(image, left + 1, y), kBlack);
+    EXPECT_EQ(ImagePixel(image, left + 2, y), kWhite);
+}
+
+TEST_F(ViewsOnHiDpi, TextAndButtonPicturesHaveTheScreensResolution)
+{
+    EXPECT_TRUE(DrawnFinerThanUnits(app.Staff()->BackingImage(), CRect(8, 5, 120, 25))) << "the header's text";
+    const auto buttons = app.Staff()->findChildren<CBitmapButton*>();
+    ASSERT_FALSE(buttons.isEmpty());
+    for (CBitmapButton* button : buttons) {
+        const CBitmap& picture = button->UpBitmap();
+        EXPECT_EQ(picture.GetImage().size(), QSize(picture.GetSize().cx, picture.GetSize().cy) * kRatio);
+        EXPECT_EQ(button->size(), QSize(picture.GetSize().cx, picture.GetSize().cy));
+    }
+}
+
+} // namespace
