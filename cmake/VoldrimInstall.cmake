@@ -1,5 +1,7 @@
 # What `cmake --install` puts where, and the Debian package that cpack
 # builds from the same files.
+# The program links system libraries alone: it needs no search path of its own.
+set_target_properties(voldrim PROPERTIES INSTALL_RPATH "")
 install(TARGETS voldrim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/cello.wav ${PROJECT_SOURCE_DIR}/data/babye.wav
   DESTINATION ${VOLDRIM_INSTALL_DATADIR})
