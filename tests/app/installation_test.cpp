@@ -3,7 +3,8 @@
 // for them, and the desktop's own validators accept the entry and the
 // metainfo. The installed program, moved to another prefix and started
 // from an empty folder, plays its installed start-up sound and ends
-// cleanly when the session ends.
+// cleanly when the session ends. The Debian package holds the same files
+// and depends on the libraries the program runs with, and nothing more.
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -147,6 +148,30 @@ TEST_F(Installation, TheMovedProgramPlaysItsInstalledStartUpSoundFromAnyFolder)
     QFile playedFile(played);
     ASSERT_TRUE(playedFile.open(QIODevice::ReadOnly));
     EXPECT_TRUE(playedFile.readAll() == samples);
+}
+
+TEST(DebianPackage, HoldsTheInstalledFilesAndDependsOnRuntimeLibrariesAlone)
+{
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    const ToolRun cpack = RunTool(QStringLiteral(CPACK_COMMAND),
+                                  {"--config", VOLDRIM_BUILD_DIR "/CPackConfig.cmake", "-B", scratch.path()});
+    ASSERT_EQ(cpack.exitCode, 0) << cpack.output.toStdString();
+    const QStringList packages = QDir(scratch.path()).entryList({"*.deb"}, QDir::Files);
+    ASSERT_EQ(packages.size(), 1);
+    const QString package = scratch.filePath(packages.first());
+
+    const ToolRun depends = RunTool(QStringLiteral("dpkg-deb"), {"--field", package, "Depends"});
+    ASSERT_EQ(depends.exitCode, 0) << depends.output.toStdString();
+    for (const char* runtime : {"libqt6widgets6", "libfluidsynth3", "libsndfile1", "libasound2", "timgm6mb-soundfont"})
+        EXPECT_TRUE(depends.output.contains(QLatin1String(runtime))) << runtime << " in " << depends.output.toStdString();
+    EXPECT_FALSE(depends.output.contains(QLatin1String("-dev"))) << depends.output.toStdString();
+
+    const ToolRun contents = RunTool(QStringLiteral("dpkg-deb"), {"--contents", package});
+    for (const QString& file : {QStringLiteral("./usr/bin/voldrim"), QStringLiteral("./usr/share/voldrim/cello.wav"),
+                                "./usr/share/applications/" + kAppId + ".desktop",
+                                "./usr/share/metainfo/" + kAppId + ".metainfo.xml"})
+        EXPECT_TRUE(contents.output.contains(file)) << file.toStdString();
 }
 
 } // namespace
