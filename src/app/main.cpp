@@ -10,6 +10,8 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Voldrim"));
+    // Ties the windows to the installed menu entry, and so to its icon.
+    QApplication::setDesktopFileName(QStringLiteral(VOLDRIM_APP_ID));
     // Before anything opens a sound output: from here on a signal to end
     // closes the program as the user would.
     CQuitOnSignals quitOnSignals;
