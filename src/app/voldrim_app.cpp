@@ -31,6 +31,7 @@ CVoldrimApp::CVoldrimApp()
     MapCommand(ID_FILE_NEW, [this] { OnFileNew(); });
     MapCommand(ID_FILE_OPEN, [this] { OnFileOpen(); });
     MapCommand(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+    MapCommand(ID_FILE_EXPORT, [this] { OnFileExport(); });
 }
 
 CVoldrimApp::~CVoldrimApp() = default;

@@ -32,6 +32,8 @@ public:
     void SetVersionText(const CString& text) { m_strVersion = text; }
 
     void OnAppAbout();
+    // File, Export Melody (file_export.cpp).
+    void OnFileExport();
 
 private:
     CString m_strVersion;
