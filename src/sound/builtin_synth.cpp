@@ -84,9 +84,12 @@ QStringList CBuiltinSynth::SoundFontCandidates()
     const QString fromEnv = qEnvironmentVariable("VOLDRIM_SOUNDFONT");
     if (!fromEnv.isEmpty())
         candidates << fromEnv;
-    candidates << "/usr/share/sounds/sf2/default-GM.sf2"
-               << "/usr/share/sounds/sf2/TimGM6mb.sf2"
-               << "/usr/share/sounds/sf2/FluidR3_GM.sf2";
+    // FluidR3's cello is a sampled, bowed one, rich in harmonics, with its
+    // vibrato; TimGM6mb's is thin and even (bench/soundfont_bench). With
+    // samples read when used, the larger soundfont costs little memory.
+    candidates << "/usr/share/sounds/sf2/FluidR3_GM.sf2"
+               << "/usr/share/sounds/sf2/default-GM.sf2"
+               << "/usr/share/sounds/sf2/TimGM6mb.sf2";
     return candidates;
 }
 

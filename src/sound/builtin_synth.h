@@ -38,7 +38,7 @@ public:
     static constexpr SampleLoading kSampleLoading = SampleLoading::WhenUsed;
 
     // Where soundfonts are looked for, in order: $VOLDRIM_SOUNDFONT, then
-    // the GM soundfonts of the system.
+    // FluidR3 (the best cello), the system's default and TimGM6mb.
     static QStringList SoundFontCandidates();
     // The first candidate that looks like a soundfont. Empty when there is none.
     static CString FindSoundFont();
