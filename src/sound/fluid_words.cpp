@@ -4,19 +4,23 @@
 
 #include <fluidsynth.h>
 
-MMRESULT CFluidWordPlayer::Play(DWORD word)
+namespace {
+
+constexpr BYTE kNoteOn = 0x90;
+constexpr BYTE kProgramChange = 0xC0;
+constexpr BYTE kKindMask = 0xF0;
+constexpr BYTE kChannelMask = 0x0F;
+// General MIDI's first program: the piano, or the standard drum kit on the
+// drum channel.
+constexpr int kFirstProgram = 0;
+
+// FluidSynth's result.
+int PlayMessage(fluid_synth_t* synth, const CMidiBytes& message)
 {
-    fluid_synth_t* const synth = m_pSynth;
-    const CMidiBytes message = UnpackShortMessage(word);
-    const int channel = message.bytes[0] & 0x0F;
+    const int channel = message.bytes[0] & kChannelMask;
     const int data1 = message.bytes[1];
     const int data2 = message.bytes[2];
     int result = FLUID_OK;
-    const bool noteOn = (message.bytes[0] & 0xF0) == 0x90 && data2 != 0;
-    if (noteOn && !m_programChosen[std::size_t(channel)])
-        fluid_synth_program_change(synth, channel, 0);
-    if (noteOn || (message.bytes[0] & 0xF0) == 0xC0)
-        m_programChosen.set(std::size_t(channel));
     switch (message.bytes[0] & 0xF0) {
     case 0x80:
         // A note that is not sounding any more is no error: the device
@@ -47,5 +51,20 @@ MMRESULT CFluidWordPlayer::Play(DWORD word)
     default:
         break; // real-time bytes mean nothing to a synthesizer without a clock
     }
-    return result == FLUID_OK ? MMSYSERR_NOERROR : MMSYSERR_ERROR;
+    return result;
+}
+
+} // namespace
+
+MMRESULT CFluidWordPlayer::Play(DWORD word)
+{
+    const CMidiBytes message = UnpackShortMessage(word);
+    const BYTE kind = message.bytes[0] & kKindMask;
+    const std::size_t channel = message.bytes[0] & kChannelMask;
+    const bool noteOn = kind == kNoteOn && message.bytes[2] != 0;
+    if (noteOn && !m_programChosen[channel])
+        fluid_synth_program_change(m_pSynth, int(channel), kFirstProgram);
+    if (noteOn || kind == kProgramChange)
+        m_programChosen.set(channel);
+    return PlayMessage(m_pSynth, message) == FLUID_OK ? MMSYSERR_NOERROR : MMSYSERR_ERROR;
 }

@@ -102,6 +102,7 @@ TEST_F(BuiltinSynthOffline, ProgramChangeChangesTheSound)
     // program-change word never reached the synthesizer.
     synth->Send(0x007F3C90);
     const auto piano = LeftChannel(synth->Render(kRate / 2), kRate / 10, kRate / 5);
+    EXPECT_GT(Rms(piano), 0.01) << "a channel with no program change yet plays the first program";
     synth->Send(0x007F3C80);
     synth->Render(kRate * 2);
     synth->Send(0x007F2AC0);
