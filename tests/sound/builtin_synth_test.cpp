@@ -188,21 +188,6 @@ TEST(BuiltinSynthLoading, WordsSentBeforeTheSoundFontLoadedPlayOnceItHas)
     }
 }
 
-TEST(BuiltinSynthLoading, WhenNoSoundFontLoadsItSaysWhyAndStaysSilent)
-{
-    QTemporaryDir dir;
-    const QString missing = dir.filePath(QStringLiteral("missing.sf2"));
-    const auto synth = CBuiltinSynth::Open({ missing }, CBuiltinSynth::Output::Offline);
-    ASSERT_TRUE(synth) << "it opens all the same";
-    EXPECT_EQ(synth->WaitUntilLoaded(), CBuiltinSynth::LoadState::Failed);
-    EXPECT_TRUE(synth->LoadFailure().contains(missing)) << synth->LoadFailure().toStdString();
-    EXPECT_TRUE(synth->SoundFont().isEmpty());
-    // Each word is no new failure: the load's is told once.
-    EXPECT_EQ(synth->Send(kCello), MMSYSERR_NOERROR);
-    EXPECT_EQ(synth->Send(kOn60), MMSYSERR_NOERROR);
-    EXPECT_LT(Rms(LeftChannel(synth->Render(kRate / 4), 0, kRate / 4)), 1e-4);
-}
-
 // A file that starts as a soundfont does and is broken inside.
 QString WriteBrokenSoundFont(const QTemporaryDir& dir)
 {
