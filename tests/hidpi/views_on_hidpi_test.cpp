@@ -1,5 +1,5 @@
-// Both views on a screen of two device pixels a logical pixel (this program
-// runs with QT_SCALE_FACTOR=2): drawn at the screen's pixels and sharp.
+// Both views on a screen of two device pixels a logical pixel: drawn at the
+// screen's pixels and sharp.
 #include "fingerboard/fboard_probe.h"
 #include "framework/bitmap_button.h"
 #include "support/app_harness.h"
@@ -12,6 +12,9 @@
 namespace {
 
 constexpr int kRatio = 2;
+
+// Set before main makes the application, which reads it once.
+const bool kScaledScreen = qputenv("QT_SCALE_FACTOR", QByteArray::number(kRatio));
 constexpr QRgb kBlack = 0x000000, kWhite = 0xFFFFFF;
 
 QRgb ImagePixel(const QImage& image, int x, int y)
@@ -46,7 +49,8 @@ class ViewsOnHiDpi : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(qGuiApp->devicePixelRatio(), kRatio) << "this program runs with QT_SCALE_FACTOR=2";
+        ASSERT_TRUE(kScaledScreen);
+        ASSERT_EQ(qGuiApp->devicePixelRatio(), kRatio);
         CAppHarness::ProcessEvents();
     }
     CAppHarness app;
