@@ -5,7 +5,6 @@
 #include "framework/dc_test_util.h"
 
 #include <functional>
-#include <set>
 
 using namespace dctest;
 
@@ -39,15 +38,6 @@ QImage Enlarged(const QImage& image)
     return big;
 }
 
-std::set<COLORREF> Colours(const QImage& image)
-{
-    std::set<COLORREF> colours;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(PixelOf(image, x, y));
-    return colours;
-}
-
 QRect InkBox(const QImage& image)
 {
     QRect box;
@@ -56,17 +46,6 @@ QRect InkBox(const QImage& image)
             if (PixelOf(image, x, y) != kWhite)
                 box |= QRect(x, y, 1, 1);
     return box;
-}
-
-// Whether some 2 x 2 block of a ratio-2 image holds more than one colour.
-bool FinerThanUnits(const QImage& image)
-{
-    for (int y = 0; y < image.height(); y += 2)
-        for (int x = 0; x < image.width(); x += 2)
-            if (image.pixel(x + 1, y) != image.pixel(x, y) || image.pixel(x, y + 1) != image.pixel(x, y)
-                || image.pixel(x + 1, y + 1) != image.pixel(x, y))
-                return true;
-    return false;
 }
 
 struct Drawing {
@@ -160,9 +139,8 @@ TEST(DcPixelRatio, CurvesAndPolygonsAreSharpAtTheImagesPixelsInTheirUnitBox)
         const QImage fine = Drawn(2, d.draw);
         const QRect box = InkBox(coarse);
         EXPECT_EQ(InkBox(fine), QRect(box.topLeft() * 2, box.size() * 2)) << "the same units";
-        std::set<COLORREF> pure = Colours(coarse);
-        EXPECT_EQ(Colours(fine), pure) << "no grey, no blend";
-        EXPECT_TRUE(FinerThanUnits(fine));
+        EXPECT_EQ(ColoursIn(fine, fine.rect()), ColoursIn(coarse, coarse.rect())) << "no grey, no blend";
+        EXPECT_TRUE(FinerThanBlocks(fine, fine.rect(), 2));
     }
 }
 
@@ -176,7 +154,7 @@ TEST(DcPixelRatio, TextKeepsItsLogicalSizeAndGainsItsPixels)
     EXPECT_EQ(two.GetTextExtent(text), one.GetTextExtent(text));
     two.TextOut(2, 2, text);
     two.ReleasePainter();
-    EXPECT_TRUE(FinerThanUnits(fine));
+    EXPECT_TRUE(FinerThanBlocks(fine, fine.rect(), 2));
 }
 
 TEST(DcPixelRatio, AFractionalRatioRoundsUnitsToWholePixels)
@@ -204,5 +182,5 @@ TEST(DcPixelRatio, AFractionalRatioRoundsUnitsToWholePixels)
     EXPECT_EQ(PixelOf(image, 40, 30), kBlack);
     EXPECT_EQ(PixelOf(image, 40, 31), kBlack);
     EXPECT_EQ(PixelOf(image, 40, 32), kWhite);
-    EXPECT_EQ(Colours(image), std::set<COLORREF>({kWhite, kBlack, kRed, kBlue, kGreen}));
+    EXPECT_EQ(ColoursIn(image, image.rect()), std::set<COLORREF>({kWhite, kBlack, kRed, kBlue, kGreen}));
 }

@@ -3,6 +3,7 @@
 #include "fingerboard/fboard_probe.h"
 #include "framework/bitmap_button.h"
 #include "support/app_harness.h"
+#include "support/pixels.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>
@@ -15,34 +16,12 @@ constexpr int kRatio = 2;
 
 // Set before main makes the application, which reads it once.
 const bool kScaledScreen = qputenv("QT_SCALE_FACTOR", QByteArray::number(kRatio));
-constexpr QRgb kBlack = 0x000000, kWhite = 0xFFFFFF;
+constexpr COLORREF kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255), kGreen = RGB(0, 255, 0);
 
-QRgb ImagePixel(const QImage& image, int x, int y)
+// The image pixels of a logical rectangle.
+QRect PixelsOf(const CRect& logical)
 {
-    return image.pixel(x, y) & 0xFFFFFF;
-}
-
-// The colours of the image pixels that cover a logical rectangle.
-std::set<QRgb> ColoursIn(const QImage& image, const CRect& logical)
-{
-    std::set<QRgb> colours;
-    for (int y = logical.top * kRatio; y < logical.bottom * kRatio; ++y)
-        for (int x = logical.left * kRatio; x < logical.right * kRatio; ++x)
-            colours.insert(ImagePixel(image, x, y));
-    return colours;
-}
-
-// Whether anything in the logical rectangle is drawn finer than a logical
-// pixel: a block of ratio x ratio image pixels of more than one colour.
-bool DrawnFinerThanUnits(const QImage& image, const CRect& logical)
-{
-    for (int y = logical.top; y < logical.bottom; ++y)
-        for (int x = logical.left; x < logical.right; ++x)
-            for (int k = 1; k < kRatio * kRatio; ++k)
-                if (ImagePixel(image, x * kRatio + k % kRatio, y * kRatio + k / kRatio)
-                    != ImagePixel(image, x * kRatio, y * kRatio))
-                    return true;
-    return false;
+    return QRect(logical.left * kRatio, logical.top * kRatio, logical.Width() * kRatio, logical.Height() * kRatio);
 }
 
 class ViewsOnHiDpi : public ::testing::Test {
@@ -73,7 +52,7 @@ TEST_F(ViewsOnHiDpi, StaffLinesAreTwoImagePixelsThickWithoutFringe)
     std::vector<int> runs;
     int run = 0;
     for (int y = 60 * kRatio; y < 320 * kRatio; ++y) {
-        const QRgb c = ImagePixel(image, x, y);
+        const COLORREF c = PixelOf(image, x, y);
         ASSERT_TRUE(c == kBlack || c == kWhite) << "grey at image row " << y;
         if (c == kBlack) {
             ++run;
@@ -94,29 +73,30 @@ TEST_F(ViewsOnHiDpi, ANoteHeadHasSharpSmoothEdges)
     const CRect head = app.Doc()->m_columnList[0]->GetNoteRect();
     ASSERT_FALSE(head.IsRectEmpty());
     const QImage& image = app.Staff()->BackingImage();
-    EXPECT_EQ(ColoursIn(image, head), std::set<QRgb>({kBlack, kWhite})) << "no grey edge";
-    EXPECT_TRUE(DrawnFinerThanUnits(image, head)) << "the curve steps by image pixels";
+    EXPECT_EQ(ColoursIn(image, PixelsOf(head)), std::set<COLORREF>({kBlack, kWhite})) << "no grey edge";
+    EXPECT_TRUE(FinerThanBlocks(image, PixelsOf(head), kRatio)) << "the curve steps by image pixels";
 }
 
 TEST_F(ViewsOnHiDpi, AStopHasSharpSmoothEdgesOnItsString)
 {
     const CRect stop = fboard_probe::StopOf(app.Doc(), 38).GetRect(); // D2, green, unlabelled
     const QImage& image = app.Fboard()->BackingImage();
-    EXPECT_EQ(ColoursIn(image, stop), std::set<QRgb>({kBlack, kWhite, 0x00FF00}));
-    EXPECT_TRUE(DrawnFinerThanUnits(image, stop));
+    EXPECT_EQ(ColoursIn(image, PixelsOf(stop)), std::set<COLORREF>({kBlack, kWhite, kGreen}));
+    EXPECT_TRUE(FinerThanBlocks(image, PixelsOf(stop), kRatio));
     // The string below it: a line of one logical pixel, two image pixels wide.
     const int x = stop.CenterPoint().x;
     const int y = (stop.bottom + 3) * kRatio;
     const int left = x * kRatio;
-    EXPECT_EQ(ImagePixel(image, left - 1, y), kWhite);
-    EXPECT_EQ(ImagePixel(image, left, y), kBlack);
-    EXPECT_EQ(ImagePixel(image, left + 1, y), kBlack);
-    EXPECT_EQ(ImagePixel(image, left + 2, y), kWhite);
+    EXPECT_EQ(PixelOf(image, left - 1, y), kWhite);
+    EXPECT_EQ(PixelOf(image, left, y), kBlack);
+    EXPECT_EQ(PixelOf(image, left + 1, y), kBlack);
+    EXPECT_EQ(PixelOf(image, left + 2, y), kWhite);
 }
 
 TEST_F(ViewsOnHiDpi, TextAndButtonPicturesHaveTheScreensResolution)
 {
-    EXPECT_TRUE(DrawnFinerThanUnits(app.Staff()->BackingImage(), CRect(8, 5, 120, 25))) << "the header's text";
+    EXPECT_TRUE(FinerThanBlocks(app.Staff()->BackingImage(), PixelsOf(CRect(8, 5, 120, 25)), kRatio))
+        << "the header's text";
     const auto buttons = app.Staff()->findChildren<CBitmapButton*>();
     ASSERT_FALSE(buttons.isEmpty());
     for (CBitmapButton* button : buttons) {
