@@ -33,11 +33,12 @@
 // - With a null pen a shape is filled over its whole area left..right-1.
 // - An image with a device-pixel ratio (a view's backing image on a HiDPI
 //   screen) keeps its device units: the painter maps each unit to ratio x
-//   ratio image pixels (rounded at a fractional ratio), so lines, polygons,
-//   fills and single pixels are exactly the pixels drawn at ratio 1, each
-//   one enlarged. Ellipses and round rectangles keep the edges of their
-//   box and pen band on units and draw their curves at the image's own
-//   resolution; text and wide lines are drawn by Qt at that resolution.
+//   ratio image pixels (rounded at a fractional ratio), so lines, fills and
+//   single pixels are exactly the pixels drawn at ratio 1, each one
+//   enlarged. Polygons keep their corners on the centres of their units,
+//   ellipses and round rectangles the edges of their box and pen band on
+//   units, and their slanted and curved edges step by image pixels; text
+//   and wide lines are drawn by Qt at the image's resolution.
 // - On any other device (a printer, a PDF, a preview page) every line,
 //   polygon and shape goes to the painter whole, as a vector primitive in
 //   floating-point device units, so that it stays crisp at the device's

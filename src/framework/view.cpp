@@ -180,17 +180,15 @@ void CView::OnSetFocus()
         frame->SetActiveView(this);
 }
 
-void CView::paintEvent(QPaintEvent* event)
+void CView::paintEvent(QPaintEvent*)
 {
     // Moved to a screen of another ratio: drawn again at its pixels.
     if (!m_backing.isNull() && m_backing.devicePixelRatio() != devicePixelRatioF())
         ResizeBacking(size());
-    // The image has the screen's pixels, so it is copied one to one.
+    // The image has the screen's pixels, so it is copied one to one; the
+    // painter is clipped to the region to be painted.
     QPainter painter(this);
-    for (const QRect& r : event->region()) {
-        painter.setClipRect(r);
-        painter.drawImage(QPointF(0, 0), m_backing);
-    }
+    painter.drawImage(QPointF(0, 0), m_backing);
 }
 
 void CView::resizeEvent(QResizeEvent* event)
