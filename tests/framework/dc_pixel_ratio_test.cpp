@@ -144,19 +144,6 @@ TEST(DcPixelRatio, CurvesAndPolygonsAreSharpAtTheImagesPixelsInTheirUnitBox)
     }
 }
 
-TEST(DcPixelRatio, TextKeepsItsLogicalSizeAndGainsItsPixels)
-{
-    QImage coarse = WhiteImage(1);
-    QImage fine = WhiteImage(2);
-    CDC one(&coarse);
-    CDC two(&fine);
-    const CString text = QStringLiteral("Tempo: Allegro");
-    EXPECT_EQ(two.GetTextExtent(text), one.GetTextExtent(text));
-    two.TextOut(2, 2, text);
-    two.ReleasePainter();
-    EXPECT_TRUE(FinerThanBlocks(fine, fine.rect(), 2));
-}
-
 TEST(DcPixelRatio, AFractionalRatioRoundsUnitsToWholePixels)
 {
     QImage image = WhiteImage(1.5);
