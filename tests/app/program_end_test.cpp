@@ -89,7 +89,7 @@ TEST(ProgramEnd, IdlesQuietlyAndEndsCleanlyWithinASecondOnEveryOutput)
         environment.insert("VOLDRIM_WAVE_DEVICE", "null");
         QProcess program;
         program.setProcessEnvironment(environment);
-        program.setWorkingDirectory(qEnvironmentVariable("VOLDRIM_DATA_DIR", QDir::currentPath()));
+        program.setWorkingDirectory(QStringLiteral(VOLDRIM_TEST_DATA_DIR));
         program.setProcessChannelMode(QProcess::ForwardedChannels);
         program.start(QStringLiteral(VOLDRIM_PROGRAM), {});
         const qint64 pid = program.waitForStarted() ? program.processId() : 0;

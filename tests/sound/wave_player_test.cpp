@@ -13,10 +13,7 @@ namespace {
 
 CString DataDir()
 {
-    const CString fromEnv = qEnvironmentVariable("VOLDRIM_DATA_DIR");
-    if (!fromEnv.isEmpty())
-        return fromEnv;
-    return QFileInfo(QString(__FILE__)).absoluteDir().absoluteFilePath("../../data");
+    return QStringLiteral(VOLDRIM_TEST_DATA_DIR);
 }
 
 class ScopedEnv {
