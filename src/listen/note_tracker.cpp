@@ -1,0 +1,156 @@
+#include "listen/note_tracker.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr std::int64_t kHop = CPitchReader::kHopFrames;
+constexpr int ReadingsIn(int milliseconds)
+{
+    return int(std::int64_t(milliseconds) * CPitchReader::kSampleRate / 1000 / kHop);
+}
+
+// Below this the reading is noise, whatever pitch it names.
+constexpr float kVoicedConfidence = 0.5f;
+// A microphone's own hiss lies above this; silence of a file below.
+constexpr float kQuietestSoundDb = -70.0f;
+// Readings outside this pitch range are not of a cello's note.
+constexpr float kLowestReading = CNoteTracker::kLowestNote - 6.0f;
+constexpr float kHighestReading = CNoteTracker::kHighestNote + 6.0f;
+
+// A steady note: this many readings (19 ms), all this sure, this close
+// together and this close to a semitone.
+constexpr int kSteadyReadings = ReadingsIn(19);
+constexpr float kSteadyConfidence = 0.9f;
+constexpr float kSteadySpread = 0.25f;
+constexpr float kSteadyOffCentre = 0.3f;
+// A note under vibrato or of little confidence: this many readings
+// (53 ms), whose middle lies this close to a semitone. A vibrato of
+// half a semitone either way swings a whole semitone.
+constexpr int kVibratoReadings = ReadingsIn(53);
+constexpr float kVibratoSpread = 1.2f;
+constexpr float kVibratoOffCentre = 0.4f;
+constexpr std::size_t kLongestRun = std::size_t(2 * kVibratoReadings);
+// Two readings further apart than this are not one sound.
+constexpr float kLargestStep = 0.6f;
+// Readings this close to the held note are that note, vibrato and all.
+constexpr float kHeldBand = 0.8f;
+// This long without a voiced reading ends the note.
+constexpr int kReleaseReadings = ReadingsIn(50);
+// A new stroke is this much louder than the quietest moment of late.
+constexpr float kStrokeRiseDb = 6.0f;
+constexpr std::size_t kLevelMemory = std::size_t(ReadingsIn(300));
+// A dying note's overtones (octave, twelfth, two octaves) take over
+// only with a new stroke.
+constexpr int kOvertoneIntervals[] = {12, 19, 24};
+
+bool IsCelloNote(int note)
+{
+    return note >= CNoteTracker::kLowestNote && note <= CNoteTracker::kHighestNote;
+}
+
+} // namespace
+
+bool CNoteTracker::IsVoiced(const PitchReading& reading) const
+{
+    return reading.confidence >= kVoicedConfidence && reading.levelDb >= kQuietestSoundDb
+        && reading.pitch >= kLowestReading && reading.pitch <= kHighestReading;
+}
+
+int CNoteTracker::SteadyNote() const
+{
+    if (int(m_run.size()) < kSteadyReadings)
+        return 0;
+    float low = m_run.back().pitch, high = low, sum = 0;
+    for (auto it = m_run.end() - kSteadyReadings; it != m_run.end(); ++it) {
+        if (it->confidence < kSteadyConfidence)
+            return 0;
+        low = std::min(low, it->pitch);
+        high = std::max(high, it->pitch);
+        sum += it->pitch;
+    }
+    const float mean = sum / float(kSteadyReadings);
+    const int note = int(std::lround(mean));
+    return high - low <= kSteadySpread && std::fabs(mean - float(note)) <= kSteadyOffCentre ? note : 0;
+}
+
+int CNoteTracker::VibratoNote() const
+{
+    if (int(m_run.size()) < kVibratoReadings)
+        return 0;
+    const auto [low, high] = std::minmax_element(m_run.begin(), m_run.end(),
+                                                 [](const Sample& a, const Sample& b) { return a.pitch < b.pitch; });
+    const float middle = (low->pitch + high->pitch) / 2;
+    const int note = int(std::lround(middle));
+    return high->pitch - low->pitch <= kVibratoSpread && std::fabs(middle - float(note)) <= kVibratoOffCentre ? note
+                                                                                                             : 0;
+}
+
+bool CNoteTracker::RoseSinceQuiet(float levelDb) const
+{
+    const float quietest = *std::min_element(m_recentLevels.begin(), m_recentLevels.end());
+    return levelDb >= quietest + kStrokeRiseDb;
+}
+
+bool CNoteTracker::MayTakeOver(int note, float levelDb) const
+{
+    if (!IsCelloNote(note) || note == m_nHeld)
+        return false;
+    if (m_nHeld == 0)
+        return RoseSinceQuiet(levelDb);
+    const int interval = std::abs(note - m_nHeld);
+    const bool overtone = std::find(std::begin(kOvertoneIntervals), std::end(kOvertoneIntervals), interval)
+        != std::end(kOvertoneIntervals);
+    return !overtone || RoseSinceQuiet(levelDb);
+}
+
+void CNoteTracker::RememberLevel(float levelDb)
+{
+    m_recentLevels.push_back(levelDb);
+    if (m_recentLevels.size() > kLevelMemory)
+        m_recentLevels.pop_front();
+}
+
+void CNoteTracker::EndHeld(std::int64_t frame, std::vector<ListenEvent>& events)
+{
+    if (m_nHeld != 0)
+        events.push_back({ListenEvent::Kind::NoteEnded, m_nHeld, frame, frame});
+    m_nHeld = 0;
+}
+
+void CNoteTracker::Take(const PitchReading& reading, std::int64_t endFrame, std::vector<ListenEvent>& events)
+{
+    RememberLevel(reading.levelDb);
+    const bool voiced = IsVoiced(reading);
+    if (m_nHeld != 0 && voiced && std::fabs(reading.pitch - float(m_nHeld)) < kHeldBand) {
+        m_nQuietReadings = 0;
+        m_run.clear();
+        return;
+    }
+    if (!voiced) {
+        m_run.clear();
+        if (m_nHeld != 0 && ++m_nQuietReadings >= kReleaseReadings)
+            EndHeld(endFrame, events);
+        return;
+    }
+    if (!m_run.empty() && std::fabs(reading.pitch - m_run.back().pitch) > kLargestStep)
+        m_run.clear();
+    m_run.push_back({reading.pitch, reading.confidence, endFrame});
+    // A run that names no note for this long is not going to.
+    if (m_run.size() > kLongestRun)
+        m_run.erase(m_run.begin());
+
+    int note = SteadyNote();
+    if (note == 0)
+        note = VibratoNote();
+    if (note == 0 || !MayTakeOver(note, reading.levelDb))
+        return;
+    const std::int64_t onset = m_run.front().endFrame;
+    EndHeld(endFrame, events);
+    m_nHeld = note;
+    m_nQuietReadings = 0;
+    m_run.clear();
+    events.push_back({ListenEvent::Kind::NoteStarted, note, onset, endFrame});
+}
