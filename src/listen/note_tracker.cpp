@@ -20,12 +20,13 @@ constexpr float kQuietestSoundDb = -70.0f;
 constexpr float kLowestReading = CNoteTracker::kLowestNote - 6.0f;
 constexpr float kHighestReading = CNoteTracker::kHighestNote + 6.0f;
 
-// A steady note: this many readings (19 ms), all this sure, this close
+// A steady note: this many readings (11 ms), all this sure, this close
 // together and this close to a semitone.
-constexpr int kSteadyReadings = ReadingsIn(19);
-constexpr float kSteadyConfidence = 0.9f;
+constexpr int kSteadyReadings = ReadingsIn(11);
+constexpr float kSteadyConfidence = 0.85f;
 constexpr float kSteadySpread = 0.25f;
 constexpr float kSteadyOffCentre = 0.3f;
+constexpr float kSteadyRiseDb = 6.0f;
 // A note under vibrato or of little confidence: this many readings
 // (53 ms), whose middle lies this close to a semitone. A vibrato of
 // half a semitone either way swings a whole semitone.
@@ -42,6 +43,10 @@ constexpr int kReleaseReadings = ReadingsIn(50);
 // A new stroke is this much louder than the quietest moment of late.
 constexpr float kStrokeRiseDb = 6.0f;
 constexpr std::size_t kLevelMemory = std::size_t(ReadingsIn(300));
+// The note that just ended sounds again this soon, this far below its
+// loudest, only as its ring.
+constexpr std::int64_t kRingFrames = CPitchReader::kSampleRate;
+constexpr float kRingBelowPeakDb = 12.0f;
 // A dying note's overtones (octave, twelfth, two octaves) take over
 // only with a new stroke.
 constexpr int kOvertoneIntervals[] = {12, 19, 24};
@@ -71,6 +76,10 @@ int CNoteTracker::SteadyNote() const
         high = std::max(high, it->pitch);
         sum += it->pitch;
     }
+    // Still swelling fast: the sound of a new stroke has not yet
+    // outgrown the ring of the last.
+    if (m_run.back().levelDb - (m_run.end() - kSteadyReadings)->levelDb > kSteadyRiseDb)
+        return 0;
     const float mean = sum / float(kSteadyReadings);
     const int note = int(std::lround(mean));
     return high - low <= kSteadySpread && std::fabs(mean - float(note)) <= kSteadyOffCentre ? note : 0;
@@ -106,6 +115,11 @@ bool CNoteTracker::MayTakeOver(int note, float levelDb) const
     return !overtone || RoseSinceQuiet(levelDb);
 }
 
+bool CNoteTracker::IsRingOfLastNote(int note, float levelDb, std::int64_t frame) const
+{
+    return note == m_nLastEnded && frame - m_lastEndFrame < kRingFrames && levelDb < m_fLastPeakDb - kRingBelowPeakDb;
+}
+
 void CNoteTracker::RememberLevel(float levelDb)
 {
     m_recentLevels.push_back(levelDb);
@@ -115,8 +129,12 @@ void CNoteTracker::RememberLevel(float levelDb)
 
 void CNoteTracker::EndHeld(std::int64_t frame, std::vector<ListenEvent>& events)
 {
-    if (m_nHeld != 0)
+    if (m_nHeld != 0) {
         events.push_back({ListenEvent::Kind::NoteEnded, m_nHeld, frame, frame});
+        m_nLastEnded = m_nHeld;
+        m_fLastPeakDb = m_fHeldPeakDb;
+        m_lastEndFrame = frame;
+    }
     m_nHeld = 0;
 }
 
@@ -125,6 +143,7 @@ void CNoteTracker::Take(const PitchReading& reading, std::int64_t endFrame, std:
     RememberLevel(reading.levelDb);
     const bool voiced = IsVoiced(reading);
     if (m_nHeld != 0 && voiced && std::fabs(reading.pitch - float(m_nHeld)) < kHeldBand) {
+        m_fHeldPeakDb = std::max(m_fHeldPeakDb, reading.levelDb);
         m_nQuietReadings = 0;
         m_run.clear();
         return;
@@ -137,7 +156,7 @@ void CNoteTracker::Take(const PitchReading& reading, std::int64_t endFrame, std:
     }
     if (!m_run.empty() && std::fabs(reading.pitch - m_run.back().pitch) > kLargestStep)
         m_run.clear();
-    m_run.push_back({reading.pitch, reading.confidence, endFrame});
+    m_run.push_back({reading.pitch, reading.confidence, reading.levelDb, endFrame});
     // A run that names no note for this long is not going to.
     if (m_run.size() > kLongestRun)
         m_run.erase(m_run.begin());
@@ -147,9 +166,12 @@ void CNoteTracker::Take(const PitchReading& reading, std::int64_t endFrame, std:
         note = VibratoNote();
     if (note == 0 || !MayTakeOver(note, reading.levelDb))
         return;
+    if (IsRingOfLastNote(note, reading.levelDb, endFrame))
+        return;
     const std::int64_t onset = m_run.front().endFrame;
     EndHeld(endFrame, events);
     m_nHeld = note;
+    m_fHeldPeakDb = reading.levelDb;
     m_nQuietReadings = 0;
     m_run.clear();
     events.push_back({ListenEvent::Kind::NoteStarted, note, onset, endFrame});

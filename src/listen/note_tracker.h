@@ -38,6 +38,7 @@ private:
     struct Sample {
         float pitch;
         float confidence;
+        float levelDb;
         std::int64_t endFrame;
     };
     bool IsVoiced(const PitchReading& reading) const;
@@ -48,11 +49,18 @@ private:
     // stroke, not the ring of the last one.
     bool RoseSinceQuiet(float levelDb) const;
     bool MayTakeOver(int note, float levelDb) const;
+    bool IsRingOfLastNote(int note, float levelDb, std::int64_t frame) const;
     void RememberLevel(float levelDb);
     void EndHeld(std::int64_t frame, std::vector<ListenEvent>& events);
 
     int m_nHeld = 0;
     int m_nQuietReadings = 0;
+    // The loudest moment of the held note; the last note that ended, when
+    // and how loud it was at its loudest.
+    float m_fHeldPeakDb = 0;
+    int m_nLastEnded = 0;
+    std::int64_t m_lastEndFrame = 0;
+    float m_fLastPeakDb = 0;
     // The readings of the current run of steady, voiced sound that is not
     // the held note.
     std::vector<Sample> m_run;

@@ -17,6 +17,7 @@ TEST(ListeningAccuracy, EveryNoteOfEverySoundFontAndWayOfPlaying)
     const CelloPlaying playings[] = {CelloPlaying::Plain, CelloPlaying::Vibrato, CelloPlaying::BowSwell,
                                      CelloPlaying::Noisy};
     int notes = 0, named = 0;
+    std::vector<double> latencies;
     for (const CelloSoundFont& font : CelloSoundFonts()) {
         if (!QFile::exists(font.path)) {
             ADD_FAILURE() << font.path << " missing (scripts/install-deps installs it)";
@@ -36,8 +37,11 @@ TEST(ListeningAccuracy, EveryNoteOfEverySoundFontAndWayOfPlaying)
             }
             notes += score.notes;
             named += score.named;
+            latencies.insert(latencies.end(), score.latenciesMs.begin(), score.latenciesMs.end());
         }
     }
+    std::printf("all                  named %d/%d  latency median %3.0f ms, max %3.0f ms\n", named, notes,
+                Median(latencies), Maximum(latencies));
     EXPECT_GE(named, kLeastShareNamed * notes) << named << " of " << notes << " notes named right";
 }
 
