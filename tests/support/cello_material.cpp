@@ -87,7 +87,51 @@ void AddNoise(std::vector<float>& samples, const std::vector<RenderedNote>& note
         sample += float(noise(generator));
 }
 
+CelloRecording RenderNotes(const CString& soundFont, CelloPlaying playing, const std::vector<int>& pitches)
+{
+    CelloRecording recording;
+    CString why;
+    MMRESULT error = 0;
+    auto synth = CBuiltinSynth::CreateWith({soundFont}, CBuiltinSynth::Output::Offline, &why, &error);
+    if (!synth)
+        return recording;
+    CRenderer out(*synth);
+    out.Send(Word(0xC0, kCelloProgram));
+    out.Render(kRate * kLeadInMs / 1000);
+    for (int pitch : pitches) {
+        RenderedNote note;
+        note.pitch = pitch;
+        note.onsetFrame = out.Frames();
+        if (playing == CelloPlaying::BowSwell)
+            out.Send(Word(0xB0, kExpression, 0));
+        out.Send(Word(0x90, pitch, kVelocity));
+        HoldNote(out, playing, pitch);
+        note.releaseFrame = out.Frames();
+        out.Send(Word(0x80, pitch, kVelocity));
+        SendBend(out, 0);
+        out.Render(kRate * kGapMs / 1000);
+        recording.notes.push_back(note);
+    }
+    recording.samples = std::move(out.Samples());
+    if (playing == CelloPlaying::Noisy)
+        AddNoise(recording.samples, recording.notes);
+    return recording;
+}
+
 } // namespace
+
+CelloRecording RenderCello(const CString& soundFont, CelloPlaying playing)
+{
+    std::vector<int> pitches;
+    for (int pitch = CNoteTracker::kLowestNote; pitch <= CNoteTracker::kHighestNote; ++pitch)
+        pitches.push_back(pitch);
+    return RenderNotes(soundFont, playing, pitches);
+}
+
+std::vector<float> RenderBowedNotes(const std::vector<int>& pitches)
+{
+    return RenderNotes(CBuiltinSynth::FindSoundFont(), CelloPlaying::Plain, pitches).samples;
+}
 
 const char* CelloPlayingName(CelloPlaying playing)
 {
@@ -111,37 +155,6 @@ const std::vector<CelloSoundFont>& CelloSoundFonts()
         {"FluidR3_GM", "/usr/share/sounds/sf2/FluidR3_GM.sf2"},
     };
     return fonts;
-}
-
-CelloRecording RenderCello(const CString& soundFont, CelloPlaying playing)
-{
-    CelloRecording recording;
-    CString why;
-    MMRESULT error = 0;
-    auto synth = CBuiltinSynth::CreateWith({soundFont}, CBuiltinSynth::Output::Offline, &why, &error);
-    if (!synth)
-        return recording;
-    CRenderer out(*synth);
-    out.Send(Word(0xC0, kCelloProgram));
-    out.Render(kRate * kLeadInMs / 1000);
-    for (int pitch = CNoteTracker::kLowestNote; pitch <= CNoteTracker::kHighestNote; ++pitch) {
-        RenderedNote note;
-        note.pitch = pitch;
-        note.onsetFrame = out.Frames();
-        if (playing == CelloPlaying::BowSwell)
-            out.Send(Word(0xB0, kExpression, 0));
-        out.Send(Word(0x90, pitch, kVelocity));
-        HoldNote(out, playing, pitch);
-        note.releaseFrame = out.Frames();
-        out.Send(Word(0x80, pitch, kVelocity));
-        SendBend(out, 0);
-        out.Render(kRate * kGapMs / 1000);
-        recording.notes.push_back(note);
-    }
-    recording.samples = std::move(out.Samples());
-    if (playing == CelloPlaying::Noisy)
-        AddNoise(recording.samples, recording.notes);
-    return recording;
 }
 
 ListeningScore ScoreListening(const CelloRecording& recording)

@@ -43,6 +43,9 @@ struct CelloSoundFont {
 const std::vector<CelloSoundFont>& CelloSoundFonts();
 
 CelloRecording RenderCello(const CString& soundFont, CelloPlaying playing);
+// The notes bowed plainly one after the other, from the program's own
+// soundfont, with silence before, between and after.
+std::vector<float> RenderBowedNotes(const std::vector<int>& pitches);
 
 // How the listener fared on a recording.
 struct ListeningScore {
