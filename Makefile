@@ -1,14 +1,22 @@
 # The two commands of the README are `make run` and `make test`.
 # CMAKE_FLAGS passes options to the configuration, e.g. -DVOLDRIM_WERROR=ON.
-.PHONY: run test deps build
+# `make install` installs into PREFIX; `make package` builds a Debian package.
+.PHONY: run test deps build install package
 
 CMAKE_FLAGS ?=
+PREFIX ?= /usr/local
 
 run: build
 	cd data && ../build/voldrim
 
 test: build
 	cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+install: build
+	cmake --install build --prefix $(PREFIX)
+
+package: build
+	cd build && cpack
 
 deps:
 	scripts/install-deps

@@ -26,6 +26,7 @@ const std::vector<MenuItemTemplate>& MainMenu()
             Separator(),
             Item("&Save Melody...\tCtrl+S", ID_FILE_SAVE),
             Item("Save Melody &As...", ID_FILE_SAVE_AS),
+            Item("&Export Melody...", ID_FILE_EXPORT),
             Separator(),
             Item("&Print...\tCtrl+P", ID_FILE_PRINT),
             Item("Print Pre&view", ID_FILE_PRINT_PREVIEW),

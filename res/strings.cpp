@@ -22,7 +22,7 @@ const std::map<UINT, const char*>& StringTable()
         { 15, "Click the fingerboard then the card to see the note name of the stop!" },
         { 21,
           "Voldrim could not load a soundfont, so its synthesizer cannot play notes.  It looked in these "
-          "places:\n\n%1\n\nInstall a General MIDI soundfont (such as the timgm6mb-soundfont package) or name "
+          "places:\n\n%1\n\nInstall a General MIDI soundfont (such as the fluid-soundfont-gm package) or name "
           "one in VOLDRIM_SOUNDFONT, then start Voldrim again." },
         { 22,
           "Voldrim could not open a sound input, so it cannot listen to your cello.  Connect a microphone (or "

@@ -1,15 +1,48 @@
 // Voldrim: learn to read the bass clef on the cello.
+#include "app/command_line.h"
 #include "app/quit_on_signals.h"
 #include "app/voldrim_app.h"
+#include "export/command_line_export.h"
 
 #include <QApplication>
+#include <QTextStream>
 
 CVoldrimApp theApp;
 
-int main(int argc, char** argv)
+namespace {
+
+QStringList ArgumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// Qt's own remarks about the machine it runs on would crowd out the one
+// line that says whether the export worked; only its errors are said.
+void SayOnlyErrors(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        qt_message_output(type, context, message);
+}
+
+// The export shows nothing, so it needs no display.
+int ExportWithoutDisplay(int argc, char** argv, const CommandLineRequest& request)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(SayOnlyErrors);
+    QApplication application(argc, argv);
+    QTextStream errors(stderr);
+    return ExportMelodyFile(request.melodyPath, request.outputPath, errors);
+}
+
+int RunProgram(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Voldrim"));
+    // Ties the windows to the installed menu entry, and so to its icon.
+    QApplication::setDesktopFileName(QStringLiteral(VOLDRIM_APP_ID));
     // Before anything opens a sound output: from here on a signal to end
     // closes the program as the user would.
     CQuitOnSignals quitOnSignals;
@@ -22,4 +55,27 @@ int main(int argc, char** argv)
     if (!started)
         return 1;
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const CommandLineRequest request = ReadCommandLine(ArgumentsOf(argc, argv));
+    switch (request.action) {
+    case CommandLineRequest::ShowHelp:
+        QTextStream(stdout) << CommandLineHelp();
+        return ExportDone;
+    case CommandLineRequest::ShowVersion:
+        QTextStream(stdout) << CommandLineVersion();
+        return ExportDone;
+    case CommandLineRequest::Misused:
+        QTextStream(stderr) << "voldrim: " << request.misuse << Qt::endl;
+        return ExportMisused;
+    case CommandLineRequest::ExportMelody:
+        return ExportWithoutDisplay(argc, argv, request);
+    case CommandLineRequest::RunProgram:
+        break;
+    }
+    return RunProgram(argc, argv);
 }

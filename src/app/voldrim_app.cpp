@@ -6,11 +6,15 @@
 #include "doc/voldrim_doc.h"
 #include "framework/dialog.h"
 #include "framework/help.h"
+#include "framework/resources.h"
 #include "res/resource.h"
 #include "res/program_resources.h"
 #include "sound/play_wave_sound.h"
 #include "sound/tempo_table.h"
 #include "views/staff/staff_view.h"
+
+#include <QApplication>
+#include <QIcon>
 
 CVoldrimApp* VoldrimApp()
 {
@@ -27,6 +31,7 @@ CVoldrimApp::CVoldrimApp()
     MapCommand(ID_FILE_NEW, [this] { OnFileNew(); });
     MapCommand(ID_FILE_OPEN, [this] { OnFileOpen(); });
     MapCommand(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+    MapCommand(ID_FILE_EXPORT, [this] { OnFileExport(); });
 }
 
 CVoldrimApp::~CVoldrimApp() = default;
@@ -51,6 +56,8 @@ BOOL CVoldrimApp::InitInstance()
 
     InstallMessageFilter();
     SetDialogBkColor(RGB(192, 192, 192), RGB(0, 0, 0));
+    // The program's icon on the main window and every dialog.
+    QApplication::setWindowIcon(QIcon(AfxBitmapPath(QString::number(IDR_MAINFRAME))));
 
     m_strVersion = AfxLoadString(IDS_VERSION);
 

@@ -16,7 +16,8 @@ public:
     // Every message passes the splash window first; none is swallowed.
     void PreTranslateMessage(QEvent* event) override;
 
-    // Plays a wave file from the current directory to its end; silent on failure.
+    // Plays a wave file, from the current directory or else the installed
+    // data folder, to its end; silent on failure.
     void PlayWaveSound(const CString& name);
 
     // Tempo name for a beat length in milliseconds ("Allegro" for 600).
@@ -31,6 +32,8 @@ public:
     void SetVersionText(const CString& text) { m_strVersion = text; }
 
     void OnAppAbout();
+    // File, Export Melody (file_export.cpp).
+    void OnFileExport();
 
 private:
     CString m_strVersion;

@@ -3,6 +3,7 @@
 #include "framework/archive.h"
 #include "framework/document.h"
 #include "framework/message_box.h"
+#include "framework/save_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -85,27 +86,30 @@ BOOL CDocument::LoadContents(QIODevice& device)
     }
 }
 
-BOOL CDocument::OnSaveDocument(const CString& path)
+CString AfxSaveFile(const CString& path, const std::function<bool(QIODevice&)>& write)
 {
-    if (const CString obstacle = SaveObstacle(path); !obstacle.isEmpty()) {
-        AfxMessageBox(obstacle);
-        return FALSE;
-    }
+    if (const CString obstacle = SaveObstacle(path); !obstacle.isEmpty())
+        return obstacle;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        AfxMessageBox(SaveFailure(path));
-        return FALSE;
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return SaveFailure(path);
     // The last bytes are written out here, where a full disk shows; the
     // commit would not notice.
-    if (!StoreContents(file) || !file.flush()) {
+    if (!write(file) || !file.flush()) {
         file.cancelWriting();
-        AfxMessageBox(QString::fromLatin1(kFailedToSave));
-        return FALSE;
+        return QString::fromLatin1(kFailedToSave);
     }
     // The earlier file is replaced only now, and only when every byte is on disk.
-    if (!file.commit()) {
-        AfxMessageBox(QString::fromLatin1(kFailedToSave));
+    if (!file.commit())
+        return QString::fromLatin1(kFailedToSave);
+    return CString();
+}
+
+BOOL CDocument::OnSaveDocument(const CString& path)
+{
+    const CString failure = AfxSaveFile(path, [this](QIODevice& device) { return StoreContents(device) != FALSE; });
+    if (!failure.isEmpty()) {
+        AfxMessageBox(failure);
         return FALSE;
     }
     SetModifiedFlag(false);

@@ -9,8 +9,11 @@ class QWidget;
 struct CFileDialogRequest {
     bool m_bOpen = true;     // Open, or else Save As
     CString m_strFileName;   // the name proposed to Save As
-    CString m_strFilter;     // "Melodies (*.ext)"
+    CString m_strFilter;     // "Melodies (*.ext)", or several such filters separated by ";;"
     CString m_strDefExt;     // added to a name typed without one, without the dot
+    // When set, receives the filter the file was chosen under; the extension
+    // added to a name typed without one then follows the filter.
+    CString* m_pChosenFilter = nullptr;
 };
 
 class CFileDialogService {

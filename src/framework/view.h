@@ -80,8 +80,12 @@ public:
     virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
     // The print dialog for a job on paper; false when the user cancels.
     BOOL DoPreparePrinting(CPrintInfo* pInfo);
-    // The steps after the print dialog: begin, the pages, end.
+    // The steps after the print dialog: begin, the pages, end; says so when
+    // the printer could not start.
     void RunPrintJob(QPrinter& printer);
+    // The same steps without a word: the number of pages printed, or -1
+    // when the printer could not start.
+    int PrintJob(QPrinter& printer);
     // Pages firstPage to lastPage on the device context while the view
     // continues; returns how many were drawn, or -1 when the printer could
     // not start.

@@ -88,6 +88,12 @@ bool CView::PrepareJob(CPrintInfo& info, BOOL preview)
 
 void CView::RunPrintJob(QPrinter& printer)
 {
+    if (PrintJob(printer) < 0)
+        AfxMessageBox(CString("The pages could not be printed."));
+}
+
+int CView::PrintJob(QPrinter& printer)
+{
     CPrintInfo info;
     info.m_pPrinter = &printer;
     CDC dc(&printer);
@@ -96,8 +102,7 @@ void CView::RunPrintJob(QPrinter& printer)
     const PageRange pages = PagesAskedFor(printer);
     const int printed = PrintPages(dc, info, pages.first, pages.last);
     OnEndPrinting(&dc, &info);
-    if (printed < 0)
-        AfxMessageBox(CString("The pages could not be printed."));
+    return printed;
 }
 
 int CView::PrintPages(CDC& dc, CPrintInfo& info, UINT firstPage, UINT lastPage)

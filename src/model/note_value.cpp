@@ -1,5 +1,11 @@
 #include "model/note_value.h"
 
+#include "model/pitch.h"
+
+namespace {
+constexpr int kRestTicks = 2;
+}
+
 NoteValue NoteValueFromHeldKeysNoRest(const HeldKeys& keys)
 {
     if (keys.h) return NoteHalf;
@@ -14,4 +20,9 @@ NoteValue NoteValueFromHeldKeys(const HeldKeys& keys)
 {
     if (keys.r) return NoteRest;
     return NoteValueFromHeldKeysNoRest(keys);
+}
+
+int PlaybackTicks(int pitch, NoteValue value)
+{
+    return pitch == kRestPitch || value == NoteRest ? kRestTicks : int(value);
 }

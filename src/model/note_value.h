@@ -25,3 +25,8 @@ NoteValue NoteValueFromHeldKeys(const HeldKeys& keys);
 // Value for a click on the fingerboard: as above, but R is ignored since a
 // stop always sounds a note.
 NoteValue NoteValueFromHeldKeysNoRest(const HeldKeys& keys);
+
+// How many playback ticks, eighth notes each, an item of the melody
+// sounds: its value; a rest lasts a quarter whatever value it carries, and
+// so does a note that carries the rest's value.
+int PlaybackTicks(int pitch, NoteValue value);

@@ -47,6 +47,18 @@ const StaffPositionEntry& StaffPositionEntryAt(int index)
     return kColumn[index];
 }
 
+int StaffRowOfPitch(int pitch)
+{
+    // An altered pitch of 0 is a position without one, not a pitch.
+    if (pitch == kNoPitch)
+        return kNoStaffRow;
+    for (int row = 0; row < kStaffPositionsPerColumn; ++row) {
+        if (kColumn[row].naturalPitch == pitch || kColumn[row].alteredPitch == pitch)
+            return row;
+    }
+    return kNoStaffRow;
+}
+
 int StaffPitchForKey(int index, Key key)
 {
     const StaffPositionEntry& entry = StaffPositionEntryAt(index);

@@ -19,6 +19,14 @@ constexpr int kStaffPositionsPerColumn = 17;
 // no pitches and empty names.
 const StaffPositionEntry& StaffPositionEntryAt(int index);
 
+// What StaffRowOfPitch gives for a pitch that no position writes.
+constexpr int kNoStaffRow = -1;
+
+// The position that writes the pitch, as its natural or its altered note,
+// the first from the top; kNoStaffRow for a rest, no note or a pitch off
+// the staff.
+int StaffRowOfPitch(int pitch);
+
 // The pitch a click on the position enters under a key: the key's sharps
 // and flats are applied by the position's natural name. Chromatic entry
 // always gives the natural pitch. 0 for an index outside the column.

@@ -37,13 +37,10 @@ void NotePlace::Advance(int pageWidth, int extraStaves)
 
 std::optional<int> NoteOffset(int pitch)
 {
-    for (int row = 0; row < kStaffPositionsPerColumn; ++row) {
-        const StaffPositionEntry& entry = StaffPositionEntryAt(row);
-        // An altered pitch of 0 is a row without one, not a pitch.
-        if (entry.naturalPitch == pitch || (entry.alteredPitch != 0 && entry.alteredPitch == pitch))
-            return kTopRowOffset - kRowStep * row;
-    }
-    return std::nullopt;
+    const int row = StaffRowOfPitch(pitch);
+    if (row == kNoStaffRow)
+        return std::nullopt;
+    return kTopRowOffset - kRowStep * row;
 }
 
 } // namespace printlayout

@@ -1,7 +1,9 @@
 #include "sound/builtin_synth.h"
 
 #include "sound/alsa_quiet.h"
+#include "sound/fluid_words.h"
 #include "sound/midi_short_message.h"
+#include "sound/pending_midi_words.h"
 
 #include <QDebug>
 #include <QFile>
@@ -9,7 +11,11 @@
 #include <QStringList>
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <iterator>
+#include <mutex>
+#include <optional>
+#include <system_error>
 #include <thread>
 #include <fluidsynth.h>
 
@@ -42,6 +48,11 @@ struct QuietFluid {
     ~QuietFluid() { --g_quietFluid; }
 };
 
+// Loaded this way, a soundfont gives no channel a program: with samples
+// read when used, the instruments of the sixteen channels are not all read
+// at once (CFluidWordPlayer chooses them as they are needed).
+constexpr int kChooseNoPrograms = 0;
+
 // A live synthesizer never renders more than this ahead of the clock on an
 // output that does not block (see CRealTimePacer).
 constexpr auto kMaxLeadOnUnpacedOutput = std::chrono::milliseconds(50);
@@ -73,9 +84,12 @@ QStringList CBuiltinSynth::SoundFontCandidates()
     const QString fromEnv = qEnvironmentVariable("VOLDRIM_SOUNDFONT");
     if (!fromEnv.isEmpty())
         candidates << fromEnv;
-    candidates << "/usr/share/sounds/sf2/default-GM.sf2"
-               << "/usr/share/sounds/sf2/TimGM6mb.sf2"
-               << "/usr/share/sounds/sf2/FluidR3_GM.sf2";
+    // FluidR3's cello is a sampled, bowed one, rich in harmonics, with its
+    // vibrato; TimGM6mb's is thin and even (bench/soundfont_bench). With
+    // samples read when used, the larger soundfont costs little memory.
+    candidates << "/usr/share/sounds/sf2/FluidR3_GM.sf2"
+               << "/usr/share/sounds/sf2/default-GM.sf2"
+               << "/usr/share/sounds/sf2/TimGM6mb.sf2";
     return candidates;
 }
 
@@ -86,7 +100,130 @@ CString CBuiltinSynth::FindSoundFont()
     return found == candidates.end() ? CString() : *found;
 }
 
-CBuiltinSynth::CBuiltinSynth() : m_pacer(kSampleRate, kPeriodSize, kMaxLeadOnUnpacedOutput) {}
+struct CBuiltinSynth::Core {
+    Core() = default;
+    ~Core();
+    Core(const Core&) = delete;
+    Core& operator=(const Core&) = delete;
+
+    // On the loading thread: the first soundfont that loads, then the
+    // words that waited for it.
+    void Load(const QStringList& soundFonts);
+    void Fail(const CString& why);
+
+    fluid_settings_t* settings = nullptr;
+    fluid_synth_t* synth = nullptr;
+    // Used by one thread at a time: the loading thread until the state
+    // says loaded, the user-interface thread afterwards.
+    std::optional<CFluidWordPlayer> player;
+
+    // FluidSynth holds its own lock for the whole of a soundfont's loading,
+    // so nothing may call it from the user-interface thread until then:
+    // the state and the waiting words have a lock of their own.
+    std::mutex mutex;
+    std::condition_variable settled;
+    LoadState state = LoadState::Loading;
+    CPendingMidiWords pending;
+    CString soundFont;
+    CString failure;
+};
+
+CBuiltinSynth::Core::~Core()
+{
+    if (synth)
+        delete_fluid_synth(synth);
+    if (settings)
+        delete_fluid_settings(settings);
+}
+
+void CBuiltinSynth::Core::Load(const QStringList& soundFonts)
+{
+    // A file can look like a soundfont and still be broken inside: only a
+    // load that works settles the choice.
+    const auto loads = [this](const QString& path) {
+        return LooksLikeSoundFont(path)
+            && fluid_synth_sfload(synth, QFile::encodeName(path).constData(), kChooseNoPrograms) != FLUID_FAILED;
+    };
+    const auto found = std::find_if(soundFonts.begin(), soundFonts.end(), loads);
+    if (found == soundFonts.end()) {
+        Fail("no soundfont could be loaded from " + soundFonts.join(", "));
+        return;
+    }
+    // The waiting words play in order, outside the lock: a program change
+    // may read samples. Words that come meanwhile still wait, until none do.
+    for (;;) {
+        std::vector<DWORD> words;
+        {
+            const std::lock_guard<std::mutex> lock(mutex);
+            words = pending.Take();
+            if (words.empty()) {
+                state = LoadState::Loaded;
+                soundFont = *found;
+                break;
+            }
+        }
+        for (DWORD word : words)
+            player->Play(word);
+    }
+    settled.notify_all();
+}
+
+void CBuiltinSynth::Core::Fail(const CString& why)
+{
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        state = LoadState::Failed;
+        failure = why;
+        pending.Take();
+    }
+    settled.notify_all();
+}
+
+CBuiltinSynth::CBuiltinSynth(std::shared_ptr<Core> core)
+    : m_pCore(std::move(core)), m_pacer(kSampleRate, kPeriodSize, kMaxLeadOnUnpacedOutput)
+{
+}
+
+std::unique_ptr<CBuiltinSynth> CBuiltinSynth::Open(const QStringList& soundFonts, Output output,
+                                                   SampleLoading samples, const BackgroundRunner& runInBackground,
+                                                   CString* why, MMRESULT* error)
+{
+    InstallFluidLog();
+    auto core = std::make_shared<Core>();
+    core->settings = new_fluid_settings();
+    if (!core->settings) {
+        SetReason(why, error, MMSYSERR_NOMEM, "FluidSynth settings could not be created");
+        return nullptr;
+    }
+    fluid_settings_setnum(core->settings, "synth.sample-rate", kSampleRate);
+    fluid_settings_setnum(core->settings, "synth.gain", kGain);
+    fluid_settings_setint(core->settings, "synth.dynamic-sample-loading", samples == SampleLoading::WhenUsed);
+    fluid_settings_setint(core->settings, "audio.period-size", kPeriodSize);
+    fluid_settings_setint(core->settings, "audio.periods", kPeriods);
+
+    core->synth = new_fluid_synth(core->settings);
+    if (!core->synth) {
+        SetReason(why, error, MMSYSERR_NOMEM, "FluidSynth synthesizer could not be created");
+        return nullptr;
+    }
+    core->player.emplace(core->synth);
+    std::unique_ptr<CBuiltinSynth> synth(new CBuiltinSynth(core));
+    // Silent until the soundfont is there, but open: whoever opened it
+    // can go on at once.
+    if (output == Output::Audio && !synth->OpenAudio(why, error))
+        return nullptr;
+    auto load = [core, soundFonts] { core->Load(soundFonts); };
+    if (runInBackground) {
+        runInBackground(std::move(load));
+        return synth;
+    }
+    try {
+        std::thread(load).detach();
+    } catch (const std::system_error&) {
+        load(); // no thread to spare: load now rather than never
+    }
+    return synth;
+}
 
 std::unique_ptr<CBuiltinSynth> CBuiltinSynth::Create(Output output, CString* why, MMRESULT* error)
 {
@@ -94,61 +231,30 @@ std::unique_ptr<CBuiltinSynth> CBuiltinSynth::Create(Output output, CString* why
 }
 
 std::unique_ptr<CBuiltinSynth> CBuiltinSynth::CreateWith(const QStringList& soundFonts, Output output, CString* why,
-                                                         MMRESULT* error)
+                                                         MMRESULT* error, SampleLoading samples)
 {
-    InstallFluidLog();
-    std::unique_ptr<CBuiltinSynth> synth(new CBuiltinSynth);
-    synth->m_pSettings = new_fluid_settings();
-    if (!synth->m_pSettings) {
-        SetReason(why, error, MMSYSERR_NOMEM, "FluidSynth settings could not be created");
+    auto synth = Open(soundFonts, output, samples, {}, why, error);
+    if (synth && synth->WaitUntilLoaded() == LoadState::Failed) {
+        SetReason(why, error, MIDIERR_NOSOUNDFONT, synth->LoadFailure());
         return nullptr;
     }
-    fluid_settings_setnum(synth->m_pSettings, "synth.sample-rate", kSampleRate);
-    fluid_settings_setnum(synth->m_pSettings, "synth.gain", kGain);
-    fluid_settings_setint(synth->m_pSettings, "audio.period-size", kPeriodSize);
-    fluid_settings_setint(synth->m_pSettings, "audio.periods", kPeriods);
-
-    synth->m_pSynth = new_fluid_synth(synth->m_pSettings);
-    if (!synth->m_pSynth) {
-        SetReason(why, error, MMSYSERR_NOMEM, "FluidSynth synthesizer could not be created");
-        return nullptr;
-    }
-    if (!synth->LoadFirstSoundFont(soundFonts)) {
-        SetReason(why, error, MIDIERR_NOSOUNDFONT, "no soundfont could be loaded from " + soundFonts.join(", "));
-        return nullptr;
-    }
-    if (output == Output::Audio && !synth->OpenAudio(why, error))
-        return nullptr;
     return synth;
-}
-
-bool CBuiltinSynth::LoadFirstSoundFont(const QStringList& soundFonts)
-{
-    // A file can look like a soundfont and still be broken inside: only a
-    // load that works settles the choice.
-    for (const QString& path : soundFonts) {
-        if (LooksLikeSoundFont(path)
-            && fluid_synth_sfload(m_pSynth, QFile::encodeName(path).constData(), 1) != FLUID_FAILED) {
-            m_strSoundFont = path;
-            return true;
-        }
-    }
-    return false;
 }
 
 bool CBuiltinSynth::OpenAudio(CString* why, MMRESULT* error)
 {
     QuietFluid quietFluid;
     CQuietAlsaErrors quietAlsa;
+    fluid_settings_t* settings = m_pCore->settings;
     // $VOLDRIM_SYNTH_DEVICE names the ALSA device to play on instead.
     const QByteArray alsaDevice = qgetenv("VOLDRIM_SYNTH_DEVICE");
     if (!alsaDevice.isEmpty())
-        fluid_settings_setstr(m_pSettings, "audio.alsa.device", alsaDevice.constData());
+        fluid_settings_setstr(settings, "audio.alsa.device", alsaDevice.constData());
     for (const char* driver : kAudioDrivers) {
         if (!alsaDevice.isEmpty() && qstrcmp(driver, "alsa") != 0)
             continue;
-        fluid_settings_setstr(m_pSettings, "audio.driver", driver);
-        m_pDriver = new_fluid_audio_driver2(m_pSettings, &CBuiltinSynth::RenderBlock, this);
+        fluid_settings_setstr(settings, "audio.driver", driver);
+        m_pDriver = new_fluid_audio_driver2(settings, &CBuiltinSynth::RenderBlock, this);
         if (m_pDriver) {
             m_strDriver = driver;
             return true;
@@ -171,9 +277,9 @@ int CBuiltinSynth::RenderBlock(void* data, int frames, int nfx, float* fx[], int
         // The outputs we use have no buffers of their own for reverb and
         // chorus: they are mixed into the dry sound, as offline.
         float* effects[] = { out[0], out[1], out[0], out[1] };
-        result = fluid_synth_process(self->m_pSynth, frames, int(std::size(effects)), effects, nout, out);
+        result = fluid_synth_process(self->m_pCore->synth, frames, int(std::size(effects)), effects, nout, out);
     } else {
-        result = fluid_synth_process(self->m_pSynth, frames, nfx, fx, nout, out);
+        result = fluid_synth_process(self->m_pCore->synth, frames, nfx, fx, nout, out);
     }
     self->m_pacer.BlockRendered(frames, CRealTimePacer::Clock::now());
     return result;
@@ -182,60 +288,59 @@ int CBuiltinSynth::RenderBlock(void* data, int frames, int nfx, float* fx[], int
 CBuiltinSynth::~CBuiltinSynth()
 {
     // The driver renders from the synth on its own thread: stop it first.
+    // A soundfont still loading finishes on its thread and goes with it.
     if (m_pDriver)
         delete_fluid_audio_driver(m_pDriver);
-    if (m_pSynth)
-        delete_fluid_synth(m_pSynth);
-    if (m_pSettings)
-        delete_fluid_settings(m_pSettings);
 }
 
 MMRESULT CBuiltinSynth::Send(DWORD word)
 {
-    const CMidiBytes message = UnpackShortMessage(word);
-    if (message.size == 0)
+    if (UnpackShortMessage(word).size == 0)
         return MMSYSERR_INVALPARAM;
-    const int channel = message.bytes[0] & 0x0F;
-    const int data1 = message.bytes[1];
-    const int data2 = message.bytes[2];
-    int result = FLUID_OK;
-    switch (message.bytes[0] & 0xF0) {
-    case 0x80:
-        // A note that is not sounding any more is no error: the device
-        // stops a note again before it starts the next one.
-        fluid_synth_noteoff(m_pSynth, channel, data1);
-        break;
-    case 0x90:
-        if (data2 == 0)
-            fluid_synth_noteoff(m_pSynth, channel, data1);
-        else
-            result = fluid_synth_noteon(m_pSynth, channel, data1, data2);
-        break;
-    case 0xA0:
-        result = fluid_synth_key_pressure(m_pSynth, channel, data1, data2);
-        break;
-    case 0xB0:
-        result = fluid_synth_cc(m_pSynth, channel, data1, data2);
-        break;
-    case 0xC0:
-        result = fluid_synth_program_change(m_pSynth, channel, data1);
-        break;
-    case 0xD0:
-        result = fluid_synth_channel_pressure(m_pSynth, channel, data1);
-        break;
-    case 0xE0:
-        result = fluid_synth_pitch_bend(m_pSynth, channel, data1 | (data2 << 7));
-        break;
-    default:
-        break; // real-time bytes mean nothing to a synthesizer without a clock
+    {
+        const std::lock_guard<std::mutex> lock(m_pCore->mutex);
+        switch (m_pCore->state) {
+        case LoadState::Loading:
+            m_pCore->pending.Add(word);
+            return MMSYSERR_NOERROR;
+        case LoadState::Failed:
+            return MMSYSERR_NOERROR;
+        case LoadState::Loaded:
+            break;
+        }
     }
-    return result == FLUID_OK ? MMSYSERR_NOERROR : MMSYSERR_ERROR;
+    return m_pCore->player->Play(word);
+}
+
+CBuiltinSynth::LoadState CBuiltinSynth::GetLoadState() const
+{
+    const std::lock_guard<std::mutex> lock(m_pCore->mutex);
+    return m_pCore->state;
+}
+
+CBuiltinSynth::LoadState CBuiltinSynth::WaitUntilLoaded() const
+{
+    std::unique_lock<std::mutex> lock(m_pCore->mutex);
+    m_pCore->settled.wait(lock, [this] { return m_pCore->state != LoadState::Loading; });
+    return m_pCore->state;
+}
+
+CString CBuiltinSynth::LoadFailure() const
+{
+    const std::lock_guard<std::mutex> lock(m_pCore->mutex);
+    return m_pCore->failure;
+}
+
+CString CBuiltinSynth::SoundFont() const
+{
+    const std::lock_guard<std::mutex> lock(m_pCore->mutex);
+    return m_pCore->soundFont;
 }
 
 std::vector<std::int16_t> CBuiltinSynth::Render(int frames)
 {
     std::vector<std::int16_t> samples(std::size_t(frames > 0 ? frames : 0) * 2);
     if (frames > 0 && !m_pDriver)
-        fluid_synth_write_s16(m_pSynth, frames, samples.data(), 0, 2, samples.data(), 1, 2);
+        fluid_synth_write_s16(m_pCore->synth, frames, samples.data(), 0, 2, samples.data(), 1, 2);
     return samples;
 }

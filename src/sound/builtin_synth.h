@@ -2,22 +2,30 @@
 // The built-in General MIDI synthesizer (FluidSynth with a GM soundfont).
 // Live, it plays through the first audio driver that opens; offline, it has
 // no driver and renders on request, which is how it is measured.
+// It opens at once and loads its soundfont in the background, however large
+// the soundfont is; words sent meanwhile wait for it (CPendingMidiWords).
 #include "framework/types.h"
 #include "sound/midi_output_system.h"
 #include "sound/real_time_pacer.h"
 
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
-struct _fluid_hashtable_t;
-struct _fluid_synth_t;
 struct _fluid_audio_driver_t;
 
 class CBuiltinSynth {
 public:
     enum class Output { Offline, Audio };
+    // When a soundfont's samples are read into memory: those of a preset
+    // when a channel first selects it, or all of them as the soundfont loads.
+    enum class SampleLoading { WhenUsed, AllAtOnce };
+    enum class LoadState { Loading, Loaded, Failed };
+    // Starts a task on a thread of its own; the loading of the soundfont is
+    // such a task.
+    using BackgroundRunner = std::function<void(std::function<void()> task)>;
 
     static constexpr const char* kProductName = "Voldrim Synthesizer";
     static constexpr int kSampleRate = 48000;
@@ -26,44 +34,65 @@ public:
     static constexpr int kPeriods = 2;
     // FluidSynth's default gain (0.2) is too quiet for a single voice.
     static constexpr double kGain = 1.0;
+    // The large soundfonts are mostly samples of instruments never played.
+    static constexpr SampleLoading kSampleLoading = SampleLoading::WhenUsed;
 
     // Where soundfonts are looked for, in order: $VOLDRIM_SOUNDFONT, then
-    // the GM soundfonts of the system.
+    // FluidR3 (the best cello), the system's default and TimGM6mb.
     static QStringList SoundFontCandidates();
     // The first candidate that looks like a soundfont. Empty when there is none.
     static CString FindSoundFont();
 
-    // Null when no soundfont loads or, for Output::Audio, no audio driver
-    // opens. The reason goes to *why and its code (MIDIERR_NOSOUNDFONT,
-    // MMSYSERR_NODRIVER, ...) to *error when given.
+    // Opens at once and loads the first of the soundfonts that loads
+    // through runInBackground (a thread of its own when none is given).
+    // Null only when, for Output::Audio, no audio driver opens; the reason
+    // goes to *why and its code (MMSYSERR_NODRIVER, ...) to *error when given.
+    static std::unique_ptr<CBuiltinSynth> Open(const QStringList& soundFonts, Output output,
+                                               SampleLoading samples = kSampleLoading,
+                                               const BackgroundRunner& runInBackground = {},
+                                               CString* why = nullptr, MMRESULT* error = nullptr);
+    // Opened with the usual soundfonts, and loaded: null when no soundfont
+    // loads (MIDIERR_NOSOUNDFONT) or, for Output::Audio, no audio driver opens.
     static std::unique_ptr<CBuiltinSynth> Create(Output output, CString* why = nullptr, MMRESULT* error = nullptr);
     // The same with the soundfonts to try, in order.
     static std::unique_ptr<CBuiltinSynth> CreateWith(const QStringList& soundFonts, Output output, CString* why,
-                                                     MMRESULT* error);
+                                                     MMRESULT* error, SampleLoading samples = kSampleLoading);
     ~CBuiltinSynth();
     CBuiltinSynth(const CBuiltinSynth&) = delete;
     CBuiltinSynth& operator=(const CBuiltinSynth&) = delete;
 
+    // Before the soundfont has loaded the word waits for it. Once none
+    // could be loaded, words are taken and nothing sounds: that failure is
+    // told once, as a failure of the load (LoadFailure), not of each word.
     MMRESULT Send(DWORD word);
+
+    LoadState GetLoadState() const;
+    // Blocks until the soundfont has loaded or none could be; says which.
+    LoadState WaitUntilLoaded() const;
+    // Why no soundfont loaded; empty unless the state is Failed.
+    CString LoadFailure() const;
+    // The soundfont loaded; empty until then.
+    CString SoundFont() const;
 
     // Offline only: the next frames as interleaved stereo samples.
     std::vector<std::int16_t> Render(int frames);
 
     CString AudioDriverName() const { return m_strDriver; }
-    CString SoundFont() const { return m_strSoundFont; }
     static double BufferLatencyMs() { return 1000.0 * kPeriodSize * kPeriods / kSampleRate; }
 
 private:
-    CBuiltinSynth();
-    bool LoadFirstSoundFont(const QStringList& soundFonts);
+    // The FluidSynth synthesizer and what its loading thread shares with
+    // us: it lives until both are done with it, so closing never waits for
+    // a soundfont to finish loading.
+    struct Core;
+
+    explicit CBuiltinSynth(std::shared_ptr<Core> core);
     bool OpenAudio(CString* why, MMRESULT* error);
     // The audio driver's request for the next block, on its own thread.
     static int RenderBlock(void* synth, int frames, int nfx, float* fx[], int nout, float* out[]);
 
-    _fluid_hashtable_t* m_pSettings = nullptr;
-    _fluid_synth_t* m_pSynth = nullptr;
+    std::shared_ptr<Core> m_pCore;
     _fluid_audio_driver_t* m_pDriver = nullptr;
     CRealTimePacer m_pacer;
     CString m_strDriver;
-    CString m_strSoundFont;
 };

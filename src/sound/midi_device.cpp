@@ -1,5 +1,6 @@
 #include "sound/midi_device.h"
 
+#include "framework/main_window_shows.h"
 #include "framework/message_box.h"
 #include "res/resource.h"
 #include "framework/resources.h"
@@ -10,7 +11,11 @@ const char* const kPatchFailed = "Attempt to initialize patch unsuccessful!  Try
 constexpr UINT kBoxStyle = MB_OK | MB_ICONEXCLAMATION;
 } // namespace
 
-CMidiDevice::CMidiDevice() = default;
+CMidiDevice::CMidiDevice()
+    : m_pOnLateFailure(std::make_shared<CMidiOutputSystem::LateFailureHandler>(
+        [this](HMIDIOUT handle, MMRESULT error) { OnLateFailure(handle, error); }))
+{
+}
 
 CMidiDevice::~CMidiDevice()
 {
@@ -38,9 +43,23 @@ CString CMidiDevice::OpenFailureText(MMRESULT error, const CString& otherwise)
     return AfxLoadString(IDS_NO_SOUNDFONT).arg(CBuiltinSynth::SoundFontCandidates().join(QLatin1Char('\n')));
 }
 
+MMRESULT CMidiDevice::OpenOutput(int deviceId)
+{
+    AfxGetMidiOutputSystem().SetLateFailureHandler(m_pOnLateFailure);
+    return midiOutOpen(&m_hMidiOut, deviceId);
+}
+
+void CMidiDevice::OnLateFailure(HMIDIOUT handle, MMRESULT error)
+{
+    if (handle != m_hMidiOut)
+        return;
+    const CString text = OpenFailureText(error, AfxLoadString(IDS_MIDI_OPEN_FAILED));
+    AfxCallWhenMainWindowShows([text] { AfxMessageBox(text, kBoxStyle); });
+}
+
 BOOL CMidiDevice::OpenDevice()
 {
-    if (const MMRESULT error = midiOutOpen(&m_hMidiOut, m_nDeviceId); error != MMSYSERR_NOERROR) {
+    if (const MMRESULT error = OpenOutput(m_nDeviceId); error != MMSYSERR_NOERROR) {
         AfxMessageBox(OpenFailureText(error, AfxLoadString(IDS_MIDI_OPEN_FAILED)), kBoxStyle);
         m_hMidiOut = nullptr;
         return FALSE;
@@ -64,7 +83,7 @@ void CMidiDevice::ChangeDevice(int deviceId)
     m_nDeviceId = deviceId;
     m_nDeviceIndex = deviceId == MIDI_MAPPER ? 0 : deviceId + 1;
 
-    if (const MMRESULT error = midiOutOpen(&m_hMidiOut, deviceId); error != MMSYSERR_NOERROR) {
+    if (const MMRESULT error = OpenOutput(deviceId); error != MMSYSERR_NOERROR) {
         AfxMessageBox(OpenFailureText(error, "Attempt to open MIDI device was unsuccessful!"), kBoxStyle);
         m_hMidiOut = nullptr;
         return;

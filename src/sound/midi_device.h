@@ -8,6 +8,7 @@
 #include "sound/midi_output_system.h"
 
 #include <chrono>
+#include <memory>
 
 class CMidiDevice : public CObject {
 public:
@@ -57,6 +58,12 @@ public:
 
 private:
     DWORD NoteWord(int status, int note) const;
+    // midiOutOpen into m_hMidiOut, hearing of a failure that comes later.
+    MMRESULT OpenOutput(int deviceId);
+    // The open output found out it cannot sound: said once the main window
+    // shows, since the program may still be starting. The output stays
+    // open and silent; nothing more is said of it.
+    void OnLateFailure(HMIDIOUT handle, MMRESULT error);
     // The message for a failed open: a missing soundfont says where it was
     // looked for; anything else gets the text given.
     static CString OpenFailureText(MMRESULT error, const CString& otherwise);
@@ -75,4 +82,5 @@ private:
     bool m_bNoteSounding = false;
     std::chrono::steady_clock::time_point m_lastSilenced;
     BYTE m_ProgramChange[4] = { 0xC0, 0x05, 0x7F, 0x00 };
+    std::shared_ptr<CMidiOutputSystem::LateFailureHandler> m_pOnLateFailure;
 };

@@ -8,6 +8,9 @@
 #include "framework/service.h"
 #include "framework/types.h"
 
+#include <functional>
+#include <memory>
+
 using MMRESULT = UINT;
 
 constexpr MMRESULT MMSYSERR_NOERROR = 0;
@@ -45,6 +48,24 @@ public:
     virtual MMRESULT ShortMsg(HMIDIOUT handle, DWORD message) = 0;
     // On success the handle is gone.
     virtual MMRESULT Close(HMIDIOUT handle) = 0;
+
+    // An output may open before it can sound (the built-in synthesizer
+    // loads its soundfont after it opens) and find out later that it
+    // cannot. The handler hears of it on the user-interface thread, with
+    // the handle, still open, and the error; it is held weakly, so it is
+    // gone with its owner.
+    using LateFailureHandler = std::function<void(HMIDIOUT handle, MMRESULT error)>;
+    void SetLateFailureHandler(std::weak_ptr<LateFailureHandler> handler) { m_onLateFailure = std::move(handler); }
+
+protected:
+    void ReportLateFailure(HMIDIOUT handle, MMRESULT error) const
+    {
+        if (const auto handler = m_onLateFailure.lock())
+            (*handler)(handle, error);
+    }
+
+private:
+    std::weak_ptr<LateFailureHandler> m_onLateFailure;
 };
 
 // The real system is the default.

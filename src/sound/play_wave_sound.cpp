@@ -2,10 +2,22 @@
 
 #include "sound/wave_player.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+
+CString WaveSoundPath(const CString& name, const CString& programDir)
+{
+    const CString here = QDir::current().filePath(name);
+    if (QFileInfo(here).isFile())
+        return here;
+    // The build names the installed data folder relative to the program's.
+    const CString installed = QDir(programDir).filePath(QStringLiteral(VOLDRIM_DATA_FROM_PROGRAM "/") + name);
+    return QFileInfo(installed).isFile() ? QDir::cleanPath(installed) : here;
+}
 
 void PlayWaveSound(const CString& name)
 {
     // The result is dropped on purpose: start-up and exit go on in silence.
-    AfxGetWavePlayer().PlaySync(QDir::currentPath() + QLatin1Char('/') + name);
+    AfxGetWavePlayer().PlaySync(WaveSoundPath(name, QCoreApplication::applicationDirPath()));
 }

@@ -1,6 +1,13 @@
 #pragma once
-// The start-up and good-bye sounds: plays a wave file named relative to
-// the current directory, synchronously, and says nothing when it cannot.
+// The start-up and good-bye sounds: plays a wave file, synchronously, and
+// says nothing when it cannot.
 #include "framework/types.h"
 
+// Where the wave file of that name is: in the current directory when it is
+// there; otherwise in the data folder installed with the program, found
+// from the program's own folder so that a moved installation still finds
+// it; when neither has it, the current directory's path, which plays nothing.
+CString WaveSoundPath(const CString& name, const CString& programDir);
+
+// Plays the wave file of that name, found as WaveSoundPath says.
 void PlayWaveSound(const CString& name);

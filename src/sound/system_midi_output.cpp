@@ -3,17 +3,39 @@
 #include "sound/alsa_midi_ports.h"
 #include "sound/builtin_synth.h"
 
+#include <QTimer>
+#include <functional>
 #include <memory>
+#include <utility>
 
 namespace {
 
+// How often an open synthesizer is asked whether its soundfont has loaded,
+// until it has or none could be.
+constexpr int kLoadWatchMs = 50;
+
 class CSynthPort : public CMidiOutPort {
 public:
-    explicit CSynthPort(std::unique_ptr<CBuiltinSynth> synth) : m_pSynth(std::move(synth)) {}
+    // onLoadFailed is called on this thread, the user-interface thread,
+    // when no soundfont could be loaded.
+    CSynthPort(std::unique_ptr<CBuiltinSynth> synth, std::function<void(CSynthPort*)> onLoadFailed)
+        : m_pSynth(std::move(synth))
+    {
+        QObject::connect(&m_loadWatch, &QTimer::timeout, [this, onLoadFailed = std::move(onLoadFailed)] {
+            const CBuiltinSynth::LoadState state = m_pSynth->GetLoadState();
+            if (state == CBuiltinSynth::LoadState::Loading)
+                return;
+            m_loadWatch.stop();
+            if (state == CBuiltinSynth::LoadState::Failed)
+                onLoadFailed(this);
+        });
+        m_loadWatch.start(kLoadWatchMs);
+    }
     MMRESULT Send(DWORD word) { return m_pSynth->Send(word); }
 
 private:
     std::unique_ptr<CBuiltinSynth> m_pSynth;
+    QTimer m_loadWatch;
 };
 
 class CSequencerPort : public CMidiOutPort {
@@ -28,6 +50,11 @@ private:
 constexpr int kSynthId = 0;
 
 } // namespace
+
+CSystemMidiOutput::CSystemMidiOutput(QStringList soundFonts, CBuiltinSynth::BackgroundRunner runInBackground)
+    : m_soundFonts(std::move(soundFonts)), m_runInBackground(std::move(runInBackground))
+{
+}
 
 bool CSystemMidiOutput::HasPort(int deviceId)
 {
@@ -56,11 +83,15 @@ MMRESULT CSystemMidiOutput::Open(int deviceId, HMIDIOUT* handle)
 {
     *handle = nullptr;
     if (deviceId == kSynthId || deviceId == MIDI_MAPPER) {
+        // Open as soon as the audio output is: the soundfont loads meanwhile.
         MMRESULT error = MMSYSERR_NODRIVER;
-        auto synth = CBuiltinSynth::Create(CBuiltinSynth::Output::Audio, nullptr, &error);
+        auto synth = CBuiltinSynth::Open(m_soundFonts.value_or(CBuiltinSynth::SoundFontCandidates()),
+                                         CBuiltinSynth::Output::Audio, CBuiltinSynth::kSampleLoading,
+                                         m_runInBackground, nullptr, &error);
         if (!synth)
             return error;
-        *handle = new CSynthPort(std::move(synth));
+        *handle = new CSynthPort(std::move(synth),
+                                 [this](CSynthPort* port) { ReportLateFailure(port, MIDIERR_NOSOUNDFONT); });
         return MMSYSERR_NOERROR;
     }
     if (!HasPort(deviceId))

@@ -1,13 +1,20 @@
 #pragma once
 // The machine's MIDI outputs: device 0 is the built-in synthesizer (also
 // the default output), devices 1.. the ALSA sequencer ports in their order.
+#include "sound/builtin_synth.h"
 #include "sound/midi_output_system.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 class CSystemMidiOutput : public CMidiOutputSystem {
 public:
+    CSystemMidiOutput() = default;
+    // The built-in synthesizer tries these soundfonts instead of the usual
+    // ones, loading them through runInBackground.
+    CSystemMidiOutput(QStringList soundFonts, CBuiltinSynth::BackgroundRunner runInBackground);
+
     UINT GetNumDevs() override;
     CString GetProductName(int deviceId) override;
     MMRESULT Open(int deviceId, HMIDIOUT* handle) override;
@@ -22,4 +29,6 @@ private:
     // The port list as last shown, so that a device id keeps naming the
     // port the user saw even if ports come and go meanwhile.
     std::vector<std::string> m_ports;
+    std::optional<QStringList> m_soundFonts;
+    CBuiltinSynth::BackgroundRunner m_runInBackground;
 };

@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -84,6 +85,21 @@ TEST(StartUp, PlaysTheCelloSoundFromTheCurrentDirectory)
     CAppHarness app;
     ASSERT_EQ(app.m_waves.m_paths.size(), 1u);
     EXPECT_EQ(app.m_waves.m_paths[0], QDir::currentPath() + "/cello.wav");
+}
+
+TEST(StartUp, TheMainWindowCarriesTheProgramsIcon)
+{
+    CAppHarness app;
+    constexpr int kSize = 48; // the icon's drawn size: one pixel per unit
+    const QImage icon = app.Frame()->windowIcon().pixmap(kSize, kSize).toImage();
+    ASSERT_EQ(icon.size(), QSize(kSize, kSize));
+    // A brown cello on a green square.
+    const QColor body = icon.pixelColor(15, 40), square = icon.pixelColor(4, 24);
+    EXPECT_NEAR(body.red(), 0xB5, 8);
+    EXPECT_NEAR(body.green(), 0x56, 8);
+    EXPECT_NEAR(body.blue(), 0x1B, 8);
+    EXPECT_GT(square.green(), 2 * square.red());
+    EXPECT_GT(square.green(), 2 * square.blue());
 }
 
 TEST(StartUp, AMissingWaveFileStartsSilently)
@@ -156,7 +172,7 @@ TEST(StartUp, TheMenuHasEveryItemWithItsTextAndStartUpChecks)
 
     EXPECT_EQ(Describe(app.Frame()->FindTopMenu("&File")),
               QStringList({"&New Melody\tCtrl+N", "&Open Melody...\tCtrl+O", "-", "&Save Melody...\tCtrl+S",
-                           "Save Melody &As...", "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-",
+                           "Save Melody &As...", "&Export Melody...", "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-",
                            "E&xit"}));
     EXPECT_EQ(Describe(app.Frame()->FindTopMenu("&Keys")),
               QStringList({"&C Major [x]", "&G Major", "&D Major", "&F Major", "&Bb Major", "-", "C&hromatic"}));

@@ -2,6 +2,8 @@
 // unreachable file leaves behind.
 #include "doc/voldrim_doc.h"
 #include "model/key.h"
+#include "support/file_bytes.h"
+#include "support/full_disk.h"
 #include "support/recording_midi_output.h"
 #include "support/scripted_responder.h"
 
@@ -9,9 +11,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -38,16 +37,10 @@ protected:
     QString Write(const QByteArray& bytes, const QString& name = "melody.vdm")
     {
         const QString path = m_folder.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        EXPECT_TRUE(WriteFileBytes(path, bytes));
         return path;
     }
-    static QByteArray Read(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    static QByteArray Read(const QString& path) { return ReadFileBytes(path); }
     // Opens the bytes as a file, expecting the given message (none if empty).
     bool Open(const QByteArray& bytes, const char* message = nullptr)
     {
@@ -228,19 +221,6 @@ TEST_F(MelodyFile, AFileThatCannotBeOpenedLeavesTheMelodyAndNamesTheFile)
         EXPECT_EQ(m_doc.m_melody.size(), 1u);
     }
 }
-
-// Writes beyond a few bytes fail as on a full disk, for root as well.
-struct FullDisk {
-    explicit FullDisk(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit = {bytes, saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &saved); }
-    rlimit saved{};
-};
 
 TEST_F(MelodyFile, AFailedSaveLeavesTheEarlierFileAsItWasAndSaysSo)
 {

@@ -2,8 +2,10 @@
 #include "framework/file_dialog.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -46,6 +48,30 @@ TEST(FileDialogs, AreQtsWithTheFilterAndTheDefaultExtension)
     AnswerWith(folder.filePath("waltz"), &mode, &filters, &suffix);
     EXPECT_EQ(AfxGetFileDialogService()->ChooseFile(request, nullptr), folder.filePath("waltz.vdm"));
     EXPECT_EQ(mode, QFileDialog::AcceptSave);
+}
+
+TEST(FileDialogs, SayWhichFilterTheFileWasChosenUnderAndGiveItsExtension)
+{
+    QTemporaryDir folder;
+    CString chosen;
+    CFileDialogRequest request;
+    request.m_bOpen = false;
+    request.m_strFilter = "MusicXML Files (*.musicxml);;MIDI Files (*.mid)";
+    request.m_strDefExt = "musicxml";
+    request.m_pChosenFilter = &chosen;
+    // The user picks the second filter from the list, then types a name
+    // without an extension.
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr);
+        QTest::keyClick(types, Qt::Key_Down);
+        dialog->selectFile(folder.filePath("tune"));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    EXPECT_EQ(AfxGetFileDialogService()->ChooseFile(request, nullptr), folder.filePath("tune.mid"));
+    EXPECT_EQ(chosen, "MIDI Files (*.mid)");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The built-in synthesizer, rendered offline: it must play the note asked
 // for, loud enough to hear, and let it die away after note-off.
 #include "sound/builtin_synth.h"
+#include "support/held_loading.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -65,7 +66,7 @@ protected:
     void SetUp() override
     {
         if (CBuiltinSynth::FindSoundFont().isEmpty())
-            GTEST_SKIP() << "no General MIDI soundfont on this machine (install timgm6mb-soundfont "
+            GTEST_SKIP() << "no General MIDI soundfont on this machine (install fluid-soundfont-gm "
                             "or set VOLDRIM_SOUNDFONT)";
         CString why;
         synth = CBuiltinSynth::Create(CBuiltinSynth::Output::Offline, &why);
@@ -101,6 +102,7 @@ TEST_F(BuiltinSynthOffline, ProgramChangeChangesTheSound)
     // program-change word never reached the synthesizer.
     synth->Send(0x007F3C90);
     const auto piano = LeftChannel(synth->Render(kRate / 2), kRate / 10, kRate / 5);
+    EXPECT_GT(Rms(piano), 0.01) << "a channel with no program change yet plays the first program";
     synth->Send(0x007F3C80);
     synth->Render(kRate * 2);
     synth->Send(0x007F2AC0);
@@ -134,6 +136,56 @@ TEST(BuiltinSynth, MissingSoundFontIsAFailedOpenWithAReason)
         qunsetenv("VOLDRIM_SOUNDFONT");
     else
         qputenv("VOLDRIM_SOUNDFONT", saved);
+}
+
+// The mean distance between two renderings, sample by sample.
+double MeanDifference(const std::vector<double>& a, const std::vector<double>& b)
+{
+    double sum = 0;
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+        sum += std::abs(a[i] - b[i]);
+    return sum / double(a.size());
+}
+
+constexpr DWORD kCello = 0x007F2AC0, kOn60 = 0x007F3C90, kOff60 = 0x007F3C80;
+
+TEST(BuiltinSynthLoading, WordsSentBeforeTheSoundFontLoadedPlayOnceItHas)
+{
+    const CString soundFont = CBuiltinSynth::FindSoundFont();
+    if (soundFont.isEmpty())
+        GTEST_SKIP() << "no General MIDI soundfont on this machine";
+    // The cello as it sounds when everything is sent after loading.
+    const auto loaded = CBuiltinSynth::CreateWith({ soundFont }, CBuiltinSynth::Output::Offline, nullptr, nullptr);
+    ASSERT_TRUE(loaded);
+    loaded->Render(kRate / 4);
+    loaded->Send(kCello);
+    loaded->Send(kOn60);
+    const auto cello = LeftChannel(loaded->Render(kRate), kRate * 3 / 10, kRate / 2);
+
+    for (const bool stoppedBeforeLoading : { false, true }) {
+        SCOPED_TRACE(stoppedBeforeLoading ? "stopped before loading" : "held");
+        CHeldLoading loading;
+        const auto synth = CBuiltinSynth::Open({ soundFont }, CBuiltinSynth::Output::Offline,
+                                               CBuiltinSynth::kSampleLoading, loading.Runner());
+        ASSERT_TRUE(synth);
+        ASSERT_TRUE(loading.Waiting()) << "open before loading";
+        EXPECT_EQ(synth->Send(kCello), MMSYSERR_NOERROR);
+        EXPECT_EQ(synth->Send(kOn60), MMSYSERR_NOERROR);
+        if (stoppedBeforeLoading)
+            synth->Send(kOff60);
+        EXPECT_LT(Rms(LeftChannel(synth->Render(kRate / 4), 0, kRate / 4)), 1e-4) << "silent while loading";
+
+        loading.Release();
+        ASSERT_EQ(synth->WaitUntilLoaded(), CBuiltinSynth::LoadState::Loaded);
+        EXPECT_EQ(synth->SoundFont(), soundFont);
+        const auto after = LeftChannel(synth->Render(kRate), kRate * 3 / 10, kRate / 2);
+        if (stoppedBeforeLoading) {
+            EXPECT_LT(Rms(after), 1e-4) << "a note over before loading is not played late";
+        } else {
+            EXPECT_NEAR(Fundamental(after), 261.63, 2.6);
+            EXPECT_LT(MeanDifference(after, cello), 1e-3) << "the cello, as chosen before loading";
+        }
+    }
 }
 
 // A file that starts as a soundfont does and is broken inside.

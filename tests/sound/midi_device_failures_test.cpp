@@ -1,10 +1,13 @@
 // What the user is told when the output fails, and the state it leaves.
+#include "framework/frame_wnd.h"
 #include "framework/message_box.h"
+#include "framework/win_app.h"
 #include "sound/builtin_synth.h"
 #include "sound/midi_device.h"
 #include "support/recording_midi_output.h"
 #include "support/scripted_responder.h"
 
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -147,6 +150,27 @@ TEST_F(MidiDeviceFailures, NoSoundFontSaysSoAndWhereItWasLookedFor)
             EXPECT_TRUE(text.contains(path)) << path.toStdString();
     }
     EXPECT_EQ(device->GetHandle(), nullptr);
+}
+
+TEST_F(MidiDeviceFailures, ASoundFontThatFailsLaterIsToldOnceAfterTheMainWindowShows)
+{
+    CWinApp app;
+    app.m_pMainWnd = new CFrameWnd();
+    ASSERT_EQ(device->OpenDevice(), TRUE);
+    system.FailLate(MIDIERR_NOSOUNDFONT);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(responder.Texts().empty()) << "nothing before the window shows";
+
+    responder.ExpectMessageBox();
+    app.m_pMainWnd->show();
+    QCoreApplication::processEvents();
+    app.m_pMainWnd->hide();
+    app.m_pMainWnd->show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(responder.Texts().size(), 1u);
+    EXPECT_TRUE(responder.Texts()[0].contains("could not load a soundfont")) << responder.Texts()[0].toStdString();
+    EXPECT_NE(device->GetHandle(), nullptr) << "the output stays open, silent";
+    delete std::exchange(app.m_pMainWnd, nullptr);
 }
 
 } // namespace

@@ -1,11 +1,18 @@
 // The machine's own MIDI outputs: the device list must hold together on
 // any machine, with or without a sequencer or a sound card.
+#include "framework/frame_wnd.h"
+#include "framework/win_app.h"
 #include "sound/alsa_midi_ports.h"
 #include "sound/builtin_synth.h"
+#include "sound/midi_device.h"
+#include "support/held_loading.h"
 #include "support/recording_midi_output.h"
+#include "support/scripted_responder.h"
 #include "sound/system_midi_output.h"
 
 #include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -58,6 +65,56 @@ TEST(SystemMidiOutput, DefaultOutputOpensOrSaysWhyNot)
     ASSERT_NE(handle, nullptr);
     EXPECT_EQ(system.ShortMsg(handle, 0x007F05C0), MMSYSERR_NOERROR);
     EXPECT_EQ(system.Close(handle), MMSYSERR_NOERROR);
+}
+
+// The synthesizer plays into ALSA's null device, which every machine has.
+class SynthOnNullDevice : public ::testing::Test {
+protected:
+    void SetUp() override { qputenv("VOLDRIM_SYNTH_DEVICE", "null"); }
+    void TearDown() override
+    {
+        if (m_saved.isNull())
+            qunsetenv("VOLDRIM_SYNTH_DEVICE");
+        else
+            qputenv("VOLDRIM_SYNTH_DEVICE", m_saved);
+    }
+
+private:
+    const QByteArray m_saved = qgetenv("VOLDRIM_SYNTH_DEVICE");
+};
+
+TEST_F(SynthOnNullDevice, TheDeviceOpensAndPlaysWithoutWaitingForTheSoundFont)
+{
+    const CString soundFont = CBuiltinSynth::FindSoundFont();
+    if (soundFont.isEmpty())
+        GTEST_SKIP() << "no General MIDI soundfont on this machine";
+    CHeldLoading loading;
+    CSystemMidiOutput system({ soundFont }, loading.Runner());
+    CServiceOverride<CMidiOutputSystem> installed(&system);
+    CMidiDevice device;
+    EXPECT_EQ(device.OpenDevice(), TRUE);
+    EXPECT_EQ(device.PlayNoteOn(60), TRUE);
+    EXPECT_TRUE(loading.Waiting()) << "the soundfont is still held back";
+    loading.Release();
+}
+
+TEST_F(SynthOnNullDevice, NoSoundFontIsToldOnceAfterTheMainWindowShows)
+{
+    QTemporaryDir dir;
+    CSystemMidiOutput system({ dir.filePath(QStringLiteral("missing.sf2")) }, {});
+    CServiceOverride<CMidiOutputSystem> installed(&system);
+    CScriptedResponder responder;
+    CWinApp app;
+    app.m_pMainWnd = new CFrameWnd();
+    CMidiDevice device;
+    EXPECT_EQ(device.OpenDevice(), TRUE) << "open at once, without a message";
+
+    responder.ExpectMessageBox();
+    app.m_pMainWnd->show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !responder.Texts().empty(); }));
+    ASSERT_EQ(responder.Texts().size(), 1u);
+    EXPECT_TRUE(responder.Texts()[0].contains("could not load a soundfont")) << responder.Texts()[0].toStdString();
+    delete std::exchange(app.m_pMainWnd, nullptr);
 }
 
 } // namespace

@@ -103,4 +103,40 @@ TEST(PlayWaveSound, NamesTheFileInTheCurrentDirectoryHoweverLong)
     EXPECT_EQ(player.paths[0], QDir::currentPath() + "/babye.wav");
 }
 
+TEST(WaveSoundPath, TheCurrentDirectoryFirstThenTheInstalledDataFolder)
+{
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    const QDir base(scratch.path());
+    const QString programDir = base.filePath("prefix/" VOLDRIM_INSTALL_BINDIR);
+    const QString dataDir = base.filePath("prefix/" VOLDRIM_INSTALL_DATADIR);
+    const struct {
+        const char* what;
+        bool inCurrentDir, inDataDir, folderInCurrentDir;
+        bool expectDataDir;
+    } cases[] = {
+        {"only here", true, false, false, false},
+        {"here and installed", true, true, false, false},
+        {"only installed", false, true, false, true},
+        {"a folder of that name here", false, true, true, true},
+        {"nowhere", false, false, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString here = base.filePath(QStringLiteral("here-") + c.what);
+        ASSERT_TRUE(QDir().mkpath(here) && QDir().mkpath(programDir) && QDir().mkpath(dataDir));
+        const auto place = [](const QString& dir, bool present) {
+            QFile file(QDir(dir).filePath("cello.wav"));
+            return present ? file.open(QIODevice::WriteOnly) : !file.exists() || file.remove();
+        };
+        ASSERT_TRUE(place(here, c.inCurrentDir) && place(dataDir, c.inDataDir));
+        if (c.folderInCurrentDir) {
+            ASSERT_TRUE(QDir(here).mkdir("cello.wav"));
+        }
+        ScopedCurrentDir inHere(here);
+        EXPECT_EQ(WaveSoundPath("cello.wav", programDir),
+                  QDir(c.expectDataDir ? dataDir : QDir::currentPath()).filePath("cello.wav"));
+    }
+}
+
 } // namespace

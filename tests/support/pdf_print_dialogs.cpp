@@ -1,24 +1,19 @@
 #include "support/pdf_print_dialogs.h"
 
+#include "support/external_tool.h"
+
 #include <QMarginsF>
 #include <QPageSize>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
-constexpr int kToolTimeoutMs = 30000;
-
 // The standard output of a tool, or an empty array when it fails.
 QByteArray RunTool(const QString& program, const QStringList& arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(kToolTimeoutMs) || process.exitStatus() != QProcess::NormalExit
-        || process.exitCode() != 0)
-        return {};
-    return process.readAllStandardOutput();
+    const ToolRun run = RunExternalTool(program, arguments);
+    return run.Succeeded() ? run.out : QByteArray();
 }
 
 void PrintToPdf(QPrinter& printer, const QString& path)

@@ -33,6 +33,14 @@ std::vector<int> CRecordingMidiOutput::OpenDevices() const
     return ids;
 }
 
+void CRecordingMidiOutput::FailLate(MMRESULT error)
+{
+    for (const auto& port : m_ports) {
+        if (port->m_bOpen)
+            ReportLateFailure(port.get(), error);
+    }
+}
+
 UINT CRecordingMidiOutput::GetNumDevs()
 {
     return UINT(m_names.size());

@@ -20,6 +20,9 @@ public:
     void FailOpen(MMRESULT error) { m_openError = error; }
     void FailSend(MMRESULT error) { m_sendError = error; }
     void FailClose(MMRESULT error) { m_closeError = error; }
+    // Every output open now finds out it cannot sound after all, as a
+    // synthesizer whose soundfont did not load, and says so with error.
+    void FailLate(MMRESULT error);
 
     // Words that reached device id (MIDI_MAPPER included), in order.
     std::vector<DWORD> Words(int deviceId) const;

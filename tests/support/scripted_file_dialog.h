@@ -1,9 +1,9 @@
 #pragma once
 // Chooses files in place of the user in the Open and Save As dialogs. It
 // installs itself for its lifetime, answers each dialog with the next
-// queued file name (empty: Cancel), keeps every request, and fails the
-// running test on a dialog nobody expected, or when an expected one never
-// came.
+// queued file name (empty: Cancel) and, when asked for it, the filter it
+// was chosen under; keeps every request, and fails the running test on a
+// dialog nobody expected, or when an expected one never came.
 #include "framework/file_dialog.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +21,10 @@ public:
     CScriptedFileDialog(const CScriptedFileDialog&) = delete;
     CScriptedFileDialog& operator=(const CScriptedFileDialog&) = delete;
 
-    void Expect(const CString& chosenFile) { m_answers.push_back(chosenFile); }
+    void Expect(const CString& chosenFile, const CString& chosenFilter = CString())
+    {
+        m_answers.push_back({chosenFile, chosenFilter});
+    }
     const std::vector<CFileDialogRequest>& Requests() const { return m_requests; }
 
     CString ChooseFile(const CFileDialogRequest& request, QWidget*) override
@@ -31,13 +34,19 @@ public:
             ADD_FAILURE() << "unexpected file dialog";
             return CString();
         }
-        const CString answer = m_answers.front();
+        const Answer answer = m_answers.front();
         m_answers.pop_front();
-        return answer;
+        if (request.m_pChosenFilter)
+            *request.m_pChosenFilter = answer.filter;
+        return answer.file;
     }
 
 private:
-    std::deque<CString> m_answers;
+    struct Answer {
+        CString file;
+        CString filter;
+    };
+    std::deque<Answer> m_answers;
     std::vector<CFileDialogRequest> m_requests;
     CServiceOverride<CFileDialogService> m_installed{this};
 };

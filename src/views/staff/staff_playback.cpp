@@ -9,11 +9,6 @@
 #include "views/staff/staff_view.h"
 #include "views/staff/staff_window_dc.h"
 
-namespace {
-// A rest lasts a quarter, whatever value it carries.
-constexpr int kRestTicks = 2;
-}
-
 void CStaffView::OnTimer(UINT_PTR id)
 {
     if (id == kSingleNoteTimer)
@@ -100,8 +95,7 @@ void CStaffView::PlaybackTick()
             m_bStopRequested = true;  // ends when this item ends
     }
     m_nPlayingNote = item.GetPitch();
-    const bool rest = item.GetPitch() == kRestPitch || item.GetValue() == NoteRest;
-    m_nTicksLeft = rest ? kRestTicks : item.GetValue();
+    m_nTicksLeft = PlaybackTicks(item.GetPitch(), item.GetValue());
     doc->m_nCurrentPitch = item.GetPitch();
 
     EraseMarker();

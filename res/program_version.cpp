@@ -1,0 +1,6 @@
+#include "res/program_version.h"
+
+const char* ProgramVersion()
+{
+    return VOLDRIM_VERSION;
+}

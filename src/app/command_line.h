@@ -1,0 +1,24 @@
+#pragma once
+// What the command line asks of the program. Only --help, --version and
+// --export are its own; everything else keeps the meaning it always had
+// (the splash switch; a file named on it is not opened).
+#include "framework/types.h"
+
+#include <QStringList>
+
+struct CommandLineRequest {
+    enum Action { RunProgram, ShowHelp, ShowVersion, ExportMelody, Misused };
+    Action action = RunProgram;
+    // For ExportMelody: the melody file and the file to write.
+    CString melodyPath;
+    CString outputPath;
+    // For Misused: what is wrong, in one line.
+    CString misuse;
+};
+
+// The arguments after the program's name.
+CommandLineRequest ReadCommandLine(const QStringList& arguments);
+
+// The text of --help and of --version.
+CString CommandLineHelp();
+CString CommandLineVersion();

@@ -1,0 +1,18 @@
+#pragma once
+// The export of a melody file from the command line: no window, no sound,
+// no question; what goes wrong is said in one line.
+#include "framework/types.h"
+
+class QTextStream;
+
+// Exit statuses of the command line.
+enum ExportStatus : int {
+    ExportDone = 0,
+    ExportFailed = 1,   // the melody could not be read or the file not written
+    ExportMisused = 2,  // the command line asks for something unknown
+};
+
+// Reads the melody file and writes it to the output file in the format of
+// its extension. On failure writes one line to errors, "voldrim: " and the
+// program's own message with the file it is about.
+ExportStatus ExportMelodyFile(const CString& melodyPath, const CString& outputPath, QTextStream& errors);

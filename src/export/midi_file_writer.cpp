@@ -1,0 +1,121 @@
+#include "export/midi_file_writer.h"
+
+#include "doc/voldrim_doc.h"
+#include "export/melody_notes.h"
+#include "framework/ansi_code_page.h"
+#include "sound/midi_device.h"
+
+namespace {
+
+constexpr int kTicksPerQuarter = 480;
+// One playback tick is an eighth note.
+constexpr int kTicksPerEighth = kTicksPerQuarter / 2;
+constexpr quint32 kMicrosecondsPerMillisecond = 1000;
+// Notes start and end with the velocity the program sends them with.
+constexpr quint8 kVelocity = 127;
+constexpr quint8 kNoteOn = 0x90;
+constexpr quint8 kNoteOff = 0x80;
+constexpr quint8 kProgramChange = 0xC0;
+constexpr quint8 kMeta = 0xFF;
+constexpr quint8 kMetaTrackName = 0x03;
+constexpr quint8 kMetaTempo = 0x51;
+constexpr quint8 kMetaEndOfTrack = 0x2F;
+constexpr quint8 kChannelMask = 0x0F;
+constexpr quint8 kDataMask = 0x7F;
+
+void AppendBigEndian(QByteArray& bytes, quint32 value, int size)
+{
+    for (int shift = 8 * (size - 1); shift >= 0; shift -= 8)
+        bytes.append(char((value >> shift) & 0xFF));
+}
+
+// A number in seven-bit groups, the highest first, each but the last
+// with its top bit set.
+void AppendVariableLength(QByteArray& bytes, quint32 value)
+{
+    QByteArray groups(1, char(value & 0x7F));
+    while ((value >>= 7) != 0)
+        groups.prepend(char(0x80 | (value & 0x7F)));
+    bytes.append(groups);
+}
+
+class TrackWriter {
+public:
+    // Events come in time order; each is written with the time since the one before.
+    void At(quint32 time)
+    {
+        AppendVariableLength(m_bytes, time - m_last);
+        m_last = time;
+    }
+    void Event(quint32 time, quint8 status, quint8 data)
+    {
+        At(time);
+        m_bytes.append(char(status)).append(char(data & kDataMask));
+    }
+    void Event(quint32 time, quint8 status, quint8 data1, quint8 data2)
+    {
+        Event(time, status, data1);
+        m_bytes.append(char(data2 & kDataMask));
+    }
+    void Meta(quint32 time, quint8 type, const QByteArray& data)
+    {
+        At(time);
+        m_bytes.append(char(kMeta)).append(char(type));
+        AppendVariableLength(m_bytes, quint32(data.size()));
+        m_bytes.append(data);
+    }
+    const QByteArray& Bytes() const { return m_bytes; }
+
+private:
+    QByteArray m_bytes;
+    quint32 m_last = 0;
+};
+
+QByteArray Chunk(const char* type, const QByteArray& data)
+{
+    QByteArray chunk(type, 4);
+    AppendBigEndian(chunk, quint32(data.size()), 4);
+    return chunk + data;
+}
+
+// The length of a quarter note as playback gives it: two ticks of whole
+// milliseconds, so that the file lasts exactly as long as playback.
+quint32 MicrosecondsPerQuarter(int tempo)
+{
+    return quint32(tempo / 2 * 2) * kMicrosecondsPerMillisecond;
+}
+
+} // namespace
+
+QByteArray MelodyToMidiFile(const CVoldrimDoc& doc)
+{
+    const CMidiDevice defaults;
+    const CMidiDevice& device = doc.m_pMidiDevice ? *doc.m_pMidiDevice : defaults;
+    const quint8 channel = quint8(device.GetChannel()) & kChannelMask;
+
+    TrackWriter track;
+    if (!doc.m_strMelodyTitle.isEmpty())
+        track.Meta(0, kMetaTrackName, AfxToAnsi(doc.m_strMelodyTitle));
+    QByteArray tempo;
+    AppendBigEndian(tempo, MicrosecondsPerQuarter(doc.m_nTempo), 3);
+    track.Meta(0, kMetaTempo, tempo);
+    track.Event(0, kProgramChange | channel, quint8(device.GetProgram()));
+
+    // A note ends where the next begins, so the notes join without a gap.
+    quint32 time = 0;
+    for (const ExportNote& note : ExportNotes(doc.m_melody)) {
+        const quint32 end = time + quint32(note.ticks * kTicksPerEighth);
+        if (!note.IsRest()) {
+            track.Event(time, kNoteOn | channel, quint8(note.pitch), kVelocity);
+            track.Event(end, kNoteOff | channel, quint8(note.pitch), kVelocity);
+        }
+        time = end;
+    }
+    track.Meta(time, kMetaEndOfTrack, QByteArray());
+
+    QByteArray header;
+    AppendBigEndian(header, 0, 2); // format 0: one track
+    AppendBigEndian(header, 1, 2);
+    AppendBigEndian(header, kTicksPerQuarter, 2);
+    return Chunk("MThd", header) + Chunk("MTrk", track.Bytes());
+}

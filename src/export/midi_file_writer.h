@@ -1,0 +1,9 @@
+#pragma once
+// The melody as a Standard MIDI File (format 0) for sequencers and players:
+// the tempo, the chosen instrument on the chosen channel, and every note
+// for as long as playback sounds it, rests as silence.
+#include <QByteArray>
+
+class CVoldrimDoc;
+
+QByteArray MelodyToMidiFile(const CVoldrimDoc& doc);

@@ -1,0 +1,52 @@
+#include "export/pdf_pages.h"
+
+#include "doc/melody_view.h"
+#include "doc/voldrim_doc.h"
+#include "print/melody_pages.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+namespace {
+
+// The views' print steps on a view that never shows: it is the child of a
+// window that is never shown.
+class CPdfPagesView : public CMelodyView {
+public:
+    void OnDraw(CDC*) override {}
+};
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+bool PrintMelodyToPdf(CVoldrimDoc& doc, const QPageLayout* layout, QIODevice& out)
+{
+    // The printer writes to a file of its own; the caller decides where the
+    // pages go and that nothing is left half-written there.
+    const QTemporaryDir folder;
+    if (!folder.isValid())
+        return false;
+    const QString path = folder.filePath(QStringLiteral("pages.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    if (layout && !printer.setPageLayout(*layout))
+        return false;
+
+    CMelodyPages pages;
+    const CServiceOverride<CMelodyPagePrinter> pagesInstalled(&pages);
+    QWidget hidden;
+    CPdfPagesView view;
+    if (!view.CreateView(&hidden, &doc, CSize(1, 1)))
+        return false;
+    if (view.PrintJob(printer) < 1)
+        return false;
+    const QByteArray pdf = FileBytes(path);
+    return !pdf.isEmpty() && out.write(pdf) == pdf.size();
+}

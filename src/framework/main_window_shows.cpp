@@ -1,0 +1,53 @@
+#include "framework/main_window_shows.h"
+
+#include "framework/frame_wnd.h"
+#include "framework/win_app.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <utility>
+
+namespace {
+
+// Posted, so that it runs from the event loop, after what is being done now.
+void RunSoon(std::function<void()> call)
+{
+    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(call), Qt::QueuedConnection);
+}
+
+// Waits, as a filter of every event of the application, for the main
+// window's first Show event; gone with the application otherwise.
+class CShowWatcher : public QObject {
+public:
+    explicit CShowWatcher(std::function<void()> call) : QObject(QCoreApplication::instance()), m_call(std::move(call))
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        CFrameWnd* frame = AfxGetMainWnd();
+        if (event->type() == QEvent::Show && frame && watched == static_cast<QObject*>(frame)) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            RunSoon(std::move(m_call));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_call;
+};
+
+} // namespace
+
+void AfxCallWhenMainWindowShows(std::function<void()> call)
+{
+    if (!QCoreApplication::instance())
+        return;
+    const CFrameWnd* frame = AfxGetMainWnd();
+    if (frame && frame->isVisible())
+        RunSoon(std::move(call));
+    else
+        new CShowWatcher(std::move(call));
+}

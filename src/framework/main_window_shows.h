@@ -1,0 +1,9 @@
+#pragma once
+// Work that must wait for the main window to be on screen, such as telling
+// the user of a problem found while the program was still starting.
+#include <functional>
+
+// Runs call on the user-interface thread, from its event loop, once the
+// application's main window shows: soon if it is showing now, else when it
+// first shows. Nothing runs without an application.
+void AfxCallWhenMainWindowShows(std::function<void()> call);

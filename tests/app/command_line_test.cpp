@@ -1,0 +1,101 @@
+// The program started from a shell: --export writes a melody file as
+// MusicXML, MIDI or PDF with no display at all, says what went wrong in
+// one line, and --help and --version answer as command-line users expect.
+#include "res/program_version.h"
+#include "support/external_tool.h"
+#include "support/file_bytes.h"
+#include "support/pdf_print_dialogs.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A C quarter note and a rest in C major, tempo 600.
+const QByteArray kMelody = QByteArray::fromHex("01000000 58020000 00 00 0200 ffff 0000 0b00"
+                                               "434e6f7465536572696573 30000000 02000000"
+                                               "0180 e7030000 e7030000");
+
+class ShellCommands : public ::testing::Test {
+protected:
+    QString Write(const QByteArray& bytes, const QString& name)
+    {
+        const QString path = m_folder.filePath(name);
+        EXPECT_TRUE(WriteFileBytes(path, bytes));
+        return path;
+    }
+    // The program run with no display of any kind to reach.
+    static ToolRun Voldrim(const QStringList& arguments)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(display));
+        return RunExternalTool(QStringLiteral(VOLDRIM_PROGRAM), arguments, environment);
+    }
+
+    QTemporaryDir m_folder;
+};
+
+TEST_F(ShellCommands, ExportWritesEachFormatWithoutADisplay)
+{
+    const QString melody = Write(kMelody, "tune.vdm");
+    const struct {
+        const char* name;
+        QByteArray start;
+    } cases[] = {{"tune.musicxml", "<?xml"}, {"tune.MID", "MThd"}, {"tune.pdf", "%PDF"}};
+    for (const auto& c : cases) {
+        const QString output = m_folder.filePath(c.name);
+        const ToolRun run = Voldrim({"--export", melody, output});
+        EXPECT_TRUE(run.Succeeded()) << c.name << ": " << run.err.toStdString();
+        EXPECT_EQ(run.err, QByteArray()) << c.name;
+        EXPECT_TRUE(ReadFileBytes(output).startsWith(c.start)) << c.name;
+    }
+    EXPECT_EQ(PdfPageCount(m_folder.filePath("tune.pdf")), 1);
+}
+
+TEST_F(ShellCommands, AFailureIsOneLineAndAnExitStatus)
+{
+    const QString melody = Write(kMelody, "tune.vdm");
+    const QString damaged = Write(kMelody.left(20), "damaged.vdm");
+    const QString missing = m_folder.filePath("missing.vdm");
+    const QString output = m_folder.filePath("tune.mid");
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        QString line;
+    } cases[] = {
+        {{"--export", missing, output}, 1, missing + " was not found."},
+        {{"--export", damaged, output}, 1, damaged + ": Unexpected file format."},
+        // A folder that cannot exist: its parent is a file.
+        {{"--export", melody, melody + "/tune.mid"}, 1, melody + "/tune.mid: Failed to save document."},
+        {{"--export", melody, m_folder.filePath("tune.txt")}, 2,
+         m_folder.filePath("tune.txt") + ": Unknown export format; name a .musicxml, .mid or .pdf file."},
+        {{"--export", melody}, 2,
+         "--export takes a melody file and the file to write, and nothing else (see voldrim --help)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const ToolRun run = Voldrim(c.arguments);
+        EXPECT_TRUE(run.finished);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_EQ(QString::fromLocal8Bit(run.err), "voldrim: " + c.line + "\n");
+        EXPECT_EQ(run.out, QByteArray());
+    }
+    EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList({"damaged.vdm", "tune.vdm"}));
+}
+
+TEST_F(ShellCommands, HelpAndVersionAnswerOnStandardOutput)
+{
+    const ToolRun help = Voldrim({"--help"});
+    EXPECT_TRUE(help.Succeeded());
+    EXPECT_TRUE(help.out.startsWith("Usage: voldrim\n")) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains("--export MELODY.vdm OUTPUT"));
+    EXPECT_EQ(help.err, QByteArray());
+
+    const ToolRun version = Voldrim({"--version"});
+    EXPECT_TRUE(version.Succeeded());
+    EXPECT_EQ(version.out, QByteArray("Voldrim ") + ProgramVersion() + "\n");
+}
+
+} // namespace

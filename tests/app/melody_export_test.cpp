@@ -1,0 +1,112 @@
+// File, Export Melody in the running program: the file dialog's filter
+// chooses the format, the PDF holds the pages File Print prints, and a
+// failure is said and leaves the earlier file as it was.
+#include "res/resource.h"
+#include "support/app_harness.h"
+#include "support/file_bytes.h"
+#include "support/full_disk.h"
+#include "support/pdf_print_dialogs.h"
+#include "support/scripted_file_dialog.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const CString kMusicXmlFilter = QStringLiteral("MusicXML Files (*.musicxml)");
+const CString kMidiFilter = QStringLiteral("MIDI Files (*.mid)");
+const CString kPdfFilter = QStringLiteral("PDF Files (*.pdf)");
+constexpr int kDpi = 50;
+
+class MelodyExport : public ::testing::Test {
+protected:
+    void SetMelodyOf(int count)
+    {
+        m_app.Doc()->m_melody.clear();
+        for (int i = 0; i < count; ++i)
+            m_app.Doc()->m_melody.push_back(std::make_unique<CNoteSeries>(NoteQuarter, 48 + i % 12));
+    }
+    // The file chosen in the export dialog under the filter, with the menu.
+    void ExportTo(const QString& path, const CString& filter)
+    {
+        m_files.Expect(path, filter);
+        ASSERT_TRUE(m_app.ChooseFromMenu(ID_FILE_EXPORT));
+    }
+
+    QTemporaryDir m_folder;
+    CAppHarness m_app;
+    CScriptedFileDialog m_files;
+    CPdfPrintDialogs m_print{m_folder.filePath("print.pdf"), QString()};
+};
+
+TEST_F(MelodyExport, TheFilterChoosesTheFormatWhateverTheName)
+{
+    SetMelodyOf(3);
+    const struct {
+        CString filter;
+        QByteArray start;
+    } cases[] = {{kMusicXmlFilter, "<?xml"}, {kMidiFilter, "MThd"}, {kPdfFilter, "%PDF"}};
+    for (const auto& c : cases) {
+        const QString path = m_folder.filePath("tune.out");
+        ExportTo(path, c.filter);
+        EXPECT_TRUE(ReadFileBytes(path).startsWith(c.start)) << c.filter.toStdString();
+    }
+    const CFileDialogRequest& request = m_files.Requests().front();
+    EXPECT_FALSE(request.m_bOpen);
+    EXPECT_EQ(request.m_strFilter, kMusicXmlFilter + ";;" + kMidiFilter + ";;" + kPdfFilter);
+    EXPECT_EQ(request.m_strDefExt, "musicxml");
+    EXPECT_EQ(request.m_strFileName, "Untitled");
+}
+
+TEST_F(MelodyExport, ThePdfHoldsThePagesOfFilePrintOnThePaperOfPrintSetup)
+{
+    // Eight by ten inches hold 24 notes a page.
+    SetMelodyOf(25);
+    m_app.Doc()->m_strMelodyTitle = "Swan";
+    ASSERT_TRUE(m_app.Choose(ID_FILE_PRINT_SETUP));
+    ASSERT_TRUE(m_app.Choose(ID_FILE_PRINT));
+    const QString exported = m_folder.filePath("swan.pdf");
+    ExportTo(exported, kPdfFilter);
+
+    ASSERT_EQ(PdfPageCount(exported), 2);
+    EXPECT_EQ(PdfPageCount(m_print.m_printPath), 2);
+    for (int page = 1; page <= 2; ++page) {
+        const QImage printed = RenderPdfPage(m_print.m_printPath, page, kDpi);
+        ASSERT_FALSE(printed.isNull());
+        EXPECT_EQ(RenderPdfPage(exported, page, kDpi), printed) << "page " << page;
+    }
+}
+
+TEST_F(MelodyExport, IsRefusedWhileAMelodyPlays)
+{
+    SetMelodyOf(3);
+    m_app.Doc()->m_bPlaying = true;
+    EXPECT_FALSE(m_app.IsEnabled(ID_FILE_EXPORT));
+    EXPECT_FALSE(m_app.Choose(ID_FILE_EXPORT));
+    // Even reached past the menu, it asks for no file.
+    m_app.m_app->OnFileExport();
+    EXPECT_TRUE(m_files.Requests().empty());
+}
+
+TEST_F(MelodyExport, AFailureIsSaidAndLeavesTheEarlierFileAsItWas)
+{
+    SetMelodyOf(24);
+    const QString earlier = m_folder.filePath("earlier.mid");
+    ASSERT_TRUE(WriteFileBytes(earlier, "earlier"));
+    m_app.m_responder.ExpectMessageBox();
+    {
+        FullDisk disk(64);
+        ExportTo(earlier, kMidiFilter);
+    }
+    EXPECT_EQ(m_app.m_responder.Texts().back(), "Failed to save document.");
+    EXPECT_EQ(ReadFileBytes(earlier), "earlier");
+    EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList({"earlier.mid"}));
+
+    // A folder that cannot exist: its parent is a file.
+    m_app.m_responder.ExpectMessageBox();
+    ExportTo(earlier + "/tune.musicxml", kMusicXmlFilter);
+    EXPECT_EQ(m_app.m_responder.Texts().back(), "Failed to save document.");
+}
+
+} // namespace

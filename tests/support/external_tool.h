@@ -1,0 +1,21 @@
+#pragma once
+// Runs a program outside the tests, such as an independent reader of the
+// files the program writes, and keeps what it said.
+#include <QByteArray>
+#include <QProcessEnvironment>
+#include <QStringList>
+
+struct ToolRun {
+    bool finished = false; // started and ended on its own within the time allowed
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+
+    bool Succeeded() const { return finished && exitCode == 0; }
+};
+
+constexpr int kToolTimeoutMs = 30000;
+
+ToolRun RunExternalTool(const QString& program, const QStringList& arguments,
+                        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+                        int timeoutMs = kToolTimeoutMs);
