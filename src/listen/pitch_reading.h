@@ -1,7 +1,12 @@
 #pragma once
 // One reading of the sound per hop: its pitch by aubio's YIN detector
 // (computed in the spectral domain, "yinfast"), how sure the detector is,
-// and how loud the sound is.
+// and how loud the sound is. At the start of a note YIN may take two or
+// three periods for one (a bow that grips too hard makes the string
+// repeat only every second or third time) or, where the fundamental is
+// weak, half a period for one: a note an octave or a twelfth off. The
+// reading takes, among these periods, the shortest at which the sound
+// repeats about as well as at its best.
 #include <cstddef>
 #include <memory>
 
@@ -19,9 +24,9 @@ public:
     static constexpr int kSampleRate = 48000;
     // 2.7 ms per reading.
     static constexpr std::size_t kHopFrames = 128;
-    // The detector's window, 43 ms: long enough for two periods of the
+    // The detector's window, 32 ms: long enough for two periods of the
     // open C string bent 50 cents down.
-    static constexpr std::size_t kWindowFrames = 2048;
+    static constexpr std::size_t kWindowFrames = 1536;
     static constexpr std::size_t kLevelFrames = 1024;
 
     CPitchReader();
