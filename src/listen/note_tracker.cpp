@@ -4,6 +4,13 @@
 #include <cmath>
 #include <cstdlib>
 
+struct NoteSteadiness {
+    int readings;
+    float confidence;
+    float spread;
+    float offCentre;
+};
+
 namespace {
 
 constexpr std::int64_t kHop = CPitchReader::kHopFrames;
@@ -20,13 +27,12 @@ constexpr float kQuietestSoundDb = -70.0f;
 constexpr float kLowestReading = CNoteTracker::kLowestNote - 6.0f;
 constexpr float kHighestReading = CNoteTracker::kHighestNote + 6.0f;
 
-// A steady note: this many readings (11 ms), all this sure, this close
-// together and this close to a semitone.
-constexpr int kSteadyReadings = ReadingsIn(11);
-constexpr float kSteadyConfidence = 0.85f;
-constexpr float kSteadySpread = 0.25f;
-constexpr float kSteadyOffCentre = 0.3f;
+// A steady note: this many readings, all this sure, this close together
+// and this close to a semitone. A sound the detector is less sure of (a
+// low string rich in harmonics, a note under noise) holds twice as long.
 constexpr float kSteadyRiseDb = 6.0f;
+constexpr NoteSteadiness kSure = {ReadingsIn(11), 0.85f, 0.25f, 0.3f};
+constexpr NoteSteadiness kSettled = {ReadingsIn(21), kVoicedConfidence, 0.2f, 0.25f};
 // A note under vibrato or of little confidence: this many readings
 // (53 ms), whose middle lies this close to a semitone. A vibrato of
 // half a semitone either way swings a whole semitone.
@@ -36,6 +42,9 @@ constexpr float kVibratoOffCentre = 0.4f;
 constexpr std::size_t kLongestRun = std::size_t(2 * kVibratoReadings);
 // Two readings further apart than this are not one sound.
 constexpr float kLargestStep = 0.6f;
+// A run of readings goes on over this many readings that stray from it
+// (a moment of doubt, a harmonic taking over); more end it.
+constexpr int kMostStrayReadings = 3;
 // Readings this close to the held note are that note, vibrato and all.
 constexpr float kHeldBand = 0.8f;
 // This long without a voiced reading ends the note.
@@ -64,13 +73,23 @@ bool CNoteTracker::IsVoiced(const PitchReading& reading) const
         && reading.pitch >= kLowestReading && reading.pitch <= kHighestReading;
 }
 
-int CNoteTracker::SteadyNote() const
+int CNoteTracker::SteadyNote(float levelDb) const
 {
-    if (int(m_run.size()) < kSteadyReadings)
+    // Without a new stroke a held note gives way only to a settled one:
+    // a dying note's sound may name another for a moment.
+    const bool stroke = m_nHeld == 0 || IsNewStroke(levelDb);
+    const int sure = stroke ? SteadyNote(kSure) : 0;
+    return sure != 0 ? sure : SteadyNote(kSettled);
+}
+
+int CNoteTracker::SteadyNote(const NoteSteadiness& steadiness) const
+{
+    const int readings = steadiness.readings;
+    if (int(m_run.size()) < readings)
         return 0;
     float low = m_run.back().pitch, high = low, sum = 0;
-    for (auto it = m_run.end() - kSteadyReadings; it != m_run.end(); ++it) {
-        if (it->confidence < kSteadyConfidence)
+    for (auto it = m_run.end() - readings; it != m_run.end(); ++it) {
+        if (it->confidence < steadiness.confidence)
             return 0;
         low = std::min(low, it->pitch);
         high = std::max(high, it->pitch);
@@ -78,11 +97,11 @@ int CNoteTracker::SteadyNote() const
     }
     // Still swelling fast: the sound of a new stroke has not yet
     // outgrown the ring of the last.
-    if (m_run.back().levelDb - (m_run.end() - kSteadyReadings)->levelDb > kSteadyRiseDb)
+    if (m_run.back().levelDb - (m_run.end() - readings)->levelDb > kSteadyRiseDb)
         return 0;
-    const float mean = sum / float(kSteadyReadings);
+    const float mean = sum / float(readings);
     const int note = int(std::lround(mean));
-    return high - low <= kSteadySpread && std::fabs(mean - float(note)) <= kSteadyOffCentre ? note : 0;
+    return high - low <= steadiness.spread && std::fabs(mean - float(note)) <= steadiness.offCentre ? note : 0;
 }
 
 int CNoteTracker::VibratoNote() const
@@ -103,6 +122,12 @@ bool CNoteTracker::RoseSinceQuiet(float levelDb) const
     return levelDb >= quietest + kStrokeRiseDb;
 }
 
+bool CNoteTracker::IsNewStroke(float levelDb) const
+{
+    // The stroke of the held note itself is no new stroke.
+    return levelDb >= m_fQuietestSinceHeldDb + kStrokeRiseDb;
+}
+
 bool CNoteTracker::MayTakeOver(int note, float levelDb) const
 {
     if (!IsCelloNote(note) || note == m_nHeld)
@@ -112,12 +137,21 @@ bool CNoteTracker::MayTakeOver(int note, float levelDb) const
     const int interval = std::abs(note - m_nHeld);
     const bool overtone = std::find(std::begin(kOvertoneIntervals), std::end(kOvertoneIntervals), interval)
         != std::end(kOvertoneIntervals);
-    return !overtone || RoseSinceQuiet(levelDb);
+    return !overtone || IsNewStroke(levelDb);
 }
 
 bool CNoteTracker::IsRingOfLastNote(int note, float levelDb, std::int64_t frame) const
 {
     return note == m_nLastEnded && frame - m_lastEndFrame < kRingFrames && levelDb < m_fLastPeakDb - kRingBelowPeakDb;
+}
+
+bool CNoteTracker::SkipStray()
+{
+    if (!m_run.empty() && ++m_nStrayReadings <= kMostStrayReadings)
+        return true;
+    m_run.clear();
+    m_nStrayReadings = 0;
+    return false;
 }
 
 void CNoteTracker::RememberLevel(float levelDb)
@@ -141,27 +175,35 @@ void CNoteTracker::EndHeld(std::int64_t frame, std::vector<ListenEvent>& events)
 void CNoteTracker::Take(const PitchReading& reading, std::int64_t endFrame, std::vector<ListenEvent>& events)
 {
     RememberLevel(reading.levelDb);
+    m_fQuietestSinceHeldDb = std::min(m_fQuietestSinceHeldDb, reading.levelDb);
     const bool voiced = IsVoiced(reading);
     if (m_nHeld != 0 && voiced && std::fabs(reading.pitch - float(m_nHeld)) < kHeldBand) {
         m_fHeldPeakDb = std::max(m_fHeldPeakDb, reading.levelDb);
         m_nQuietReadings = 0;
-        m_run.clear();
-        return;
+        // A run under way goes on: the vibrato of a note a semitone from
+        // the held one swings close to it.
+        if (m_run.empty())
+            return;
     }
     if (!voiced) {
-        m_run.clear();
         if (m_nHeld != 0 && ++m_nQuietReadings >= kReleaseReadings)
             EndHeld(endFrame, events);
+        SkipStray();
         return;
     }
-    if (!m_run.empty() && std::fabs(reading.pitch - m_run.back().pitch) > kLargestStep)
+    if (!m_run.empty() && std::fabs(reading.pitch - m_run.back().pitch) > kLargestStep) {
+        if (SkipStray())
+            return;
+        // Not a stray: a sound of its own begins.
         m_run.clear();
+    }
+    m_nStrayReadings = 0;
     m_run.push_back({reading.pitch, reading.confidence, reading.levelDb, endFrame});
     // A run that names no note for this long is not going to.
     if (m_run.size() > kLongestRun)
         m_run.erase(m_run.begin());
 
-    int note = SteadyNote();
+    int note = SteadyNote(reading.levelDb);
     if (note == 0)
         note = VibratoNote();
     if (note == 0 || !MayTakeOver(note, reading.levelDb))
@@ -172,6 +214,7 @@ void CNoteTracker::Take(const PitchReading& reading, std::int64_t endFrame, std:
     EndHeld(endFrame, events);
     m_nHeld = note;
     m_fHeldPeakDb = reading.levelDb;
+    m_fQuietestSinceHeldDb = reading.levelDb;
     m_nQuietReadings = 0;
     m_run.clear();
     events.push_back({ListenEvent::Kind::NoteStarted, note, onset, endFrame});

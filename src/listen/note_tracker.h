@@ -22,6 +22,8 @@ struct ListenEvent {
     std::int64_t frame = 0;
 };
 
+struct NoteSteadiness;
+
 class CNoteTracker {
 public:
     // The notes of the cello's four strings in first position and their
@@ -43,26 +45,35 @@ private:
     };
     bool IsVoiced(const PitchReading& reading) const;
     // The note the run of readings names, 0 while it is not yet clear.
-    int SteadyNote() const;
+    int SteadyNote(float levelDb) const;
+    int SteadyNote(const NoteSteadiness& steadiness) const;
     int VibratoNote() const;
     // The sound has grown clearly louder than it was of late: a new bow
     // stroke, not the ring of the last one.
     bool RoseSinceQuiet(float levelDb) const;
+    // The sound has grown clearly louder than it was since the held note
+    // began.
+    bool IsNewStroke(float levelDb) const;
     bool MayTakeOver(int note, float levelDb) const;
     bool IsRingOfLastNote(int note, float levelDb, std::int64_t frame) const;
+    // Passes over a reading that does not continue the run; false once
+    // too many have, and the run is over.
+    bool SkipStray();
     void RememberLevel(float levelDb);
     void EndHeld(std::int64_t frame, std::vector<ListenEvent>& events);
 
     int m_nHeld = 0;
     int m_nQuietReadings = 0;
-    // The loudest moment of the held note; the last note that ended, when
-    // and how loud it was at its loudest.
+    // The loudest and the quietest moments of the held note; the last
+    // note that ended, when and how loud it was at its loudest.
     float m_fHeldPeakDb = 0;
+    float m_fQuietestSinceHeldDb = 0;
     int m_nLastEnded = 0;
     std::int64_t m_lastEndFrame = 0;
     float m_fLastPeakDb = 0;
     // The readings of the current run of steady, voiced sound that is not
     // the held note.
     std::vector<Sample> m_run;
+    int m_nStrayReadings = 0;
     std::deque<float> m_recentLevels;
 };
