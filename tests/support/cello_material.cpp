@@ -120,11 +120,13 @@ CelloRecording RenderNotes(const CString& soundFont, CelloPlaying playing, const
 
 } // namespace
 
-CelloRecording RenderCello(const CString& soundFont, CelloPlaying playing)
+CelloRecording RenderCello(const CString& soundFont, CelloPlaying playing, CelloOrder order)
 {
     std::vector<int> pitches;
     for (int pitch = CNoteTracker::kLowestNote; pitch <= CNoteTracker::kHighestNote; ++pitch)
         pitches.push_back(pitch);
+    if (order == CelloOrder::Falling)
+        std::reverse(pitches.begin(), pitches.end());
     return RenderNotes(soundFont, playing, pitches);
 }
 
@@ -152,7 +154,8 @@ const std::vector<CelloSoundFont>& CelloSoundFonts()
 {
     static const std::vector<CelloSoundFont> fonts = {
         {"TimGM6mb", "/usr/share/sounds/sf2/TimGM6mb.sf2"},
-        {"FluidR3_GM", "/usr/share/sounds/sf2/FluidR3_GM.sf2"},
+        {"FluidR3", "/usr/share/sounds/sf2/FluidR3_GM.sf2"},
+        {"MuseScore", "/usr/share/sounds/sf3/MuseScore_General_Lite.sf3"},
     };
     return fonts;
 }

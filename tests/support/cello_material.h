@@ -18,6 +18,8 @@ enum class CelloPlaying {
     Noisy,
 };
 
+constexpr CelloPlaying kCelloPlayings[] = {CelloPlaying::Plain, CelloPlaying::Vibrato, CelloPlaying::BowSwell,
+                                           CelloPlaying::Noisy};
 const char* CelloPlayingName(CelloPlaying playing);
 
 struct RenderedNote {
@@ -35,14 +37,17 @@ struct CelloRecording {
 };
 
 // The soundfonts of the system to render from: the small one the program
-// falls back on and the larger one recorded from real instruments.
+// falls back on, and two whose cello is sampled from a real one.
 struct CelloSoundFont {
+    // Letters and digits alone: it names a test.
     const char* name;
     const char* path;
 };
 const std::vector<CelloSoundFont>& CelloSoundFonts();
 
-CelloRecording RenderCello(const CString& soundFont, CelloPlaying playing);
+// Every note is played once, from the lowest up or from the highest down.
+enum class CelloOrder { Rising, Falling };
+CelloRecording RenderCello(const CString& soundFont, CelloPlaying playing, CelloOrder order = CelloOrder::Rising);
 // The notes bowed plainly one after the other, from the program's own
 // soundfont, with silence before, between and after.
 std::vector<float> RenderBowedNotes(const std::vector<int>& pitches);
