@@ -31,6 +31,14 @@
 //   x + (w-1)/2; Rectangle, Ellipse and RoundRect with a wide pen centre the
 //   pen band on their 1-pixel outline.
 // - With a null pen a shape is filled over its whole area left..right-1.
+// - An image with a device-pixel ratio (a view's backing image on a HiDPI
+//   screen) keeps its device units: the painter maps each unit to ratio x
+//   ratio image pixels (rounded at a fractional ratio), so lines, fills and
+//   single pixels are exactly the pixels drawn at ratio 1, each one
+//   enlarged. Polygons keep their corners on the centres of their units,
+//   ellipses and round rectangles the edges of their box and pen band on
+//   units, and their slanted and curved edges step by image pixels; text
+//   and wide lines are drawn by Qt at the image's resolution.
 // - On any other device (a printer, a PDF, a preview page) every line,
 //   polygon and shape goes to the painter whole, as a vector primitive in
 //   floating-point device units, so that it stays crisp at the device's
@@ -200,13 +208,22 @@ private:
     QBrush QtBrush(const CBrush& brush);
     void FillDeviceRect(const QRect& rc, const CBrush& brush);
     void DrawDeviceLine(CPoint from, CPoint to);
+    // A 1-pixel line on an image of `ratio` pixels a device unit.
+    void DrawFineLine(CPoint from, CPoint to, double ratio);
+    // The brush's part of a polygon of device points.
+    void FillPolygonInside(const std::vector<CPoint>& points);
     void DrawWideSegments(const std::vector<CPoint>& pts, bool closed, int width, COLORREF color);
     // Rectangles and round rectangles have corners of a given size (none for
     // a rectangle); an ellipse is all corner.
     enum class ShapeKind { Rectangle, RoundRect, Ellipse };
     void DrawShape(ShapeKind kind, int l, int t, int r, int b, CSize corner = CSize());
     CSize DeviceCorner(ShapeKind kind, const CRect& deviceRect, CSize corner) const;
-    void PaintShape(const std::vector<QRect>& inside, const std::vector<QRect>& outline);
+    // The shape's pixels: device units at a ratio of 1, else image pixels.
+    void PaintShape(const std::vector<QRect>& inside, const std::vector<QRect>& outline, double ratio);
+    void PaintFineShape(const std::vector<QRect>& inside, const std::vector<QRect>& outline, double ratio);
+    // Image pixels per device unit: the image's device-pixel ratio, 1 on
+    // any other device.
+    double ImagePixelRatio() const;
     // Vector output (dc_vector.cpp), for devices that are not images.
     bool DrawsVectors() const;
     QPointF VectorPoint(CPoint p) const;

@@ -2,6 +2,7 @@
 // between logical and device units.
 #include "framework/dc_raster.h"
 
+#include <QImage>
 #include <QPaintDevice>
 
 #include <algorithm>
@@ -152,6 +153,12 @@ int CDC::DpiY() const
 {
     const int dpi = m_device ? m_device->logicalDpiY() : 96;
     return dpi > 0 ? dpi : 96;
+}
+
+double CDC::ImagePixelRatio() const
+{
+    const QImage* image = DeviceImage();
+    return image ? image->devicePixelRatio() : 1.0;
 }
 
 int CDC::GetDeviceCaps(int index) const

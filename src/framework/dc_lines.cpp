@@ -71,17 +71,93 @@ const std::vector<int>& DashPattern(int style)
     }
 }
 
+// The colour of each pixel of a 1-pixel line with its pen's dash pattern:
+// the pen's colour, the background's in the gaps of an opaque line, none in
+// the gaps of a transparent one.
+class DashColours {
+public:
+    DashColours(int penStyle, COLORREF pen, COLORREF background, bool opaque)
+        : m_pattern(DashPattern(penStyle)), m_fg(ToQColor(pen)), m_bg(ToQColor(background)), m_opaque(opaque)
+    {
+        for (int v : m_pattern)
+            m_period += v;
+    }
+    bool Patterned() const { return m_period > 0; }
+    // The colour of the pixel at a position of the pattern.
+    const QColor* At(int position) const
+    {
+        if (m_period == 0)
+            return &m_fg;
+        int pos = position % m_period;
+        size_t k = 0;
+        while (pos >= m_pattern[k]) {
+            pos -= m_pattern[k];
+            ++k;
+        }
+        if (k % 2 == 0)
+            return &m_fg;
+        return m_opaque ? &m_bg : nullptr;
+    }
+
+private:
+    const std::vector<int>& m_pattern;
+    int m_period = 0;
+    QColor m_fg;
+    QColor m_bg;
+    bool m_opaque;
+};
+
+// Strips of one colour across a line, one image pixel along it, merged
+// along the line while they stay the same; filled in device units.
+class FineStrips {
+public:
+    FineStrips(QPainter* painter, double ratio, bool xMajor) : m_painter(painter), m_ratio(ratio), m_xMajor(xMajor) {}
+    ~FineStrips() { Flush(); }
+    // The strip at `along` covering [from, to) across the line.
+    void Add(int along, int from, int to, const QColor* color)
+    {
+        if (color && color == m_color && from == m_from && to == m_to && along == m_end) {
+            ++m_end;
+            return;
+        }
+        Flush();
+        m_color = color;
+        m_start = along;
+        m_end = along + 1;
+        m_from = from;
+        m_to = to;
+    }
+
+private:
+    void Flush()
+    {
+        if (!m_color || m_to <= m_from)
+            return;
+        const QRect rc = m_xMajor ? QRect(m_start, m_from, m_end - m_start, m_to - m_from)
+                                  : QRect(m_from, m_start, m_to - m_from, m_end - m_start);
+        m_painter->fillRect(dcraster::UnitsOfImageRect(rc, m_ratio), *m_color);
+        m_color = nullptr;
+    }
+
+    QPainter* m_painter;
+    double m_ratio;
+    bool m_xMajor;
+    const QColor* m_color = nullptr;
+    int m_start = 0;
+    int m_end = 0;
+    int m_from = 0;
+    int m_to = 0;
+};
+
+// Polygon corners on a finer image are placed in steps of this fraction of
+// an image pixel (exactly at the ratios of HiDPI screens: 1.25, 1.5, 2 ...).
+constexpr int kFineCornerSteps = 64;
+
 } // namespace
 
 void CDC::DrawDeviceLine(CPoint a, CPoint b)
 {
-    const QColor fg = ToQColor(m_pen->Color());
-    const QColor bg = ToQColor(m_bkColor);
-    const std::vector<int>& pattern = DashPattern(m_pen->Style());
-    int period = 0;
-    for (int v : pattern)
-        period += v;
-
+    const DashColours colours(m_pen->Style(), m_pen->Color(), m_bkColor, m_bkMode == OPAQUE);
     PixelRuns runs(m_painter.get());
     int x = a.x;
     int y = a.y;
@@ -91,19 +167,9 @@ void CDC::DrawDeviceLine(CPoint a, CPoint b)
     const int sy = a.y < b.y ? 1 : -1;
     int err = dx + dy;
     while (x != b.x || y != b.y) {
-        const QColor* color = &fg;
-        if (period > 0) {
-            int pos = m_styleCount % period;
-            size_t k = 0;
-            while (pos >= pattern[k]) {
-                pos -= pattern[k];
-                ++k;
-            }
-            if (k % 2 == 1)
-                color = m_bkMode == OPAQUE ? &bg : nullptr;
+        runs.Plot(x, y, colours.At(m_styleCount));
+        if (colours.Patterned())
             ++m_styleCount;
-        }
-        runs.Plot(x, y, color);
         const int e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
@@ -114,6 +180,39 @@ void CDC::DrawDeviceLine(CPoint a, CPoint b)
             y += sy;
         }
     }
+}
+
+void CDC::DrawFineLine(CPoint a, CPoint b, double ratio)
+{
+    // The line covers the same device units along its longer axis as at one
+    // image pixel a unit (from a up to, not including, b); across it, one
+    // unit centred on the exact line through the units' centres, so that
+    // its steps are image pixels rather than units.
+    const bool xMajor = std::abs(b.x - a.x) >= std::abs(b.y - a.y);
+    const int along0 = xMajor ? a.x : a.y;
+    const int across0 = xMajor ? a.y : a.x;
+    const int length = (xMajor ? b.x : b.y) - along0;
+    const int rise = (xMajor ? b.y : b.x) - across0;
+    if (length == 0)
+        return;
+    const int step = length > 0 ? 1 : -1;
+    const int firstUnit = step > 0 ? along0 : along0 + length + 1;
+    const int endUnit = step > 0 ? along0 + length : along0 + 1;
+    const DashColours colours(m_pen->Style(), m_pen->Color(), m_bkColor, m_bkMode == OPAQUE);
+    FineStrips strips(m_painter.get(), ratio, xMajor);
+    const int first = dcraster::ImageEdge(firstUnit, ratio);
+    const int end = dcraster::ImageEdge(endUnit, ratio);
+    for (int k = 0; k < end - first; ++k) {
+        // From the start point onwards, so that dashes run in the line's direction.
+        const int pixel = step > 0 ? first + k : end - 1 - k;
+        const double along = (pixel + 0.5) / ratio;
+        const int unit = std::clamp(int(std::floor(along)), firstUnit, endUnit - 1);
+        const double across = across0 + 0.5 + (along - along0 - 0.5) * rise / length;
+        strips.Add(pixel, dcraster::ImageEdge(across - 0.5, ratio), dcraster::ImageEdge(across + 0.5, ratio),
+                   colours.At(m_styleCount + std::abs(unit - along0)));
+    }
+    if (colours.Patterned())
+        m_styleCount += std::abs(length);
 }
 
 void CDC::DrawWideSegments(const std::vector<CPoint>& pts, bool closed, int width, COLORREF color)
@@ -251,6 +350,26 @@ BOOL CDC::Polyline(const CPoint* points, int count)
     return TRUE;
 }
 
+void CDC::FillPolygonInside(const std::vector<CPoint>& points)
+{
+    const bool winding = m_polyFillMode == WINDING;
+    const double ratio = ImagePixelRatio();
+    if (ratio == 1.0) {
+        for (const QRect& row : dcraster::PolygonInsideRows(points, winding))
+            FillDeviceRect(row, *m_brush);
+        return;
+    }
+    // On a finer image the corners stay on the centres of their units and
+    // the inside is found among the image's own pixels.
+    std::vector<CPoint> fine(points.size());
+    auto centre = [ratio](int unit) { return qRound(((unit + 0.5) * ratio - 0.5) * kFineCornerSteps); };
+    for (size_t i = 0; i < points.size(); ++i)
+        fine[i] = CPoint(centre(points[i].x), centre(points[i].y));
+    const QBrush brush = QtBrush(*m_brush);
+    for (const QRect& row : dcraster::PolygonInsideRows(fine, winding, kFineCornerSteps))
+        m_painter->fillRect(dcraster::UnitsOfImageRect(row, ratio), brush);
+}
+
 BOOL CDC::Polygon(const CPoint* points, int count)
 {
     if (!points || count < 2)
@@ -265,17 +384,20 @@ BOOL CDC::Polygon(const CPoint* points, int count)
     std::vector<CPoint> dev(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i)
         dev[size_t(i)] = LPtoDP(points[i]);
-    if (m_brush->GetKind() != CBrush::Null) {
-        for (const QRect& row : dcraster::PolygonInsideRows(dev, m_polyFillMode == WINDING))
-            FillDeviceRect(row, *m_brush);
-    }
+    if (m_brush->GetKind() != CBrush::Null)
+        FillPolygonInside(dev);
     if (m_pen->Style() != PS_NULL) {
         const int width = DevicePenWidth(*m_pen);
         if (width == 1) {
             const int saved = m_styleCount;
             m_styleCount = 0;
-            for (size_t i = 0; i < dev.size(); ++i)
-                DrawDeviceLine(dev[i], dev[(i + 1) % dev.size()]);
+            const double ratio = ImagePixelRatio();
+            for (size_t i = 0; i < dev.size(); ++i) {
+                if (ratio != 1.0)
+                    DrawFineLine(dev[i], dev[(i + 1) % dev.size()], ratio);
+                else
+                    DrawDeviceLine(dev[i], dev[(i + 1) % dev.size()]);
+            }
             m_styleCount = saved;
         } else {
             DrawWideSegments(dev, true, width, m_pen->Color());

@@ -1,7 +1,8 @@
 // CDC: the inside of a polygon, row by row. Corners stand on pixel centres,
 // as the outline's do, and a pixel is inside when its centre is; a centre
 // on a left or top edge is in, one on a right or bottom edge is out. The
-// fill thus never reaches past the outline drawn over it.
+// fill thus never reaches past the outline drawn over it. Corners may lie
+// between pixel centres, in steps of 1/unit pixel.
 #include "framework/dc_raster.h"
 
 #include <algorithm>
@@ -22,9 +23,9 @@ long long CeilDiv(long long n, long long d)
     return n >= 0 ? (n + d - 1) / d : -((-n) / d);
 }
 
-// The crossings of row y, from left to right. An edge counts for the rows
-// from its top up to, not including, its bottom.
-std::vector<Crossing> CrossingsOfRow(const std::vector<CPoint>& points, int y)
+// The crossings of the row at y (in 1/unit pixels), from left to right. An
+// edge counts for the rows from its top up to, not including, its bottom.
+std::vector<Crossing> CrossingsOfRow(const std::vector<CPoint>& points, long long y, int unit)
 {
     std::vector<Crossing> crossings;
     const size_t n = points.size();
@@ -34,12 +35,12 @@ std::vector<Crossing> CrossingsOfRow(const std::vector<CPoint>& points, int y)
         if (a.y == b.y || y < std::min(a.y, b.y) || y >= std::max(a.y, b.y))
             continue;
         long long dy = b.y - a.y;
-        long long numerator = (long long)a.x * dy + (long long)(y - a.y) * (b.x - a.x);
+        long long numerator = (long long)a.x * dy + (y - a.y) * (b.x - a.x);
         if (dy < 0) {
             dy = -dy;
             numerator = -numerator;
         }
-        crossings.push_back({int(CeilDiv(numerator, dy)), b.y > a.y ? 1 : -1});
+        crossings.push_back({int(CeilDiv(numerator, dy * unit)), b.y > a.y ? 1 : -1});
     }
     std::sort(crossings.begin(), crossings.end(),
               [](const Crossing& l, const Crossing& r) { return l.firstPixel < r.firstPixel; });
@@ -48,17 +49,17 @@ std::vector<Crossing> CrossingsOfRow(const std::vector<CPoint>& points, int y)
 
 } // namespace
 
-std::vector<QRect> dcraster::PolygonInsideRows(const std::vector<CPoint>& points, bool winding)
+std::vector<QRect> dcraster::PolygonInsideRows(const std::vector<CPoint>& points, bool winding, int unit)
 {
     std::vector<QRect> rows;
     if (points.size() < 3)
         return rows;
     const auto [top, bottom] = std::minmax_element(points.begin(), points.end(),
                                                    [](const CPoint& l, const CPoint& r) { return l.y < r.y; });
-    for (int y = top->y; y < bottom->y; ++y) {
+    for (int y = int(CeilDiv(top->y, unit)); (long long)y * unit < bottom->y; ++y) {
         int count = 0;
         int spanStart = 0;
-        for (const Crossing& c : CrossingsOfRow(points, y)) {
+        for (const Crossing& c : CrossingsOfRow(points, (long long)y * unit, unit)) {
             const bool wasInside = winding ? count != 0 : (count & 1) != 0;
             count += winding ? c.direction : 1;
             const bool isInside = winding ? count != 0 : (count & 1) != 0;

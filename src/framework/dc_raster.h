@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 
 #include <QRect>
+#include <QRectF>
 
 #include <cstdint>
 #include <vector>
@@ -32,9 +33,24 @@ inline int MulDivRound(long long a, long long b, long long c)
     return n >= 0 ? int((n + c / 2) / c) : -int((-n + c / 2) / c);
 }
 
+// An edge in device units on an image of `ratio` pixels a unit: rounded as
+// the painter rounds the rectangles it fills, so that everything drawn
+// meets on the same image pixels.
+inline int ImageEdge(double unitEdge, double ratio)
+{
+    return qRound(unitEdge * ratio);
+}
+
+// A rectangle of image pixels in device units, for the painter, which maps
+// units to image pixels.
+inline QRectF UnitsOfImageRect(const QRect& rc, double ratio)
+{
+    return QRectF(rc.x() / ratio, rc.y() / ratio, rc.width() / ratio, rc.height() / ratio);
+}
+
 // The pixels inside a polygon of device points, as one-pixel-high rows;
-// winding or alternate (even-odd) filling.
-std::vector<QRect> PolygonInsideRows(const std::vector<CPoint>& points, bool winding);
+// winding or alternate (even-odd) filling. The points are in 1/unit pixels.
+std::vector<QRect> PolygonInsideRows(const std::vector<CPoint>& points, bool winding, int unit = 1);
 
 } // namespace dcraster
 

@@ -166,25 +166,49 @@ int GrownCorner(int corner, int grow)
     return corner > 0 ? std::max(0, corner + grow) : 0;
 }
 
-// A wide pen: a band of the pen's width centred on the 1-pixel outline.
-void AddWidePenBands(const CRect& box, CSize corner, int width, ShapeBands& bands)
+// The edges of a pen's band around a shape: the outer box it reaches and
+// the inner box it leaves free. A band of the pen's width is centred on the
+// 1-pixel outline (a 1-pixel pen's band is that outline).
+struct PenBand {
+    CRect outer;
+    CRect inner;
+};
+
+PenBand PenBandOf(const CRect& box, int width)
 {
     const int out = width / 2;
     const int outR = (width - 1) / 2;
     const int in = (width + 1) / 2;
-    const CRect outer(box.left - out, box.top - out, box.right + outR, box.bottom + outR);
-    const CRect inner(box.left + in, box.top + in, box.right - 1 - out, box.bottom - 1 - out);
+    return {CRect(box.left - out, box.top - out, box.right + outR, box.bottom + outR),
+            CRect(box.left + in, box.top + in, box.right - 1 - out, box.bottom - 1 - out)};
+}
+
+// The corners of a band's edges, from the corner of the shape's box.
+CSize OuterCorner(const PenBand& band, const CRect& box, CSize corner)
+{
+    return CSize(GrownCorner(corner.cx, band.outer.Width() - box.Width()),
+                 GrownCorner(corner.cy, band.outer.Height() - box.Height()));
+}
+
+CSize InnerCorner(const PenBand& band, const CRect& box, CSize corner)
+{
+    return CSize(GrownCorner(corner.cx, band.inner.Width() - box.Width()),
+                 GrownCorner(corner.cy, band.inner.Height() - box.Height()));
+}
+
+// The pen's band between the band's outer and inner edges; inside the
+// inner edge, the brush.
+void AddPenBand(const PenBand& band, CSize outerCorner, CSize innerCorner, ShapeBands& bands)
+{
     std::vector<RowSpan> outerRows;
     std::vector<RowSpan> innerRows;
-    ShapeSpans(outer, CSize(GrownCorner(corner.cx, outer.Width() - box.Width()),
-                            GrownCorner(corner.cy, outer.Height() - box.Height())), outerRows);
-    if (!inner.IsRectEmpty())
-        ShapeSpans(inner, CSize(GrownCorner(corner.cx, inner.Width() - box.Width()),
-                                GrownCorner(corner.cy, inner.Height() - box.Height())), innerRows);
+    ShapeSpans(band.outer, outerCorner, outerRows);
+    if (!band.inner.IsRectEmpty())
+        ShapeSpans(band.inner, innerCorner, innerRows);
     for (int i = 0; i < int(outerRows.size()); ++i) {
-        const int y = outer.top + i;
+        const int y = band.outer.top + i;
         const RowSpan s = outerRows[size_t(i)];
-        const int j = y - inner.top;
+        const int j = y - band.inner.top;
         if (j >= 0 && j < int(innerRows.size())) {
             const RowSpan hole = innerRows[size_t(j)];
             bands.outline.Add(y, s.left, hole.left - 1);
@@ -195,6 +219,45 @@ void AddWidePenBands(const CRect& box, CSize corner, int width, ShapeBands& band
         }
         bands.EndRow();
     }
+}
+
+// A wide pen: a band of the pen's width centred on the 1-pixel outline.
+void AddWidePenBands(const CRect& box, CSize corner, int width, ShapeBands& bands)
+{
+    const PenBand band = PenBandOf(box, width);
+    AddPenBand(band, OuterCorner(band, box, corner), InnerCorner(band, box, corner), bands);
+}
+
+CRect FineRect(const CRect& rc, double ratio)
+{
+    using dcraster::ImageEdge;
+    return CRect(ImageEdge(rc.left, ratio), ImageEdge(rc.top, ratio), ImageEdge(rc.right, ratio),
+                 ImageEdge(rc.bottom, ratio));
+}
+
+// A corner in image pixels; a corner as large as the box (an ellipse's)
+// stays as large as the box.
+int FineCorner(int corner, int side, int fineSide, double ratio)
+{
+    return corner >= side ? fineSide : qRound(corner * ratio);
+}
+
+// A shape on an image finer than the device units (a HiDPI image): the
+// edges of its box and of its pen's band stay on device units, as at one
+// image pixel a unit, and the curves between them are drawn at the image's
+// own resolution. penWidth is 0 without a pen.
+void AddFineBands(const CRect& box, CSize corner, int penWidth, double ratio, ShapeBands& bands)
+{
+    const CRect fineBox = FineRect(box, ratio);
+    const CSize fineCorner(FineCorner(corner.cx, box.Width(), fineBox.Width(), ratio),
+                           FineCorner(corner.cy, box.Height(), fineBox.Height(), ratio));
+    if (penWidth == 0) {
+        AddThinPenBands(fineBox, fineCorner, false, bands);
+        return;
+    }
+    const PenBand band = PenBandOf(box, penWidth);
+    const PenBand fine{FineRect(band.outer, ratio), FineRect(band.inner, ratio)};
+    AddPenBand(fine, OuterCorner(fine, fineBox, fineCorner), InnerCorner(fine, fineBox, fineCorner), bands);
 }
 
 } // namespace
@@ -216,12 +279,15 @@ void CDC::DrawShape(ShapeKind kind, int l, int t, int r, int b, CSize corner)
     const CSize deviceCorner = DeviceCorner(kind, box, corner);
     const bool pen = m_pen->Style() != PS_NULL;
     const int width = pen ? DevicePenWidth(*m_pen) : 0;
+    const double ratio = ImagePixelRatio();
     ShapeBands bands;
-    if (!pen || width == 1)
+    if (ratio != 1.0)
+        AddFineBands(box, deviceCorner, width, ratio, bands);
+    else if (!pen || width == 1)
         AddThinPenBands(box, deviceCorner, pen, bands);
     else
         AddWidePenBands(box, deviceCorner, width, bands);
-    PaintShape(bands.inside.Finish(), bands.outline.Finish());
+    PaintShape(bands.inside.Finish(), bands.outline.Finish(), ratio);
 }
 
 CSize CDC::DeviceCorner(ShapeKind kind, const CRect& deviceRect, CSize corner) const
@@ -233,8 +299,12 @@ CSize CDC::DeviceCorner(ShapeKind kind, const CRect& deviceRect, CSize corner) c
     return CSize(std::abs(corner.cx), std::abs(corner.cy));
 }
 
-void CDC::PaintShape(const std::vector<QRect>& inside, const std::vector<QRect>& outline)
+void CDC::PaintShape(const std::vector<QRect>& inside, const std::vector<QRect>& outline, double ratio)
 {
+    if (ratio != 1.0) {
+        PaintFineShape(inside, outline, ratio);
+        return;
+    }
     if (m_brush->GetKind() != CBrush::Null) {
         for (const QRect& rc : inside)
             FillDeviceRect(rc, *m_brush);
@@ -243,6 +313,21 @@ void CDC::PaintShape(const std::vector<QRect>& inside, const std::vector<QRect>&
         const QColor color = ToQColor(m_pen->Color());
         for (const QRect& rc : outline)
             m_painter->fillRect(rc, color);
+    }
+}
+
+void CDC::PaintFineShape(const std::vector<QRect>& inside, const std::vector<QRect>& outline, double ratio)
+{
+    using dcraster::UnitsOfImageRect;
+    if (m_brush->GetKind() != CBrush::Null) {
+        const QBrush brush = QtBrush(*m_brush);
+        for (const QRect& rc : inside)
+            m_painter->fillRect(UnitsOfImageRect(rc, ratio), brush);
+    }
+    if (m_pen->Style() != PS_NULL) {
+        const QColor color = ToQColor(m_pen->Color());
+        for (const QRect& rc : outline)
+            m_painter->fillRect(UnitsOfImageRect(rc, ratio), color);
     }
 }
 

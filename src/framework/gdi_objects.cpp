@@ -5,8 +5,10 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QtMath>
 
 #include <algorithm>
 #include <atomic>
@@ -179,9 +181,20 @@ QFont CFont::FontForDeviceHeight(int deviceHeight) const
 // ---------------------------------------------------------------------------
 // CBitmap
 
+namespace {
+
+// The pixels a bitmap is rendered at, per logical pixel: the highest
+// device-pixel ratio of the screens, so that it is sharp on any of them.
+qreal BitmapPixelRatio()
+{
+    return qGuiApp ? std::max<qreal>(1.0, qGuiApp->devicePixelRatio()) : 1.0;
+}
+
+} // namespace
+
 BOOL CBitmap::LoadSvg(const QString& path, QSize wanted)
 {
-    m_image = QImage();
+    DeleteObject();
     if (!QFile::exists(path))
         return FALSE;
     QSvgRenderer renderer(path);
@@ -190,20 +203,30 @@ BOOL CBitmap::LoadSvg(const QString& path, QSize wanted)
     const QSize size = wanted.isEmpty() ? renderer.defaultSize() : wanted;
     if (size.isEmpty())
         return FALSE;
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    const qreal ratio = BitmapPixelRatio();
+    QImage image(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
-        renderer.render(&painter);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     }
     m_image = image;
+    m_size = CSize(size.width(), size.height());
     return TRUE;
+}
+
+void CBitmap::SetImage(const QImage& image)
+{
+    m_image = image;
+    const qreal ratio = image.devicePixelRatio();
+    m_size = CSize(int(image.width() / ratio), int(image.height() / ratio));
 }
 
 BOOL CBitmap::LoadBitmap(const char* name)
 {
     if (!name || !*name) {
-        m_image = QImage();
+        DeleteObject();
         return FALSE;
     }
     return LoadSvg(AfxBitmapPath(QString::fromLatin1(name)));
@@ -212,7 +235,7 @@ BOOL CBitmap::LoadBitmap(const char* name)
 BOOL CBitmap::LoadIcon(const char* name)
 {
     if (!name || !*name) {
-        m_image = QImage();
+        DeleteObject();
         return FALSE;
     }
     return LoadSvg(AfxBitmapPath(QString::fromLatin1(name)), QSize(kIconSize, kIconSize));

@@ -102,7 +102,9 @@ private:
 };
 
 // A bitmap resource: an SVG picture under :/res/bitmaps/ rendered at its
-// own fixed pixel size (the size written in the SVG's width and height).
+// own fixed size in logical pixels (the size written in the SVG's width and
+// height), with as many image pixels per logical pixel as the screen has
+// (the image's device-pixel ratio).
 // The size of an icon, in pixels each way.
 constexpr int kIconSize = 32;
 
@@ -119,13 +121,15 @@ public:
     // or at the size given; FALSE and an unloaded bitmap when it is missing
     // or not a valid SVG.
     BOOL LoadSvg(const QString& path, QSize size = QSize());
-    BOOL DeleteObject() { m_image = QImage(); return TRUE; }
+    BOOL DeleteObject() { m_image = QImage(); m_size = CSize(); return TRUE; }
     bool IsLoaded() const { return !m_image.isNull(); }
-    CSize GetSize() const { return CSize(m_image.width(), m_image.height()); }
+    // In logical pixels.
+    CSize GetSize() const { return m_size; }
     const QImage& GetImage() const { return m_image; }
-    void SetImage(const QImage& image) { m_image = image; }
+    void SetImage(const QImage& image);
 
 private:
     friend class CDC; // a memory device context draws on the selected bitmap
     QImage m_image;
+    CSize m_size;
 };

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 CView::CView() : m_timers(this, [this](UINT_PTR id) { OnTimer(id); })
 {
@@ -179,41 +180,55 @@ void CView::OnSetFocus()
         frame->SetActiveView(this);
 }
 
-void CView::paintEvent(QPaintEvent* event)
+void CView::paintEvent(QPaintEvent*)
 {
+    // Moved to a screen of another ratio: drawn again at its pixels.
+    if (!m_backing.isNull() && m_backing.devicePixelRatio() != devicePixelRatioF())
+        ResizeBacking(size());
+    // The image has the screen's pixels, so it is copied one to one; the
+    // painter is clipped to the region to be painted.
     QPainter painter(this);
-    for (const QRect& r : event->region())
-        painter.drawImage(r, m_backing, r);
+    painter.drawImage(QPointF(0, 0), m_backing);
 }
 
 void CView::resizeEvent(QResizeEvent* event)
 {
     const QSize size = event->size();
+    ResizeBacking(size);
+    OnSize(SIZE_RESTORED, size.width(), size.height());
+}
+
+void CView::ResizeBacking(QSize size)
+{
     CDC::ReleasePaintersOn(&m_backing);
     if (size.isEmpty()) {
         m_backing = QImage();
+        m_backingSize = QSize();
         m_invalid = QRegion();
-    } else {
-        // Keep what was drawn; only newly exposed parts need painting.
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(m_class.hasBackground ? QColor(GetRValue(m_class.background), GetGValue(m_class.background),
-                                                  GetBValue(m_class.background))
-                                         : QColor(Qt::white));
-        QRegion exposed(QRect(QPoint(0, 0), size));
-        if (!m_backing.isNull()) {
-            QPainter p(&image);
-            p.drawImage(0, 0, m_backing);
-            exposed -= QRect(QPoint(0, 0), m_backing.size());
-        }
-        m_backing = image;
-        m_invalid &= QRect(QPoint(0, 0), size);
-        if (!exposed.isEmpty()) {
-            m_invalid += exposed;
-            m_erasePending = true;
-            SchedulePaint();
-        }
+        return;
     }
-    OnSize(SIZE_RESTORED, size.width(), size.height());
+    // Keep what was drawn; only newly exposed parts need painting.
+    const qreal ratio = devicePixelRatioF();
+    QImage image(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(m_class.hasBackground ? QColor(GetRValue(m_class.background), GetGValue(m_class.background),
+                                              GetBValue(m_class.background))
+                                     : QColor(Qt::white));
+    QRegion exposed(QRect(QPoint(0, 0), size));
+    if (!m_backing.isNull()) {
+        QPainter p(&image);
+        p.drawImage(QPointF(0, 0), m_backing);
+        if (m_backing.devicePixelRatio() == ratio)
+            exposed -= QRect(QPoint(0, 0), m_backingSize);
+    }
+    m_backing = image;
+    m_backingSize = size;
+    m_invalid &= QRect(QPoint(0, 0), size);
+    if (!exposed.isEmpty()) {
+        m_invalid += exposed;
+        m_erasePending = true;
+        SchedulePaint();
+    }
 }
 
 UINT CView::MouseFlags(const QMouseEvent* event)

@@ -6,6 +6,9 @@
 // calls OnDraw with a device context clipped to the invalid region and
 // then lets Qt copy the image to the screen. Drawing through a CClientDC
 // lands on the image at once, unclipped. Qt's paintEvent only copies.
+// The image has the screen's pixels (its device-pixel ratio, so that a
+// HiDPI screen shows it sharp), while everything the view draws, sizes and
+// invalidates is in logical units, the widget's own.
 #include "framework/cmd_target.h"
 #include "framework/dc.h"
 #include "framework/print_info.h"
@@ -57,7 +60,8 @@ public:
     BOOL KillTimer(UINT_PTR id) { return m_timers.KillTimer(id); }
     CTimerSet& Timers() { return m_timers; }
 
-    // The picture of the client area as last drawn (logical pixels).
+    // The picture of the client area as last drawn, at the screen's
+    // device-pixel ratio (pixel(x, y) is logical x, y only at ratio 1).
     const QImage& BackingImage() const { return m_backing; }
     QImage& BackingImage() { return m_backing; }
 
@@ -119,6 +123,10 @@ protected:
 
 private:
     void SchedulePaint();
+    // A backing image of the size at the screen's ratio, with the picture
+    // drawn so far in it; at the same ratio what that picture covers stays
+    // valid, the rest is painted again.
+    void ResizeBacking(QSize size);
     static UINT MouseFlags(const QMouseEvent* event);
     static UINT VirtualKey(const QKeyEvent* event);
     // The application's printer for a job or a preview, and the view's
@@ -128,6 +136,7 @@ private:
     CDocument* m_pDocument = nullptr;
     WndClassInfo m_class;
     QImage m_backing;
+    QSize m_backingSize; // in logical units
     QRegion m_invalid;
     bool m_erasePending = false;
     bool m_paintPosted = false;

@@ -3,6 +3,9 @@
 #include "framework/types.h"
 
 #include <QImage>
+#include <QRect>
+
+#include <set>
 
 inline COLORREF PixelOf(const QImage& image, int x, int y)
 {
@@ -18,4 +21,26 @@ inline int CountPixels(const QImage& image, COLORREF color, int l, int t, int r,
         for (int x = l; x < r; ++x)
             n += PixelOf(image, x, y) == color;
     return n;
+}
+
+// The colours of the pixels in a rectangle of the image.
+inline std::set<COLORREF> ColoursIn(const QImage& image, const QRect& pixels)
+{
+    std::set<COLORREF> colours;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            colours.insert(PixelOf(image, x, y));
+    return colours;
+}
+
+// Whether anything in the rectangle is drawn finer than blocks of ratio x
+// ratio pixels (a logical pixel on an image of that device-pixel ratio):
+// some block holds more than one colour.
+inline bool FinerThanBlocks(const QImage& image, const QRect& pixels, int ratio)
+{
+    for (int y = pixels.top(); y + ratio - 1 <= pixels.bottom(); y += ratio)
+        for (int x = pixels.left(); x + ratio - 1 <= pixels.right(); x += ratio)
+            if (ColoursIn(image, QRect(x, y, ratio, ratio)).size() > 1)
+                return true;
+    return false;
 }
