@@ -72,6 +72,7 @@ const std::vector<MenuItemTemplate>& MainMenu()
             Item("Show &Me...", ID_SHOWME_OPTIONS),
             Separator(),
             Item("&Continuous Play", ID_CONTINUOUS_PLAY),
+            Item("&Listen to My Cello", ID_LISTEN),
             Separator(),
             Item("&MIDI...", ID_MIDI),
         }),

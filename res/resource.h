@@ -66,6 +66,8 @@ constexpr UINT IDS_SHOWME_NEEDS_BOTH_VIEWS = 7;
 constexpr UINT IDS_VERSION = 8;
 constexpr UINT IDS_MIDI_NOT_RESPONDING = 10;
 constexpr UINT IDS_NO_SOUNDFONT = 21;
+constexpr UINT IDS_NO_SOUND_INPUT = 22;
+constexpr UINT IDS_SOUND_INPUT_LOST = 23;
 
 // Commands of the program's menus and buttons.
 enum Command : UINT {
@@ -97,6 +99,7 @@ enum Command : UINT {
     ID_HELP_RHYTHM = 32814,
     ID_HELP_LESSONS = 32815,
     ID_FILE_EXPORT = 32816,
+    ID_LISTEN = 32817,
 
     IDC_ERASE_BUTTON = 102,
     IDC_SHOWME_BUTTON = 103,

@@ -24,6 +24,10 @@ const std::map<UINT, const char*>& StringTable()
           "Voldrim could not load a soundfont, so its synthesizer cannot play notes.  It looked in these "
           "places:\n\n%1\n\nInstall a General MIDI soundfont (such as the fluid-soundfont-gm package) or name "
           "one in VOLDRIM_SOUNDFONT, then start Voldrim again." },
+        { 22,
+          "Voldrim could not open a sound input, so it cannot listen to your cello.  Connect a microphone (or "
+          "choose one in your system's sound settings) and try again." },
+        { 23, "Voldrim stopped listening: the sound input stopped working." },
         { 57344, "Voldrim" },
     };
     return table;

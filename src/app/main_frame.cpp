@@ -1,5 +1,6 @@
 #include "app/main_frame.h"
 
+#include "app/cello_listening.h"
 #include "app/splash_window.h"
 #include "app/voldrim_app.h"
 #include "doc/voldrim_doc.h"
@@ -25,7 +26,12 @@ CMainFrame::CMainFrame()
     MapCommand(ID_DEFAULT_HELP, [this] { OnHelpFinder(); });
     MapCommand(ID_HELP, [this] { OnHelp(); });
     MapCommand(ID_CONTEXT_HELP, [this] { OnContextHelp(); });
+    m_pListening = std::make_unique<CCelloListening>(*this);
+    MapCommand(ID_LISTEN, [this] { m_pListening->Toggle(); });
+    MapUpdate(ID_LISTEN, [this](CCmdUI* ui) { m_pListening->UpdateItem(ui); });
 }
+
+CMainFrame::~CMainFrame() = default;
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {

@@ -3,12 +3,17 @@
 // splitter, and the three display modes that set the column widths.
 #include "framework/frame_wnd.h"
 
+#include <memory>
+
+class CCelloListening;
+
 class CSplitterWnd;
 class CVoldrimDoc;
 
 class CMainFrame : public CFrameWnd {
 public:
     CMainFrame();
+    ~CMainFrame() override;
 
     CSplitterWnd* GetSplitter() const { return m_pSplitter; }
 
@@ -33,4 +38,5 @@ private:
     CSplitterWnd* m_pSplitter = nullptr;
     // The staff column's minimum beside the fingerboard, as set at start.
     int m_nStaffMinimum = 0;
+    std::unique_ptr<CCelloListening> m_pListening;
 };

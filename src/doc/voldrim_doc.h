@@ -97,6 +97,10 @@ public:
     bool m_bStaffNames = true;
     bool m_bAllPositions = false;
     bool m_bContinuousPlay = false;
+    // The program listens to the student's cello, and the note it hears
+    // now (kNoPitch for none).
+    bool m_bListening = false;
+    int m_nHeardPitch = kNoPitch;
     bool m_bPrintDone = false;
     bool m_bShowOpenStrings = true;
     bool m_bReloadMelody = false;

@@ -136,6 +136,7 @@ BOOL CMidiDevice::PlayNoteOn(int note)
         SendProgramChange();
     m_nSoundingNote = note;
     midiOutShortMsg(m_hMidiOut, NoteWord(0x90, note));
+    m_bNoteSounding = true;
     return TRUE;
 }
 
@@ -145,5 +146,8 @@ BOOL CMidiDevice::PlayNoteOff(int note)
         return FALSE;
     if (note != kRestPitch)
         midiOutShortMsg(m_hMidiOut, NoteWord(0x80, note));
+    if (m_bNoteSounding)
+        m_lastSilenced = std::chrono::steady_clock::now();
+    m_bNoteSounding = false;
     return TRUE;
 }

@@ -7,6 +7,7 @@
 #include "model/pitch.h"
 #include "sound/midi_output_system.h"
 
+#include <chrono>
 #include <memory>
 
 class CMidiDevice : public CObject {
@@ -49,6 +50,11 @@ public:
     int GetDeviceId() const { return m_nDeviceId; }
     int GetChannel() const { return m_nChannel; }
     int GetSoundingNote() const { return m_nSoundingNote; }
+    // Whether a note of the program sounds now, and when the last one was
+    // silenced: a listener must not take the program's own sound for the
+    // student's.
+    bool IsNoteSounding() const { return m_bNoteSounding; }
+    std::chrono::steady_clock::time_point LastSilenced() const { return m_lastSilenced; }
 
 private:
     DWORD NoteWord(int status, int note) const;
@@ -73,6 +79,8 @@ private:
     int m_nSoundingNote = 0;
     // The channel has changed since the program change last went out.
     bool m_bProgramChangeDue = false;
+    bool m_bNoteSounding = false;
+    std::chrono::steady_clock::time_point m_lastSilenced;
     BYTE m_ProgramChange[4] = { 0xC0, 0x05, 0x7F, 0x00 };
     std::shared_ptr<CMidiOutputSystem::LateFailureHandler> m_pOnLateFailure;
 };

@@ -163,7 +163,8 @@ TEST(DebianPackage, HoldsTheInstalledFilesAndDependsOnRuntimeLibrariesAlone)
 
     const ToolRun depends = RunTool(QStringLiteral("dpkg-deb"), {"--field", package, "Depends"});
     ASSERT_EQ(depends.exitCode, 0) << depends.output.toStdString();
-    for (const char* runtime : {"libqt6widgets6", "libfluidsynth3", "libsndfile1", "libasound2", "fluid-soundfont-gm"})
+    for (const char* runtime : {"libqt6widgets6", "libfluidsynth3", "libsndfile1", "libasound2", "libaubio5", "libpulse0",
+                             "fluid-soundfont-gm"})
         EXPECT_TRUE(depends.output.contains(QLatin1String(runtime))) << runtime << " in " << depends.output.toStdString();
     EXPECT_FALSE(depends.output.contains(QLatin1String("-dev"))) << depends.output.toStdString();
 

@@ -181,7 +181,7 @@ TEST(StartUp, TheMenuHasEveryItemWithItsTextAndStartUpChecks)
                            "Show &Me Scores...\tCtrl+M", "-", "&Erase"}));
     QMenu* options = app.Frame()->FindTopMenu("&Options");
     EXPECT_EQ(Describe(options), QStringList({"&Fingerboard >", "-", "&Staff >", "-", "&Tempo...", "Show &Me...", "-",
-                                              "&Continuous Play", "-", "&MIDI..."}));
+                                              "&Continuous Play", "&Listen to My Cello", "-", "&MIDI..."}));
     EXPECT_EQ(Describe(options->actions()[0]->menu()),
               QStringList({"Show &Note Names [x]", "Show &Finger Numbers", "-", "&All Finger Positions",
                            "&Single Finger Position [x]", "-", "&Always Show Open Strings [x]"}));

@@ -5,6 +5,7 @@
 #include "app/main_frame.h"
 #include "app/voldrim_app.h"
 #include "doc/voldrim_doc.h"
+#include "support/fed_sound_input.h"
 #include "support/pdf_print_dialogs.h"
 #include "support/recording_midi_output.h"
 #include "support/recording_services.h"
@@ -52,6 +53,7 @@ public:
     CRecordingMidiOutput m_midi;
     CRecordingWavePlayer m_waves;
     CRecordingHelpViewer m_help;
+    CFedSoundInput m_input;
     CScriptedResponder m_responder;
     CPdfPrintDialogs m_print;
     std::unique_ptr<CVoldrimApp> m_app;

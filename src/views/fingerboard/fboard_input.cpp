@@ -47,12 +47,31 @@ void CFboardView::EvaluateClick(CPoint point)
     }
 
     const CFingerStop* stop = FindStopAt(doc->m_stopList, point);
+    if (stop && stop->GetKeyStatus() == KeyStatusInKey)
+        ChooseStop(*stop);
+}
+
+void CFboardView::TakePlayedNote(int pitch)
+{
+    CVoldrimDoc* doc = GetDocument();
+    if (!doc || doc->m_bPlaying || (doc->IsQuestionRunning() && doc->m_nQuestionType == AnswerOnStaff))
+        return;
+    const CFingerStop* stop = FindStopOfPitch(doc->m_stopList, pitch);
     if (!stop || stop->GetKeyStatus() != KeyStatusInKey)
         return;
+    doc->m_nNoteValue = NoteValueFromHeldKeysNoRest(doc->GetHeldKeys());
+    if (IsCardShown())
+        CoverCard();
+    ChooseStop(*stop);
+}
+
+void CFboardView::ChooseStop(const CFingerStop& stop)
+{
+    CVoldrimDoc* doc = GetDocument();
     // The card shows the note's name whichever labels the board shows.
-    doc->m_strNoteName = stop->GetNoteName();
-    HighlightStop(*stop);
-    doc->m_nCurrentPitch = stop->GetPitch();
+    doc->m_strNoteName = stop.GetNoteName();
+    HighlightStop(stop);
+    doc->m_nCurrentPitch = stop.GetPitch();
     if (doc->IsQuestionRunning()) {
         const ShowMeAnswer answer = JudgeFingerboardAnswer(*doc, this);
         // The button asks a first question; it is hidden while one runs.

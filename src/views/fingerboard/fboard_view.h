@@ -27,6 +27,9 @@ public:
     // name, or covered again with its caption below.
     void RevealCard();
     void CoverCard();
+    // A note the student played, taken as a click on its stop would be. A
+    // question answered on the staff waits for a click there.
+    void TakePlayedNote(int pitch);
 
     CBitmapButton& ShowMeButton() { return m_btnShowMe; }
     const CRect& QuestionRect() const { return m_rcQuestion; }
@@ -59,6 +62,8 @@ private:
     void DrawCoveredCard(CDC* pDC, int captionAboveBottom);
     // Interaction (fboard_input.cpp).
     void EvaluateClick(CPoint point);
+    // The stop chosen, by a click or by playing its note.
+    void ChooseStop(const CFingerStop& stop);
     void HandOffToStaff();
     void OnShowMe();
 

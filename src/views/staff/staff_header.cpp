@@ -4,6 +4,7 @@
 
 #include "doc/voldrim_doc.h"
 #include "model/key.h"
+#include "model/note_names.h"
 #include "sound/tempo_table.h"
 
 namespace {
@@ -15,6 +16,16 @@ constexpr int kLineSpacing = 15;
 constexpr int kUpperGuides[] = {40, 55};
 constexpr int kLowerGuides[] = {145, 160};
 
+// The note heard, with its octave as cellists count them (the C string
+// is C2); nothing while no note sounds.
+CString HeardNoteText(int pitch)
+{
+    if (pitch == kNoPitch)
+        return CString();
+    constexpr int kNotesPerOctave = 12;
+    return QStringLiteral(": ") + NoteNameOfPitch(pitch) + QString::number(pitch / kNotesPerOctave - 1);
+}
+
 } // namespace
 
 void CStaffView::DrawHeader(CDC* pDC)
@@ -25,6 +36,8 @@ void CStaffView::DrawHeader(CDC* pDC)
                    KeyName(doc ? doc->m_nKey : KeyC);
     if (doc && doc->IsQuestionRunning())
         text += QStringLiteral("     Show Me?              ");
+    if (doc && doc->m_bListening)
+        text += QStringLiteral("   Listening") + HeardNoteText(doc->m_nHeardPitch);
     // Blanks first wipe a longer header of before.
     pDC->TextOut(8, 5, CString(78, QLatin1Char(' ')));
     pDC->TextOut(8, 5, text);

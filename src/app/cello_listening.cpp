@@ -1,0 +1,88 @@
+#include "app/cello_listening.h"
+
+#include "app/main_frame.h"
+#include "doc/voldrim_doc.h"
+#include "framework/cmd_target.h"
+#include "framework/message_box.h"
+#include "framework/splitter.h"
+#include "res/resource.h"
+#include "sound/midi_device.h"
+#include "views/fingerboard/fboard_view.h"
+
+#include <QApplication>
+
+namespace {
+
+// The ring of a note of the program, in the room and in the microphone,
+// after its note-off.
+constexpr std::chrono::milliseconds kOwnRing(400);
+
+} // namespace
+
+CCelloListening::CCelloListening(CMainFrame& frame)
+    : m_frame(frame), m_listener([this](const ListenEvent& event) { Heard(event); }, [this] { InputFailed(); })
+{
+}
+
+CVoldrimDoc* CCelloListening::Doc() const
+{
+    return static_cast<CVoldrimDoc*>(m_frame.GetActiveDocument());
+}
+
+void CCelloListening::Toggle()
+{
+    if (IsOn()) {
+        m_listener.Stop();
+        ShowInHeader(false, kNoPitch);
+        return;
+    }
+    if (!m_listener.Start()) {
+        AfxMessageBox(IDS_NO_SOUND_INPUT);
+        return;
+    }
+    ShowInHeader(true, kNoPitch);
+}
+
+void CCelloListening::UpdateItem(CCmdUI* ui) const
+{
+    ui->SetCheck(IsOn());
+}
+
+void CCelloListening::InputFailed()
+{
+    ShowInHeader(false, kNoPitch);
+    AfxMessageBox(IDS_SOUND_INPUT_LOST);
+}
+
+bool CCelloListening::IsOwnSoundAround() const
+{
+    const CVoldrimDoc* doc = Doc();
+    const CMidiDevice* midi = doc ? doc->m_pMidiDevice : nullptr;
+    if (!midi)
+        return false;
+    return midi->IsNoteSounding() || std::chrono::steady_clock::now() - midi->LastSilenced() < kOwnRing;
+}
+
+void CCelloListening::Heard(const ListenEvent& event)
+{
+    if (event.kind == ListenEvent::Kind::NoteEnded) {
+        ShowInHeader(true, kNoPitch);
+        return;
+    }
+    if (QApplication::activeModalWidget() || IsOwnSoundAround())
+        return;
+    ShowInHeader(true, event.pitch);
+    if (auto* board = static_cast<CFboardView*>(m_frame.GetSplitter()->GetPane(0, 0)))
+        board->TakePlayedNote(event.pitch);
+}
+
+void CCelloListening::ShowInHeader(bool listening, int heardPitch)
+{
+    CVoldrimDoc* doc = Doc();
+    if (!doc)
+        return;
+    doc->m_bListening = listening;
+    doc->m_nHeardPitch = heardPitch;
+    // The fingerboard takes no part: only the staff repaints its header.
+    doc->UpdateAllViews(m_frame.GetSplitter()->GetPane(0, 0), HintNoteOrTempo);
+}

@@ -1,0 +1,33 @@
+#pragma once
+// "Listen to My Cello": while it is on, the notes the student plays are
+// taken as clicks on their stops, and the staff's header shows that the
+// program listens and the note it hears. The program's own notes, and
+// anything played while a dialog waits for an answer, are not answers.
+#include "listen/cello_listener.h"
+
+class CMainFrame;
+class CVoldrimDoc;
+class CCmdUI;
+
+class CCelloListening {
+public:
+    explicit CCelloListening(CMainFrame& frame);
+
+    // The menu item: starts or stops listening. Without a sound input it
+    // says so and stays off.
+    void Toggle();
+    void UpdateItem(CCmdUI* ui) const;
+    bool IsOn() const { return m_listener.IsListening(); }
+
+private:
+    CVoldrimDoc* Doc() const;
+    void Heard(const ListenEvent& event);
+    void InputFailed();
+    // The program's own note sounds, or has only just stopped ringing.
+    bool IsOwnSoundAround() const;
+    // The listening state and the note heard, to the staff's header.
+    void ShowInHeader(bool listening, int heardPitch);
+
+    CMainFrame& m_frame;
+    CCelloListener m_listener;
+};

@@ -1,0 +1,128 @@
+#include "listen/pitch_reading.h"
+
+#include <aubio/aubio.h>
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <limits>
+#include <vector>
+
+namespace {
+
+// YIN's own threshold on the normalised difference; aubio's default.
+constexpr float kYinTolerance = 0.15f;
+// The level below which aubio reports no pitch at all: far under any
+// microphone's noise floor, so that quiet players are still heard.
+constexpr float kDetectorSilenceDb = -90.0f;
+constexpr double kNoSoundDb = -200.0;
+// The periods tried against the one the detector found, shortest first:
+// a quarter, a third, a half, the same and twice as long.
+constexpr double kPeriodsTried[] = {1.0 / 4, 1.0 / 3, 1.0 / 2, 1.0, 2.0};
+// How much less alike the sound may be at a period than at its best, for
+// that period to be the sound's own.
+constexpr double kPeriodMargin = 0.025;
+constexpr std::size_t kCompareFrames = CPitchReader::kWindowFrames / 2;
+constexpr double kSemitonesPerOctave = 12.0;
+constexpr double kMidiOfA4 = 69.0;
+constexpr double kHzOfA4 = 440.0;
+
+// The newest samples against those lag samples before them: 0 when they
+// are the same, 1 for unrelated sounds, 2 for opposite ones.
+double Unlikeness(const std::vector<float>& window, std::size_t lag)
+{
+    double difference = 0, energy = 0;
+    for (std::size_t i = window.size() - kCompareFrames; i < window.size(); ++i) {
+        const double now = window[i], before = window[i - lag];
+        difference += (now - before) * (now - before);
+        energy += now * now + before * before;
+    }
+    return energy > 0 ? difference / energy : 0;
+}
+
+double PeriodFrames(float midiPitch)
+{
+    return CPitchReader::kSampleRate / (kHzOfA4 * std::pow(2.0, (midiPitch - kMidiOfA4) / kSemitonesPerOctave));
+}
+
+} // namespace
+
+struct CPitchReader::Detector {
+    aubio_pitch_t* pitch = nullptr;
+    fvec_t* input = nullptr;
+    fvec_t* output = nullptr;
+    // The last kWindowFrames samples, oldest first.
+    std::vector<float> window = std::vector<float>(kWindowFrames, 0.0f);
+
+    Detector()
+        : pitch(new_aubio_pitch("yinfast", kWindowFrames, kHopFrames, kSampleRate)),
+          input(new_fvec(kHopFrames)),
+          output(new_fvec(1))
+    {
+        aubio_pitch_set_unit(pitch, "midi");
+        aubio_pitch_set_tolerance(pitch, kYinTolerance);
+        aubio_pitch_set_silence(pitch, kDetectorSilenceDb);
+    }
+    ~Detector()
+    {
+        del_aubio_pitch(pitch);
+        del_fvec(input);
+        del_fvec(output);
+    }
+    Detector(const Detector&) = delete;
+    Detector& operator=(const Detector&) = delete;
+
+    void Take(const float* hop)
+    {
+        std::copy(window.begin() + kHopFrames, window.end(), window.begin());
+        std::copy(hop, hop + kHopFrames, window.end() - kHopFrames);
+    }
+
+    float Level() const
+    {
+        double sumOfSquares = 0;
+        for (auto it = window.end() - kLevelFrames; it != window.end(); ++it)
+            sumOfSquares += double(*it) * *it;
+        const double meanSquare = sumOfSquares / kLevelFrames;
+        return float(meanSquare > 0 ? 10.0 * std::log10(meanSquare) : kNoSoundDb);
+    }
+
+    // The pitch of the shortest period, among the one found, those inside
+    // it and the one twice as long, at which the sound repeats about as
+    // well as it does at its best.
+    float OwnPitch(float found) const
+    {
+        const double period = PeriodFrames(found);
+        constexpr std::size_t kTries = std::size(kPeriodsTried);
+        double unlikeness[kTries];
+        double best = std::numeric_limits<double>::infinity();
+        for (std::size_t i = 0; i < kTries; ++i) {
+            const double lag = std::round(period * kPeriodsTried[i]);
+            const bool fits = lag >= 1 && lag <= double(kWindowFrames - kCompareFrames);
+            unlikeness[i] = fits ? Unlikeness(window, std::size_t(lag)) : std::numeric_limits<double>::infinity();
+            best = std::min(best, unlikeness[i]);
+        }
+        for (std::size_t i = 0; i < kTries; ++i) {
+            if (unlikeness[i] <= best + kPeriodMargin)
+                return found - float(kSemitonesPerOctave * std::log2(kPeriodsTried[i]));
+        }
+        return found;
+    }
+};
+
+CPitchReader::CPitchReader() : m_pDetector(std::make_unique<Detector>()) {}
+
+CPitchReader::~CPitchReader() = default;
+
+PitchReading CPitchReader::Read(const float* hop)
+{
+    Detector& d = *m_pDetector;
+    std::copy(hop, hop + kHopFrames, d.input->data);
+    aubio_pitch_do(d.pitch, d.input, d.output);
+    d.Take(hop);
+    PitchReading reading;
+    reading.pitch = d.output->data[0] > 0 ? d.OwnPitch(d.output->data[0]) : 0;
+    reading.confidence = aubio_pitch_get_confidence(d.pitch);
+    reading.levelDb = d.Level();
+    return reading;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// One reading of the sound per hop: its pitch by aubio's YIN detector
+// (computed in the spectral domain, "yinfast"), how sure the detector is,
+// and how loud the sound is. At the start of a note YIN may take two or
+// three periods for one (a bow that grips too hard makes the string
+// repeat only every second or third time) or, where the fundamental is
+// weak, half a period for one: a note an octave or a twelfth off. The
+// reading takes, among these periods, the shortest at which the sound
+// repeats about as well as at its best.
+#include <cstddef>
+#include <memory>
+
+struct PitchReading {
+    // Fractional MIDI note; 0 when the detector found none.
+    float pitch = 0;
+    // 1 for a perfectly periodic sound, towards 0 for noise.
+    float confidence = 0;
+    // Loudness of the last kLevelFrames samples, dB below full scale.
+    float levelDb = -200;
+};
+
+class CPitchReader {
+public:
+    static constexpr int kSampleRate = 48000;
+    // 2.7 ms per reading.
+    static constexpr std::size_t kHopFrames = 128;
+    // The detector's window, 32 ms: long enough for two periods of the
+    // open C string bent 50 cents down.
+    static constexpr std::size_t kWindowFrames = 1536;
+    static constexpr std::size_t kLevelFrames = 1024;
+
+    CPitchReader();
+    ~CPitchReader();
+    CPitchReader(const CPitchReader&) = delete;
+    CPitchReader& operator=(const CPitchReader&) = delete;
+
+    // Reads the next kHopFrames samples.
+    PitchReading Read(const float* hop);
+
+private:
+    struct Detector;
+    std::unique_ptr<Detector> m_pDetector;
+};

@@ -1,0 +1,148 @@
+// The program listening to the student's cello: a note played outside a
+// question is written as a click on its stop would be, a question on the
+// fingerboard is answered by playing, the program's own notes are not
+// answers, and without an input the item says so and stays off.
+#include "quiz/quiz_probe.h"
+#include "sound/builtin_synth.h"
+#include "sound/midi_device.h"
+#include "support/cello_material.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using namespace quizprobe;
+
+constexpr int kWaitMs = 10000;
+// A note of the program sounds for a second, then rings a little.
+constexpr int kOwnNoteOverMs = 1500;
+
+CAppHarness::MenuItemLook ListenItem(CAppHarness& app)
+{
+    return app.OpenMenuTo(ID_LISTEN);
+}
+
+bool Play(CAppHarness& app, const std::vector<int>& pitches, const std::function<bool()>& taken)
+{
+    app.m_input.Feed(RenderBowedNotes(pitches));
+    return QTest::qWaitFor([&] { return app.m_input.Drained() && taken(); }, kWaitMs);
+}
+
+CString HeaderText(CAppHarness& app)
+{
+    std::vector<GdiCall> calls;
+    app.Staff()->SetDrawRecorder(&calls);
+    app.Staff()->Invalidate(TRUE);
+    Settle(app);
+    app.Staff()->SetDrawRecorder(nullptr);
+    for (const GdiCall& call : calls) {
+        if (call.op == "TextOut" && call.text.startsWith("Tempo:"))
+            return call.text;
+    }
+    return CString();
+}
+
+TEST(ListeningInProgram, APlayedNoteLightsItsStopIsWrittenAndShownInTheHeader)
+{
+    CAppHarness app;
+    ASSERT_TRUE(app.ChooseFromMenu(ID_LISTEN));
+    EXPECT_TRUE(ListenItem(app).checked);
+    EXPECT_TRUE(HeaderText(app).contains("Listening")) << HeaderText(app).toStdString();
+
+    CVoldrimDoc* doc = app.Doc();
+    ASSERT_TRUE(Play(app, {48}, [&] { return WrittenColumns(doc) == 1; }));
+    Settle(app);
+    EXPECT_EQ(doc->m_columnList[0]->GetPitch(), 48);
+    EXPECT_EQ(RedStop(app), 48);
+    EXPECT_EQ(staffentry::NotesStarted(app.m_midi.AllWords()), std::vector<int>{48});
+    // The bow leaves the string: the header shows no note any more.
+    app.m_input.Feed(std::vector<float>(CBuiltinSynth::kSampleRate, 0.0f));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return doc->m_nHeardPitch == kNoPitch; }, kWaitMs));
+    EXPECT_TRUE(HeaderText(app).endsWith("Listening"));
+
+    ASSERT_TRUE(app.ChooseFromMenu(ID_LISTEN));
+    EXPECT_FALSE(ListenItem(app).checked);
+    EXPECT_FALSE(HeaderText(app).contains("Listening"));
+}
+
+TEST(ListeningInProgram, TheHeaderNamesTheNoteHeardWithItsOctave)
+{
+    CAppHarness app;
+    ASSERT_TRUE(app.ChooseFromMenu(ID_LISTEN));
+    CVoldrimDoc* doc = app.Doc();
+    // B flat is not in C major: its stop takes no click, but it is heard.
+    app.m_input.Feed(RenderBowedNotes({46}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return doc->m_nHeardPitch == 46; }, kWaitMs));
+    EXPECT_TRUE(HeaderText(app).endsWith("Listening: Bb2")) << HeaderText(app).toStdString();
+    EXPECT_EQ(WrittenColumns(doc), 0);
+}
+
+TEST(ListeningInProgram, AFingerboardQuestionIsAnsweredByPlayingRightThenWrong)
+{
+    CAppHarness app;
+    CFixedClock clock(kSecond + 7); // middle C, on the fingerboard
+    ASSERT_TRUE(app.ChooseFromMenu(ID_LISTEN));
+    PressShowMe(app);
+    ASSERT_EQ(app.Doc()->m_strQuestion, "Can you show me this note on the fingerboard?");
+    // The question's note sounds first; playing along with it is no answer.
+    QTest::qWait(kOwnNoteOverMs);
+
+    std::vector<Verdict> verdicts(2);
+    ExpectVerdict(app, IDOK, &verdicts[0]);
+    ASSERT_TRUE(Play(app, {60}, [&] { return app.Doc()->m_nCorrect == 1; }));
+    EXPECT_TRUE(verdicts[0].smiling);
+    EXPECT_EQ(verdicts[0].text, "Bravo! Another question?");
+
+    QTest::qWait(kOwnNoteOverMs);
+    const int asked = app.Doc()->m_nQuestionPitch;
+    ExpectVerdict(app, IDCANCEL, &verdicts[1]);
+    ASSERT_TRUE(Play(app, {asked == 50 ? 52 : 50}, [&] { return app.Doc()->m_nIncorrect == 1; }));
+    EXPECT_TRUE(verdicts[1].unhappy);
+    EXPECT_EQ(app.Doc()->m_nQuestionState, NoQuestion);
+}
+
+TEST(ListeningInProgram, TheProgramsOwnNoteIsNotHeardAsPlayed)
+{
+    CAppHarness app;
+    ASSERT_TRUE(app.ChooseFromMenu(ID_LISTEN));
+    CVoldrimDoc* doc = app.Doc();
+    ASSERT_TRUE(doc->m_pMidiDevice->PlayNoteOn(48));
+    app.m_input.Feed(RenderBowedNotes({48}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.m_input.Drained(); }, kWaitMs));
+    QTest::qWait(200);
+    doc->m_pMidiDevice->PlayNoteOff(48);
+    QTest::qWait(kOwnNoteOverMs - 1000);
+
+    ASSERT_TRUE(Play(app, {55}, [&] { return WrittenColumns(doc) == 1; }));
+    EXPECT_EQ(doc->m_columnList[0]->GetPitch(), 55) << "the note played while the program's sounded was not taken";
+}
+
+TEST(ListeningInProgram, WithoutAnInputTheItemSaysSoOnceAndStaysOff)
+{
+    CAppHarness app;
+    app.m_input.m_bNoDevice = true;
+    app.m_responder.ExpectMessageBox();
+    ASSERT_TRUE(app.ChooseFromMenu(ID_LISTEN));
+    ASSERT_EQ(app.m_responder.Texts().size(), 1u);
+    EXPECT_TRUE(app.m_responder.Texts()[0].startsWith("Voldrim could not open a sound input"));
+    EXPECT_FALSE(ListenItem(app).checked);
+    EXPECT_FALSE(HeaderText(app).contains("Listening"));
+}
+
+TEST(ListeningInProgram, AnInputThatStopsEndsTheListeningWithOneMessage)
+{
+    CAppHarness app;
+    ASSERT_TRUE(app.ChooseFromMenu(ID_LISTEN));
+    app.m_responder.ExpectMessageBox();
+    app.m_input.Unplug();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !app.m_responder.Texts().empty(); }, kWaitMs));
+    Settle(app);
+    EXPECT_EQ(app.m_responder.Texts().size(), 1u);
+    EXPECT_FALSE(ListenItem(app).checked);
+    EXPECT_FALSE(app.Doc()->m_bListening);
+}
+
+} // namespace

@@ -1,0 +1,69 @@
+#pragma once
+// Bowed cello notes rendered offline by the program's own synthesizer
+// from a General MIDI soundfont's cello (program 43), for measuring how
+// well the program hears a cello: every note of the fingerboard, C2 to
+// Eb4, one after the other with a gap between, in one of four ways.
+#include "framework/types.h"
+
+#include <cstdint>
+#include <vector>
+
+enum class CelloPlaying {
+    Plain,
+    // Pitch bend of half a semitone either way, at 5, 6 or 7 Hz.
+    Vibrato,
+    // Expression (CC11) rising from nothing to full over 150 ms.
+    BowSwell,
+    // Plain notes with white noise 20 dB below their sound.
+    Noisy,
+};
+
+constexpr CelloPlaying kCelloPlayings[] = {CelloPlaying::Plain, CelloPlaying::Vibrato, CelloPlaying::BowSwell,
+                                           CelloPlaying::Noisy};
+const char* CelloPlayingName(CelloPlaying playing);
+
+struct RenderedNote {
+    int pitch = 0;
+    // Samples of the note-on and the note-off.
+    std::int64_t onsetFrame = 0;
+    std::int64_t releaseFrame = 0;
+};
+
+struct CelloRecording {
+    // Mono, at CBuiltinSynth::kSampleRate; empty when the soundfont did
+    // not load.
+    std::vector<float> samples;
+    std::vector<RenderedNote> notes;
+};
+
+// The soundfonts of the system to render from: the small one the program
+// falls back on, and two whose cello is sampled from a real one.
+struct CelloSoundFont {
+    // Letters and digits alone: it names a test.
+    const char* name;
+    const char* path;
+};
+const std::vector<CelloSoundFont>& CelloSoundFonts();
+
+// Every note is played once, from the lowest up or from the highest down.
+enum class CelloOrder { Rising, Falling };
+CelloRecording RenderCello(const CString& soundFont, CelloPlaying playing, CelloOrder order = CelloOrder::Rising);
+// The notes bowed plainly one after the other, from the program's own
+// soundfont, with silence before, between and after.
+std::vector<float> RenderBowedNotes(const std::vector<int>& pitches);
+
+// How the listener fared on a recording.
+struct ListeningScore {
+    int notes = 0;
+    // Exactly one note heard during the note, and the right one.
+    int named = 0;
+    // A note heard an octave or more off by whole octaves.
+    int octaveErrors = 0;
+    // From note-on to the report of the note heard first, in ms.
+    std::vector<double> latenciesMs;
+};
+
+ListeningScore ScoreListening(const CelloRecording& recording);
+
+double Median(std::vector<double> values);
+double Maximum(const std::vector<double>& values);
