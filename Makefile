@@ -1,7 +1,9 @@
 # The two commands of the README are `make run` and `make test`.
 # CMAKE_FLAGS passes options to the configuration, e.g. -DVOLDRIM_WERROR=ON.
 # `make install` installs into PREFIX; `make package` builds a Debian package.
-.PHONY: run test deps build install package
+# `make bench` runs every benchmark and prints one table of figures against
+# their anchors (bench/run_table.py).
+.PHONY: run test bench deps build install package
 
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
@@ -11,6 +13,9 @@ run: build
 
 test: build
 	cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+bench: build
+	python3 bench/run_table.py
 
 install: build
 	cmake --install build --prefix $(PREFIX)

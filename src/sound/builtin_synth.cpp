@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <condition_variable>
 #include <iterator>
 #include <mutex>
@@ -61,6 +62,20 @@ constexpr auto kMaxLeadOnUnpacedOutput = std::chrono::milliseconds(50);
 // through PulseAudio or ALSA itself, and starting it installs signal
 // handlers that keep SIGTERM and SIGINT from ending the program.
 constexpr const char* kAudioDrivers[] = { "pulseaudio", "alsa" };
+
+// Below half a step of 16-bit sound: a block this quiet is silence.
+constexpr float kSilentLevel = 1.0f / 65536;
+
+bool IsSilent(int frames, int buffers, float* out[])
+{
+    for (int b = 0; b < buffers; ++b) {
+        for (int i = 0; i < frames; ++i) {
+            if (std::abs(out[b][i]) >= kSilentLevel)
+                return false;
+        }
+    }
+    return true;
+}
 
 bool LooksLikeSoundFont(const QString& path)
 {
@@ -179,14 +194,17 @@ void CBuiltinSynth::Core::Fail(const CString& why)
     settled.notify_all();
 }
 
-CBuiltinSynth::CBuiltinSynth(std::shared_ptr<Core> core)
-    : m_pCore(std::move(core)), m_pacer(kSampleRate, kPeriodSize, kMaxLeadOnUnpacedOutput)
+CBuiltinSynth::CBuiltinSynth(std::shared_ptr<Core> core, std::chrono::milliseconds silenceBeforeSleep)
+    : m_pCore(std::move(core)),
+      m_pacer(kSampleRate, kPeriodSize, kMaxLeadOnUnpacedOutput),
+      m_sleeper(kSampleRate, silenceBeforeSleep)
 {
 }
 
 std::unique_ptr<CBuiltinSynth> CBuiltinSynth::Open(const QStringList& soundFonts, Output output,
                                                    SampleLoading samples, const BackgroundRunner& runInBackground,
-                                                   CString* why, MMRESULT* error)
+                                                   CString* why, MMRESULT* error,
+                                                   std::chrono::milliseconds silenceBeforeSleep)
 {
     InstallFluidLog();
     auto core = std::make_shared<Core>();
@@ -207,7 +225,7 @@ std::unique_ptr<CBuiltinSynth> CBuiltinSynth::Open(const QStringList& soundFonts
         return nullptr;
     }
     core->player.emplace(core->synth);
-    std::unique_ptr<CBuiltinSynth> synth(new CBuiltinSynth(core));
+    std::unique_ptr<CBuiltinSynth> synth(new CBuiltinSynth(core, silenceBeforeSleep));
     // Silent until the soundfont is there, but open: whoever opened it
     // can go on at once.
     if (output == Output::Audio && !synth->OpenAudio(why, error))
@@ -266,9 +284,17 @@ bool CBuiltinSynth::OpenAudio(CString* why, MMRESULT* error)
     return false;
 }
 
+bool CBuiltinSynth::IsQuiet() const
+{
+    // FluidSynth is not to be asked while a soundfont loads; the words
+    // waiting for it are about to sound anyway.
+    return GetLoadState() != LoadState::Loading && fluid_synth_get_active_voice_count(m_pCore->synth) == 0;
+}
+
 int CBuiltinSynth::RenderBlock(void* data, int frames, int nfx, float* fx[], int nout, float* out[])
 {
     auto* self = static_cast<CBuiltinSynth*>(data);
+    self->m_sleeper.BeforeBlock([self] { return self->IsQuiet(); });
     const auto wait = self->m_pacer.WaitBeforeBlock(CRealTimePacer::Clock::now());
     if (wait > CRealTimePacer::Clock::duration::zero())
         std::this_thread::sleep_for(wait);
@@ -282,21 +308,37 @@ int CBuiltinSynth::RenderBlock(void* data, int frames, int nfx, float* fx[], int
         result = fluid_synth_process(self->m_pCore->synth, frames, nfx, fx, nout, out);
     }
     self->m_pacer.BlockRendered(frames, CRealTimePacer::Clock::now());
+    const bool silent = IsSilent(frames, nout, out);
+    self->m_nRenderedBlocks.fetch_add(1, std::memory_order_relaxed);
+    if (!silent)
+        self->m_nAudibleBlocks.fetch_add(1, std::memory_order_relaxed);
+    self->m_sleeper.BlockRendered(frames, silent);
     return result;
 }
 
 CBuiltinSynth::~CBuiltinSynth()
 {
-    // The driver renders from the synth on its own thread: stop it first.
+    // The driver renders from the synth on its own thread: wake it for
+    // good and stop it first.
     // A soundfont still loading finishes on its thread and goes with it.
+    m_sleeper.Stop();
     if (m_pDriver)
         delete_fluid_audio_driver(m_pDriver);
 }
 
 MMRESULT CBuiltinSynth::Send(DWORD word)
 {
-    if (UnpackShortMessage(word).size == 0)
+    const CMidiBytes message = UnpackShortMessage(word);
+    if (message.size == 0)
         return MMSYSERR_INVALPARAM;
+    const MMRESULT result = Deliver(word);
+    if (IsNoteOn(message))
+        m_sleeper.NoteSent();
+    return result;
+}
+
+MMRESULT CBuiltinSynth::Deliver(DWORD word)
+{
     {
         const std::lock_guard<std::mutex> lock(m_pCore->mutex);
         switch (m_pCore->state) {

@@ -1,14 +1,19 @@
 #pragma once
 // The built-in General MIDI synthesizer (FluidSynth with a GM soundfont).
 // Live, it plays through the first audio driver that opens; offline, it has
-// no driver and renders on request, which is how it is measured.
+// no driver and renders on request, which is how it is measured. A live one
+// stops rendering once it has been silent for a few seconds, and starts
+// again with the next note (CAudioSleeper).
 // It opens at once and loads its soundfont in the background, however large
 // the soundfont is; words sent meanwhile wait for it (CPendingMidiWords).
 #include "framework/types.h"
+#include "sound/audio_sleeper.h"
 #include "sound/midi_output_system.h"
 #include "sound/real_time_pacer.h"
 
 #include <QStringList>
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -36,6 +41,8 @@ public:
     static constexpr double kGain = 1.0;
     // The large soundfonts are mostly samples of instruments never played.
     static constexpr SampleLoading kSampleLoading = SampleLoading::WhenUsed;
+    // Silence this long, with no voice sounding, puts rendering to sleep.
+    static constexpr std::chrono::milliseconds kSilenceBeforeSleep{3000};
 
     // Where soundfonts are looked for, in order: $VOLDRIM_SOUNDFONT, then
     // FluidR3 (the best cello), the system's default and TimGM6mb.
@@ -50,7 +57,8 @@ public:
     static std::unique_ptr<CBuiltinSynth> Open(const QStringList& soundFonts, Output output,
                                                SampleLoading samples = kSampleLoading,
                                                const BackgroundRunner& runInBackground = {},
-                                               CString* why = nullptr, MMRESULT* error = nullptr);
+                                               CString* why = nullptr, MMRESULT* error = nullptr,
+                                               std::chrono::milliseconds silenceBeforeSleep = kSilenceBeforeSleep);
     // Opened with the usual soundfonts, and loaded: null when no soundfont
     // loads (MIDIERR_NOSOUNDFONT) or, for Output::Audio, no audio driver opens.
     static std::unique_ptr<CBuiltinSynth> Create(Output output, CString* why = nullptr, MMRESULT* error = nullptr);
@@ -78,6 +86,13 @@ public:
     std::vector<std::int16_t> Render(int frames);
 
     CString AudioDriverName() const { return m_strDriver; }
+    // Live only: whether rendering sleeps for silence, how often it has
+    // woken for a note, how many blocks it has rendered and how many of
+    // those were not silent.
+    bool IsAudioAsleep() const { return m_sleeper.IsAsleep(); }
+    int AudioWakings() const { return m_sleeper.Wakings(); }
+    std::uint64_t RenderedBlocks() const { return m_nRenderedBlocks.load(); }
+    std::uint64_t AudibleBlocks() const { return m_nAudibleBlocks.load(); }
     static double BufferLatencyMs() { return 1000.0 * kPeriodSize * kPeriods / kSampleRate; }
 
 private:
@@ -86,8 +101,12 @@ private:
     // a soundfont to finish loading.
     struct Core;
 
-    explicit CBuiltinSynth(std::shared_ptr<Core> core);
+    CBuiltinSynth(std::shared_ptr<Core> core, std::chrono::milliseconds silenceBeforeSleep);
     bool OpenAudio(CString* why, MMRESULT* error);
+    // Nothing sounds, and nothing waits for the soundfont to sound.
+    bool IsQuiet() const;
+    // To the synthesizer, or to the words waiting for its soundfont.
+    MMRESULT Deliver(DWORD word);
     // The audio driver's request for the next block, on its own thread.
     static int RenderBlock(void* synth, int frames, int nfx, float* fx[], int nout, float* out[]);
 
@@ -95,4 +114,7 @@ private:
     _fluid_audio_driver_t* m_pDriver = nullptr;
     CRealTimePacer m_pacer;
     CString m_strDriver;
+    std::atomic<std::uint64_t> m_nRenderedBlocks{0};
+    std::atomic<std::uint64_t> m_nAudibleBlocks{0};
+    CAudioSleeper m_sleeper;
 };

@@ -1,6 +1,10 @@
 #include "sound/midi_short_message.h"
 
 namespace {
+constexpr BYTE kNoteOff = 0x80;
+constexpr BYTE kNoteOn = 0x90;
+constexpr BYTE kKindMask = 0xF0;
+
 std::size_t MessageLength(BYTE status)
 {
     switch (status & 0xF0) {
@@ -37,4 +41,15 @@ CMidiBytes UnpackShortMessage(DWORD word)
     }
     out.size = length;
     return out;
+}
+
+bool IsNoteOn(const CMidiBytes& message)
+{
+    return message.size == 3 && (message.bytes[0] & kKindMask) == kNoteOn && message.bytes[2] != 0;
+}
+
+bool IsNoteOff(const CMidiBytes& message)
+{
+    const BYTE kind = message.bytes[0] & kKindMask;
+    return message.size == 3 && (kind == kNoteOff || (kind == kNoteOn && message.bytes[2] == 0));
 }

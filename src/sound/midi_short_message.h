@@ -18,3 +18,8 @@ struct CMidiBytes {
 // words whose data bytes have the top bit set: such a byte would be read
 // as a new status on the wire.
 CMidiBytes UnpackShortMessage(DWORD word);
+
+// A note-on that starts a note (velocity above 0).
+bool IsNoteOn(const CMidiBytes& message);
+// A note-off, or a note-on of velocity 0, which stops a note as well.
+bool IsNoteOff(const CMidiBytes& message);

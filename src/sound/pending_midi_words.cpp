@@ -7,21 +7,6 @@
 
 namespace {
 
-constexpr BYTE kNoteOff = 0x80;
-constexpr BYTE kNoteOn = 0x90;
-constexpr BYTE kKindMask = 0xF0;
-
-bool IsNoteOn(const CMidiBytes& message)
-{
-    return message.size == 3 && (message.bytes[0] & kKindMask) == kNoteOn && message.bytes[2] != 0;
-}
-
-bool IsNoteOff(const CMidiBytes& message)
-{
-    const BYTE kind = message.bytes[0] & kKindMask;
-    return message.size == 3 && (kind == kNoteOff || (kind == kNoteOn && message.bytes[2] == 0));
-}
-
 // Same channel, same key.
 bool SameNote(const CMidiBytes& a, const CMidiBytes& b)
 {

@@ -1,5 +1,6 @@
 // The built-in synthesizer, rendered offline: it must play the note asked
-// for, loud enough to hear, and let it die away after note-off.
+// for, loud enough to hear, and let it die away after note-off. Live, it
+// must stop rendering when silent and start again for a note.
 #include "sound/builtin_synth.h"
 #include "support/held_loading.h"
 
@@ -7,7 +8,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
+#include <functional>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -238,6 +242,43 @@ TEST(BuiltinSynthSoundFont, OneThatDoesNotLoadGivesWayToTheNext)
         qunsetenv("VOLDRIM_SOUNDFONT");
     else
         qputenv("VOLDRIM_SOUNDFONT", saved);
+}
+
+bool WaitFor(const std::function<bool()>& done)
+{
+    for (int i = 0; i < 1000 && !done(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return done();
+}
+
+TEST(BuiltinSynthLive, SleepsAfterSilenceAndWakesForTheNextNote)
+{
+    if (CBuiltinSynth::FindSoundFont().isEmpty())
+        GTEST_SKIP() << "no General MIDI soundfont on this machine";
+    const QByteArray saved = qgetenv("VOLDRIM_SYNTH_DEVICE");
+    qputenv("VOLDRIM_SYNTH_DEVICE", "null"); // paced, so it spins no core
+    const auto silence = std::chrono::milliseconds(100);
+    auto synth = CBuiltinSynth::Open(CBuiltinSynth::SoundFontCandidates(), CBuiltinSynth::Output::Audio,
+                                     CBuiltinSynth::kSampleLoading, {}, nullptr, nullptr, silence);
+    ASSERT_TRUE(synth);
+    for (int round = 1; round <= 2; ++round) {
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(WaitFor([&] { return synth->IsAudioAsleep(); })) << "silent, yet it renders on";
+        const std::uint64_t rendered = synth->RenderedBlocks();
+        std::this_thread::sleep_for(silence);
+        EXPECT_EQ(synth->RenderedBlocks(), rendered) << "asleep, yet it renders";
+        const std::uint64_t heard = synth->AudibleBlocks();
+        synth->Send(0x007F3C90);
+        EXPECT_TRUE(WaitFor([&] { return synth->AudibleBlocks() > heard; })) << "the note after sleep was not heard";
+        EXPECT_EQ(synth->AudioWakings(), round);
+        std::this_thread::sleep_for(3 * silence);
+        EXPECT_FALSE(synth->IsAudioAsleep()) << "asleep under a sounding note";
+        synth->Send(0x007F3C80);
+    }
+    if (saved.isNull())
+        qunsetenv("VOLDRIM_SYNTH_DEVICE");
+    else
+        qputenv("VOLDRIM_SYNTH_DEVICE", saved);
 }
 
 } // namespace
