@@ -2,7 +2,7 @@
 # CMAKE_FLAGS passes options to the configuration, e.g. -DVOLDRIM_WERROR=ON.
 # `make install` installs into PREFIX; `make package` builds a Debian package.
 # `make bench` runs every benchmark and prints one table of figures against
-# their anchors (bench/run_table.py).
+# their anchors (bench/run_table.py), then the listener's accuracy table.
 .PHONY: run test bench deps build install package
 
 CMAKE_FLAGS ?=
@@ -16,6 +16,7 @@ test: build
 
 bench: build
 	python3 bench/run_table.py
+	build/bench/listen_bench
 
 install: build
 	cmake --install build --prefix $(PREFIX)
