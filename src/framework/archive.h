@@ -79,6 +79,9 @@ public:
 private:
     void WriteBytes(const QByteArray& bytes);
     QByteArray ReadBytes(std::uint64_t count);
+    template <class T>
+    T ReadLittleEndian();
+    void FillReadBuffer();
     void WriteClass(const CRuntimeClass& runtimeClass);
     const CRuntimeClass* ReadNewClass(const CRuntimeClass& wanted);
     std::uint64_t ReadStringLength(bool* wideCharacters);
@@ -92,6 +95,10 @@ private:
 
     QIODevice* m_device;
     Mode m_mode;
+    // Loading reads the device a piece at a time and takes each field from
+    // here, so a field costs no call on the device and no copy of its own.
+    QByteArray m_readBuffer;
+    qsizetype m_readPosition = 0;
     // Numbers given so far; 0 is the null object.
     std::uint32_t m_nMapCount = 1;
     std::map<const CRuntimeClass*, std::uint32_t> m_storedClasses;

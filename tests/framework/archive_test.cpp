@@ -93,4 +93,33 @@ TEST(Archive, LargeCountsAndNumbersFrom0x7FFFTakeFourBytes)
                                                        "00000000" "ff7f00800080" "00000000");
 }
 
+TEST(Archive, AFieldAcrossTheDevicesReadPiecesComesBackWholeOrNotAtAll)
+{
+    // The device is read 64 KiB at a time; a title of these lengths puts
+    // the number after it before, across and right at that border.
+    constexpr int kPiece = 64 * 1024;
+    constexpr std::int32_t kNumber = 0x01020304;
+    for (int length : {kPiece - 8, kPiece - 6, kPiece - 5, kPiece - 4, kPiece - 3}) {
+        const QByteArray bytes = Stored([&](CArchive& ar) { ar << CString(length, 'a') << kNumber; });
+        for (qsizetype kept : {bytes.size(), bytes.size() - 1}) {
+            QBuffer buffer;
+            buffer.setData(bytes.left(kept));
+            buffer.open(QIODevice::ReadOnly);
+            CArchive ar(&buffer, CArchive::load);
+            CString text;
+            std::int32_t number = 0;
+            try {
+                ar >> text >> number;
+                EXPECT_EQ(kept, bytes.size()) << length;
+            } catch (const CArchiveException& exception) {
+                EXPECT_EQ(exception.m_cause, CArchiveException::endOfFile) << length;
+                EXPECT_LT(kept, bytes.size()) << length;
+                continue;
+            }
+            EXPECT_EQ(text, CString(length, 'a'));
+            EXPECT_EQ(number, kNumber) << length;
+        }
+    }
+}
+
 } // namespace
