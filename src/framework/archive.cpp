@@ -15,6 +15,8 @@ constexpr std::uint16_t kNewClassTag = 0xFFFF;
 constexpr std::uint16_t kClassTag = 0x8000;
 constexpr std::uint16_t kBigObjectTag = 0x7FFF;
 constexpr std::uint32_t kBigClassTag = 0x80000000;
+// An object takes its tag at the least.
+constexpr qint64 kSmallestObjectSize = sizeof(std::uint16_t);
 // A class name is shorter than this.
 constexpr std::uint16_t kMaxClassNameLength = 64;
 
@@ -205,6 +207,14 @@ std::uint32_t CArchive::ReadCount()
     std::uint32_t count = 0;
     *this >> count;
     return count;
+}
+
+std::size_t CArchive::ReserveObjects(std::uint32_t count)
+{
+    const qint64 bytesLeft = m_readBuffer.size() - m_readPosition + m_device->bytesAvailable();
+    const auto room = std::size_t(std::min<qint64>(count, bytesLeft / kSmallestObjectSize));
+    m_loaded.reserve(m_loaded.size() + room);
+    return room;
 }
 
 void CArchive::WriteClass(const CRuntimeClass& runtimeClass)

@@ -62,6 +62,11 @@ public:
     void WriteCount(std::uint32_t count);
     std::uint32_t ReadCount();
 
+    // Makes room for the objects of a list of this count, as many as the
+    // rest of the device can hold, and returns how many that is: a damaged
+    // count asks for no more memory than the file's size allows.
+    std::size_t ReserveObjects(std::uint32_t count);
+
     // The object's class (by name the first time, by number afterwards),
     // then the object's own data.
     void WriteObject(CObject& object);
@@ -119,6 +124,7 @@ void SerializeObjectList(CArchive& ar, CObjectList<T>& list)
         return;
     }
     const std::uint32_t count = ar.ReadCount();
+    list.reserve(list.size() + ar.ReserveObjects(count));
     for (std::uint32_t i = 0; i < count; ++i) {
         CArchive::CObjectRead read = ar.ReadObject(*T::GetThisClass());
         if (auto* created = dynamic_cast<T*>(read.created.get())) {

@@ -122,4 +122,20 @@ TEST(Archive, AFieldAcrossTheDevicesReadPiecesComesBackWholeOrNotAtAll)
     }
 }
 
+TEST(Archive, AListCountBeyondTheFileEndsTheFileWithoutAskingForItsMemory)
+{
+    QBuffer buffer;
+    buffer.setData(QByteArray::fromHex("ffffffffffff") + QByteArray::fromHex("ffff00000600") + "CFirst");
+    buffer.open(QIODevice::ReadOnly);
+    CArchive ar(&buffer, CArchive::load);
+    CObjectList<CRecord<kFirstName>> list;
+    try {
+        SerializeObjectList(ar, list);
+        ADD_FAILURE() << "read past the end";
+    } catch (const CArchiveException& exception) {
+        EXPECT_EQ(exception.m_cause, CArchiveException::endOfFile);
+    }
+    EXPECT_LT(list.capacity(), 64u);
+}
+
 } // namespace
