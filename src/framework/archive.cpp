@@ -5,6 +5,8 @@
 #include <QIODevice>
 #include <QtEndian>
 
+#include <algorithm>
+
 namespace {
 
 // Object reference tags.
@@ -13,6 +15,8 @@ constexpr std::uint16_t kNewClassTag = 0xFFFF;
 constexpr std::uint16_t kClassTag = 0x8000;
 constexpr std::uint16_t kBigObjectTag = 0x7FFF;
 constexpr std::uint32_t kBigClassTag = 0x80000000;
+// An object takes its tag at the least.
+constexpr qint64 kSmallestObjectSize = sizeof(std::uint16_t);
 // A class name is shorter than this.
 constexpr std::uint16_t kMaxClassNameLength = 64;
 
@@ -24,9 +28,8 @@ constexpr std::uint32_t kShortStringLimit = 0xFF;
 constexpr std::uint32_t kWordStringLimit = 0xFFFE;
 constexpr std::uint32_t kWordCountLimit = 0xFFFF;
 
-// Long strings are read in pieces, so that a length no file can hold
-// never asks for memory.
-constexpr qint64 kReadPiece = 64 * 1024;
+// What loading reads from the device at a time.
+constexpr qsizetype kReadPiece = 64 * 1024;
 constexpr int kWideCharacterSize = 2;
 
 template <class T>
@@ -52,18 +55,43 @@ void CArchive::WriteBytes(const QByteArray& bytes)
         AfxThrowArchiveException(CArchiveException::generic);
 }
 
+// Appends the device's next piece to what is left unread in the buffer.
+void CArchive::FillReadBuffer()
+{
+    m_readBuffer.remove(0, m_readPosition);
+    m_readPosition = 0;
+    const qsizetype kept = m_readBuffer.size();
+    m_readBuffer.resize(kept + kReadPiece);
+    const qint64 got = m_device->read(m_readBuffer.data() + kept, kReadPiece);
+    m_readBuffer.resize(kept + std::max<qint64>(got, 0));
+    if (got < 0)
+        AfxThrowArchiveException(CArchiveException::generic);
+    if (got == 0)
+        AfxThrowArchiveException(CArchiveException::endOfFile);
+}
+
+template <class T>
+T CArchive::ReadLittleEndian()
+{
+    while (m_readBuffer.size() - m_readPosition < qsizetype(sizeof(T)))
+        FillReadBuffer();
+    const T value = qFromLittleEndian<T>(m_readBuffer.constData() + m_readPosition);
+    m_readPosition += qsizetype(sizeof(T));
+    return value;
+}
+
+// The bytes grow only as the device delivers them, so that a length no
+// file can hold never asks for memory.
 QByteArray CArchive::ReadBytes(std::uint64_t count)
 {
     QByteArray bytes;
     while (std::uint64_t(bytes.size()) < count) {
-        const qsizetype before = bytes.size();
-        const qint64 wanted = qint64(std::min<std::uint64_t>(count - std::uint64_t(before), kReadPiece));
-        bytes.resize(before + wanted);
-        const qint64 got = m_device->read(bytes.data() + before, wanted);
-        if (got < 0)
-            AfxThrowArchiveException(CArchiveException::generic);
-        if (got < wanted)
-            AfxThrowArchiveException(CArchiveException::endOfFile);
+        if (m_readPosition == m_readBuffer.size())
+            FillReadBuffer();
+        const auto piece = qsizetype(std::min<std::uint64_t>(count - std::uint64_t(bytes.size()),
+                                                             std::uint64_t(m_readBuffer.size() - m_readPosition)));
+        bytes.append(m_readBuffer.constData() + m_readPosition, piece);
+        m_readPosition += piece;
     }
     return bytes;
 }
@@ -88,19 +116,19 @@ CArchive& CArchive::operator<<(std::uint32_t value)
 
 CArchive& CArchive::operator>>(std::int32_t& value)
 {
-    value = qFromLittleEndian<std::int32_t>(ReadBytes(sizeof value).constData());
+    value = ReadLittleEndian<std::int32_t>();
     return *this;
 }
 
 CArchive& CArchive::operator>>(std::uint16_t& value)
 {
-    value = qFromLittleEndian<std::uint16_t>(ReadBytes(sizeof value).constData());
+    value = ReadLittleEndian<std::uint16_t>();
     return *this;
 }
 
 CArchive& CArchive::operator>>(std::uint32_t& value)
 {
-    value = qFromLittleEndian<std::uint32_t>(ReadBytes(sizeof value).constData());
+    value = ReadLittleEndian<std::uint32_t>();
     return *this;
 }
 
@@ -124,7 +152,7 @@ CArchive& CArchive::operator<<(const CString& text)
 std::uint64_t CArchive::ReadStringLength(bool* wideCharacters)
 {
     *wideCharacters = false;
-    auto byteLength = std::uint8_t(ReadBytes(1).at(0));
+    auto byteLength = ReadLittleEndian<std::uint8_t>();
     if (byteLength < kByteLengthEnd)
         return byteLength;
     std::uint16_t wordLength = 0;
@@ -132,7 +160,7 @@ std::uint64_t CArchive::ReadStringLength(bool* wideCharacters)
     if (wordLength == kWideCharacters) {
         // Characters of two bytes; the length follows again in full.
         *wideCharacters = true;
-        byteLength = std::uint8_t(ReadBytes(1).at(0));
+        byteLength = ReadLittleEndian<std::uint8_t>();
         if (byteLength < kByteLengthEnd)
             return byteLength;
         *this >> wordLength;
@@ -179,6 +207,14 @@ std::uint32_t CArchive::ReadCount()
     std::uint32_t count = 0;
     *this >> count;
     return count;
+}
+
+std::size_t CArchive::ReserveObjects(std::uint32_t count)
+{
+    const qint64 bytesLeft = m_readBuffer.size() - m_readPosition + m_device->bytesAvailable();
+    const auto room = std::size_t(std::min<qint64>(count, bytesLeft / kSmallestObjectSize));
+    m_loaded.reserve(m_loaded.size() + room);
+    return room;
 }
 
 void CArchive::WriteClass(const CRuntimeClass& runtimeClass)

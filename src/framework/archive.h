@@ -62,6 +62,11 @@ public:
     void WriteCount(std::uint32_t count);
     std::uint32_t ReadCount();
 
+    // Makes room for the objects of a list of this count, as many as the
+    // rest of the device can hold, and returns how many that is: a damaged
+    // count asks for no more memory than the file's size allows.
+    std::size_t ReserveObjects(std::uint32_t count);
+
     // The object's class (by name the first time, by number afterwards),
     // then the object's own data.
     void WriteObject(CObject& object);
@@ -79,6 +84,9 @@ public:
 private:
     void WriteBytes(const QByteArray& bytes);
     QByteArray ReadBytes(std::uint64_t count);
+    template <class T>
+    T ReadLittleEndian();
+    void FillReadBuffer();
     void WriteClass(const CRuntimeClass& runtimeClass);
     const CRuntimeClass* ReadNewClass(const CRuntimeClass& wanted);
     std::uint64_t ReadStringLength(bool* wideCharacters);
@@ -92,6 +100,10 @@ private:
 
     QIODevice* m_device;
     Mode m_mode;
+    // Loading reads the device a piece at a time and takes each field from
+    // here, so a field costs no call on the device and no copy of its own.
+    QByteArray m_readBuffer;
+    qsizetype m_readPosition = 0;
     // Numbers given so far; 0 is the null object.
     std::uint32_t m_nMapCount = 1;
     std::map<const CRuntimeClass*, std::uint32_t> m_storedClasses;
@@ -112,6 +124,7 @@ void SerializeObjectList(CArchive& ar, CObjectList<T>& list)
         return;
     }
     const std::uint32_t count = ar.ReadCount();
+    list.reserve(list.size() + ar.ReserveObjects(count));
     for (std::uint32_t i = 0; i < count; ++i) {
         CArchive::CObjectRead read = ar.ReadObject(*T::GetThisClass());
         if (auto* created = dynamic_cast<T*>(read.created.get())) {

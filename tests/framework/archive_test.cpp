@@ -6,6 +6,8 @@
 #include <QBuffer>
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 // A serializable class of a test document, one per name.
@@ -91,6 +93,48 @@ TEST(Archive, LargeCountsAndNumbersFrom0x7FFFTakeFourBytes)
     });
     EXPECT_EQ(bytes.right(13 + 4 + 6 + 4).toHex(), "ffff00000700" + QByteArray("CSecond").toHex() +
                                                        "00000000" "ff7f00800080" "00000000");
+}
+
+// Reads the bytes with the reader; the cause it failed with, if it did.
+template <class Read>
+std::optional<CArchiveException::Cause> LoadFailure(const QByteArray& bytes, Read read)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    CArchive ar(&buffer, CArchive::load);
+    try {
+        read(ar);
+        return std::nullopt;
+    } catch (const CArchiveException& exception) {
+        return exception.m_cause;
+    }
+}
+
+TEST(Archive, AFieldAcrossTheDevicesReadPiecesComesBackWholeOrEndsTheFile)
+{
+    // The device is read 64 KiB at a time; titles of these lengths put the
+    // number after them before, across and right at that border.
+    constexpr int kPiece = 64 * 1024;
+    constexpr std::int32_t kNumber = 0x01020304;
+    for (int length : {kPiece - 8, kPiece - 6, kPiece - 5, kPiece - 4, kPiece - 3}) {
+        const QByteArray bytes = Stored([&](CArchive& ar) { ar << CString(length, 'a') << kNumber; });
+        CString text;
+        std::int32_t number = 0;
+        auto read = [&](CArchive& ar) { ar >> text >> number; };
+        EXPECT_EQ(LoadFailure(bytes.chopped(1), read), CArchiveException::endOfFile) << length;
+        EXPECT_EQ(LoadFailure(bytes, read), std::nullopt) << length;
+        EXPECT_EQ(text, CString(length, 'a'));
+        EXPECT_EQ(number, kNumber) << length;
+    }
+}
+
+TEST(Archive, AListCountBeyondTheFileEndsTheFileWithoutAskingForItsMemory)
+{
+    CObjectList<CRecord<kFirstName>> list;
+    const QByteArray bytes = QByteArray::fromHex("ffffffffffff ffff00000600") + "CFirst";
+    EXPECT_EQ(LoadFailure(bytes, [&](CArchive& ar) { SerializeObjectList(ar, list); }), CArchiveException::endOfFile);
+    EXPECT_LT(list.capacity(), 64u);
 }
 
 } // namespace
