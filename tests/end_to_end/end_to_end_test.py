@@ -150,9 +150,11 @@ class Screen:
             return False
         finally:
             probe.close()
+        # Without -noreset the server starts afresh whenever its last client
+        # leaves, and a client that comes meanwhile finds no server.
         ready, told = os.pipe()
         self.server = subprocess.Popen(
-            ["Xvfb", ":%d" % number, "-displayfd", str(told), "-screen", "0", "1024x768x24", "-dpi", "96",
+            ["Xvfb", ":%d" % number, "-displayfd", str(told), "-noreset", "-screen", "0", "1024x768x24", "-dpi", "96",
              "-nolisten", "tcp", "-fbdir", folder], pass_fds=(told,), stderr=subprocess.DEVNULL)
         os.close(told)
         with os.fdopen(ready) as answer:
@@ -236,15 +238,17 @@ class Program:
                 pass  # the thread ended meanwhile
         return names
 
-    def xdotool(self, *arguments):
-        done = subprocess.run(["xdotool", *map(str, arguments)], env=self.env, capture_output=True, text=True)
+    def xdotool(self, *arguments, check=True):
+        done = subprocess.run(["xdotool", *map(str, arguments)], env=self.env, capture_output=True, text=True,
+                              check=check)
         return done.stdout.split()
 
     def windows(self, title):
         """The visible windows of this title, with their place and size."""
         found = []
-        for window in self.xdotool("search", "--onlyvisible", "--name", "^%s$" % title):
-            shape = dict(line.split("=") for line in self.xdotool("getwindowgeometry", "--shell", window))
+        for window in self.xdotool("search", "--onlyvisible", "--name", "^%s$" % title, check=False):
+            shape = self.xdotool("getwindowgeometry", "--shell", window, check=False)
+            shape = dict(line.split("=") for line in shape)
             if shape:
                 found.append(Window(window, title, *(int(shape[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))))
         return found
