@@ -32,6 +32,7 @@ POLL_SECONDS = 0.02
 RED = (255, 0, 0)
 GREEN = (0, 255, 0)
 BLACK = (0, 0, 0)
+NAME_BLUE = (0, 0, 200)
 SMILING_YELLOW = (255, 232, 0)
 UNHAPPY_GREEN = (48, 192, 48)
 # Shares of a shape's square in its colour: a stop's is less for its
@@ -115,10 +116,6 @@ def wait_for(what, condition, seconds=WAIT_SECONDS):
         if time.monotonic() > deadline:
             raise AssertionError("timed out waiting for " + what)
         time.sleep(POLL_SECONDS)
-
-
-def is_blue(rgb):
-    return rgb[2] >= 150 and max(rgb[0], rgb[1]) <= 60
 
 
 class Screen:
@@ -333,7 +330,7 @@ class Views:
         return best if shares[best] > HEAD_SHARE else None
 
     def label_is_blue(self, column):
-        return sum(map(is_blue, self.screen.pixels(self.on_staff(label_rect(column))))) >= NAME_PIXELS
+        return self.screen.pixels(self.on_staff(label_rect(column))).count(NAME_BLUE) >= NAME_PIXELS
 
     def marker_under(self, column):
         return self.screen.share(self.on_staff(marker_rect(column)), RED) > MARKER_SHARE
