@@ -50,6 +50,11 @@ endfunction()
 function(voldrim_set_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
                                            -Wpedantic)
+  # Qt's logging macros take a category alone, which clang's pedantic mode
+  # counts as a missing variadic argument.
+  if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    target_compile_options(${target} PRIVATE -Wno-gnu-zero-variadic-macro-arguments)
+  endif()
   if(VOLDRIM_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
