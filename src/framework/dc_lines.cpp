@@ -56,6 +56,17 @@ private:
     const QColor* m_color = nullptr;
 };
 
+int Sign(int v)
+{
+    return (v > 0) - (v < 0);
+}
+
+// The pixels from one corner to the other, both included.
+QRect PixelSpan(CPoint a, CPoint b)
+{
+    return QRect(QPoint(std::min(a.x, b.x), std::min(a.y, b.y)), QPoint(std::max(a.x, b.x), std::max(a.y, b.y)));
+}
+
 // Dash patterns of 1-pixel styled pens, in pixels: on, off, on, off, ...
 const std::vector<int>& DashPattern(int style)
 {
@@ -81,6 +92,14 @@ void CDC::DrawDeviceLine(CPoint a, CPoint b)
     int period = 0;
     for (int v : pattern)
         period += v;
+    if (a == b)
+        return;
+    MarkDrawn(PixelSpan(a, b));
+    if (period == 0 && (a.x == b.x || a.y == b.y)) {
+        // A solid line along a row or a column is one run of pixels.
+        m_painter->fillRect(PixelSpan(a, CPoint(b.x - Sign(b.x - a.x), b.y - Sign(b.y - a.y))), fg);
+        return;
+    }
 
     PixelRuns runs(m_painter.get());
     int x = a.x;
@@ -180,6 +199,7 @@ void CDC::DrawWideSegments(const std::vector<CPoint>& pts, bool closed, int widt
     ApplyPen(QPen(Qt::NoPen));
     ApplyBrush(QBrush(ToQColor(color)));
     m_painter->drawPath(path);
+    MarkDrawn(path.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
 CPoint CDC::MoveTo(int x, int y)
