@@ -84,7 +84,7 @@ void BM_WriteNoteByClick(benchmark::State& state)
         const std::size_t firstRow = std::size_t(written - 1) * kStaffPositionsPerColumn;
         std::size_t k = 0;
         for (auto _ : state) {
-            const CPoint at = doc.m_positionList[firstRow + kRows[k++ % 2]]->GetHitRect().CenterPoint();
+            const CPoint at = doc.m_positionList[firstRow + kRows[k++ % 2]].GetHitRect().CenterPoint();
             const Clock::time_point start = Clock::now();
             Click(&view, QPointF(at.x, at.y));
             view.UpdateWindow();

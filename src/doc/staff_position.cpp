@@ -2,13 +2,24 @@
 
 #include "model/staff_position_table.h"
 
-CStaffPosition::CStaffPosition(int row) : m_nRow(row)
+CString CStaffPosition::GetLetterName() const
 {
-    const StaffPositionEntry& entry = StaffPositionEntryAt(row);
-    m_strLetterName = CString::fromLatin1(entry.naturalName);
-    m_strAccidentalName = CString::fromLatin1(entry.alteredName);
-    m_nNaturalPitch = entry.naturalPitch;
-    m_nAlteredPitch = entry.alteredPitch;
+    return CString::fromLatin1(StaffPositionEntryAt(m_nRow).naturalName);
+}
+
+CString CStaffPosition::GetAccidentalName() const
+{
+    return CString::fromLatin1(StaffPositionEntryAt(m_nRow).alteredName);
+}
+
+int CStaffPosition::GetNaturalPitch() const
+{
+    return StaffPositionEntryAt(m_nRow).naturalPitch;
+}
+
+int CStaffPosition::GetAlteredPitch() const
+{
+    return StaffPositionEntryAt(m_nRow).alteredPitch;
 }
 
 int CStaffPosition::PitchForKey(Key key) const

@@ -1,6 +1,7 @@
 #pragma once
 // One row of one staff column: the note it stands for and where its head
-// is drawn and clicked.
+// is drawn and clicked. Small and kept by value: the names and pitches
+// come from the row's entry in the staff table.
 #include "framework/object.h"
 #include "framework/types.h"
 #include "model/key.h"
@@ -8,18 +9,14 @@
 
 class CStaffPosition : public CObject {
 public:
-    // A row of a column, 0 at the top (E) to 16 at the bottom (C), with the
-    // names and pitches of that row.
-    explicit CStaffPosition(int row);
+    // A row of a column, 0 at the top (E) to 16 at the bottom (C), with
+    // its head and hit rectangles.
+    CStaffPosition(int row, const CRect& head, const CRect& hit) : m_rcHead(head), m_rcHit(hit), m_nRow(row) {}
 
-    const CString& GetLetterName() const { return m_strLetterName; }
-    void SetLetterName(const CString& name) { m_strLetterName = name; }
-    const CString& GetAccidentalName() const { return m_strAccidentalName; }
-    void SetAccidentalName(const CString& name) { m_strAccidentalName = name; }
-    int GetNaturalPitch() const { return m_nNaturalPitch; }
-    void SetNaturalPitch(int pitch) { m_nNaturalPitch = pitch; }
-    int GetAlteredPitch() const { return m_nAlteredPitch; }
-    void SetAlteredPitch(int pitch) { m_nAlteredPitch = pitch; }
+    CString GetLetterName() const;
+    CString GetAccidentalName() const;
+    int GetNaturalPitch() const;
+    int GetAlteredPitch() const;
     const CRect& GetHeadRect() const { return m_rcHead; }
     void SetHeadRect(const CRect& rc) { m_rcHead = rc; }
     const CRect& GetHitRect() const { return m_rcHit; }
@@ -33,13 +30,12 @@ public:
     // natural, the accidental name otherwise.
     CString NameForPitch(int pitch) const;
     // Whether the row carries the pitch, as its natural or its altered note.
-    bool HoldsPitch(int pitch) const { return pitch != kNoPitch && (pitch == m_nNaturalPitch || pitch == m_nAlteredPitch); }
+    bool HoldsPitch(int pitch) const
+    {
+        return pitch != kNoPitch && (pitch == GetNaturalPitch() || pitch == GetAlteredPitch());
+    }
 
 private:
-    CString m_strLetterName;
-    CString m_strAccidentalName;
-    int m_nNaturalPitch = 0;
-    int m_nAlteredPitch = 0;
     CRect m_rcHead;
     CRect m_rcHit;
     int m_nRow;

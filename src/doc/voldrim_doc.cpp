@@ -64,10 +64,10 @@ void CVoldrimDoc::ClearMelody()
 void CVoldrimDoc::ClearColumns()
 {
     // The rhythmic value of a column stays as it was.
-    for (auto& column : m_columnList) {
-        column->SetPitch(kNoPitch);
-        column->SetNoteRect(CRect());
-        column->SetName(CString());
+    for (CStaffColumn& column : m_columnList) {
+        column.SetPitch(kNoPitch);
+        column.SetNoteRect(CRect());
+        column.SetName(CString());
     }
 }
 

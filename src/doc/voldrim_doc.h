@@ -16,6 +16,9 @@
 #include "model/note_value.h"
 #include "model/pitch.h"
 
+#include <cstddef>
+#include <vector>
+
 class CDC;
 class CMidiDevice;
 struct CPrintInfo;
@@ -24,6 +27,8 @@ class CVoldrimDoc : public CDocument {
 public:
     // m_nLastColumn while no column has been written.
     static constexpr int kNoColumn = -1;
+    // What PositionAt gives for a point on no row.
+    static constexpr std::size_t kNoPosition = static_cast<std::size_t>(-1);
     // The tempo a run starts with: a quarter note of 600 ms, Allegro.
     static constexpr int kStartTempo = 600;
 
@@ -49,6 +54,9 @@ public:
     // Rebuilds the staff rows and columns for the staff view's client
     // rectangle and number of systems; sets m_nColumnCount.
     void BuildStaffLayout(int left, int top, int right, int bottom, int systems);
+    // The index in m_positionList of the row whose hit rectangle holds the
+    // point, the upper one where two overlap; kNoPosition for none.
+    std::size_t PositionAt(CPoint point) const;
     // The row of the column that carries the pitch (a rest: the top row),
     // or nullptr when none does.
     const CStaffPosition* FindRowOfPitch(std::size_t column, int pitch) const;
@@ -73,8 +81,10 @@ public:
     CString m_strMelodyComposer;
     CRect m_rcHighlight;
     CObjectList<CFingerStop> m_stopList;
-    CObjectList<CStaffPosition> m_positionList;
-    CObjectList<CStaffColumn> m_columnList;
+    // 17 rows per column, column after column, and the columns in order,
+    // system after system; both kept by value.
+    std::vector<CStaffPosition> m_positionList;
+    std::vector<CStaffColumn> m_columnList;
     CObjectList<CPlayItem> m_playList;
     CObjectList<CNoteSeries> m_melody;
     int m_nSystems = 0;
@@ -116,6 +126,9 @@ public:
     CPen m_penPrint;
 
 private:
+    // Columns in each system of the layout; the same in every system.
+    int m_nColumnsPerSystem = 0;
+
     void MapCommands();
     // An option item that sets a member to a value, checked while it has it.
     template <typename T>

@@ -55,6 +55,7 @@ void CDC::Attach(QPaintDevice* device, const QRegion& clip)
     ReleasePainter();
     m_device = device;
     m_clip = clip;
+    m_drawn = QRect();
     m_memoryDC = false;
     m_selectedBitmap = nullptr;
     m_fontCache.reset();
@@ -221,8 +222,9 @@ QBrush CDC::QtBrush(const CBrush& brush)
 
 void CDC::FillDeviceRect(const QRect& rc, const CBrush& brush)
 {
-    if (rc.isEmpty())
+    if (rc.isEmpty() || brush.GetKind() == CBrush::Null)
         return;
+    MarkDrawn(rc);
     switch (brush.GetKind()) {
     case CBrush::Null:
         return;
@@ -233,6 +235,18 @@ void CDC::FillDeviceRect(const QRect& rc, const CBrush& brush)
         m_painter->fillRect(rc, QtBrush(brush));
         return;
     }
+}
+
+BOOL CDC::RectVisible(const CRect& rc) const
+{
+    if (!m_device)
+        return TRUE;
+    const QRect area = ToDeviceRect(rc.left, rc.top, rc.right, rc.bottom).toQRect();
+    if (area.isEmpty())
+        return FALSE;
+    if (m_clip.isEmpty())
+        return area.intersects(QRect(0, 0, m_device->width(), m_device->height()));
+    return m_clip.intersects(area);
 }
 
 // ---------------------------------------------------------------------------

@@ -182,6 +182,13 @@ public:
     void LPtoDP(CRect* rc) const;
     void DPtoLP(CRect* rc) const;
 
+    // Whether any part of the rectangle lies inside the clip region, or on
+    // the device where there is none; always TRUE without a device.
+    BOOL RectVisible(const CRect& rc) const;
+    // The device pixels drawn on an image since the device was attached:
+    // a rectangle holding them all, empty when nothing was drawn.
+    QRect DrawnBounds() const { return m_drawn; }
+
     // Recording: every primitive is appended to the list while it is set.
     void SetRecorder(std::vector<GdiCall>* calls) { m_record = calls; }
 
@@ -195,6 +202,7 @@ private:
     void RecordPoints(const char* op, const CPoint* points, int count);
     void Record(const char* op, std::vector<int> args, const CString& text = CString(), UINT format = 0);
     void RecordCall(GdiCall&& call);
+    void MarkDrawn(const QRect& deviceRect) { m_drawn |= deviceRect; }
     int DpiX() const;
     int DpiY() const;
     int DevicePenWidth(const CPen& pen) const;
@@ -241,6 +249,7 @@ private:
 
     QPaintDevice* m_device = nullptr;
     QRegion m_clip;
+    QRect m_drawn;
     std::unique_ptr<QPainter> m_painter;
     CBitmap* m_selectedBitmap = nullptr;
 

@@ -34,6 +34,7 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int yS
     const double dpr = source->devicePixelRatio();
     const QRectF from(sp.x * dpr, sp.y * dpr, sw * dpr, sh * dpr);
     const QRect to(dp.x, dp.y, dw, dh);
+    MarkDrawn(to);
     if (source == DeviceImage()) {
         const QImage copy = source->copy(from.toRect());
         m_painter->drawImage(to, copy);
@@ -51,6 +52,7 @@ void CDC::DrawBitmap(int x, int y, const CBitmap& bitmap)
     if (!bitmap.IsLoaded() || !Painter())
         return;
     const CPoint p = LPtoDP(CPoint(x, y));
+    MarkDrawn(QRect(p.x, p.y, size.cx, size.cy));
     if (&bitmap.m_image == DeviceImage()) {
         m_painter->drawImage(QPoint(p.x, p.y), bitmap.m_image.copy());
         return;

@@ -56,6 +56,17 @@ private:
     const QColor* m_color = nullptr;
 };
 
+int Sign(int v)
+{
+    return (v > 0) - (v < 0);
+}
+
+// The pixels from one corner to the other, both included.
+QRect PixelSpan(CPoint a, CPoint b)
+{
+    return QRect(QPoint(std::min(a.x, b.x), std::min(a.y, b.y)), QPoint(std::max(a.x, b.x), std::max(a.y, b.y)));
+}
+
 // Dash patterns of 1-pixel styled pens, in pixels: on, off, on, off, ...
 const std::vector<int>& DashPattern(int style)
 {
@@ -158,6 +169,15 @@ constexpr int kFineCornerSteps = 64;
 void CDC::DrawDeviceLine(CPoint a, CPoint b)
 {
     const DashColours colours(m_pen->Style(), m_pen->Color(), m_bkColor, m_bkMode == OPAQUE);
+    if (a == b)
+        return;
+    MarkDrawn(PixelSpan(a, b));
+    if (!colours.Patterned() && (a.x == b.x || a.y == b.y)) {
+        // A solid line along a row or a column is one run of pixels.
+        m_painter->fillRect(PixelSpan(a, CPoint(b.x - Sign(b.x - a.x), b.y - Sign(b.y - a.y))),
+                            *colours.At(m_styleCount));
+        return;
+    }
     PixelRuns runs(m_painter.get());
     int x = a.x;
     int y = a.y;
@@ -184,6 +204,7 @@ void CDC::DrawDeviceLine(CPoint a, CPoint b)
 
 void CDC::DrawFineLine(CPoint a, CPoint b, double ratio)
 {
+    MarkDrawn(PixelSpan(a, b));
     // The line covers the same device units along its longer axis as at one
     // image pixel a unit (from a up to, not including, b); across it, one
     // unit centred on the exact line through the units' centres, so that
@@ -279,6 +300,7 @@ void CDC::DrawWideSegments(const std::vector<CPoint>& pts, bool closed, int widt
     ApplyPen(QPen(Qt::NoPen));
     ApplyBrush(QBrush(ToQColor(color)));
     m_painter->drawPath(path);
+    MarkDrawn(path.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
 CPoint CDC::MoveTo(int x, int y)

@@ -311,8 +311,10 @@ void CDC::PaintShape(const std::vector<QRect>& inside, const std::vector<QRect>&
     }
     if (m_pen->Style() != PS_NULL) {
         const QColor color = ToQColor(m_pen->Color());
-        for (const QRect& rc : outline)
+        for (const QRect& rc : outline) {
             m_painter->fillRect(rc, color);
+            MarkDrawn(rc);
+        }
     }
 }
 
@@ -394,8 +396,10 @@ void CDC::FillSolidRect(const CRect& rc, COLORREF color)
     if (!Painter())
         return;
     const CRect d = ToDeviceRect(rc.left, rc.top, rc.right, rc.bottom);
-    if (!d.IsRectEmpty())
+    if (!d.IsRectEmpty()) {
         m_painter->fillRect(d.toQRect(), ToQColor(color));
+        MarkDrawn(d.toQRect());
+    }
 }
 
 COLORREF CDC::SetPixel(int x, int y, COLORREF color)
@@ -409,6 +413,7 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF color)
     if (p.x < 0 || p.y < 0 || p.x >= GetDeviceCaps(HORZRES) || p.y >= GetDeviceCaps(VERTRES))
         return CLR_INVALID;
     m_painter->fillRect(QRect(p.x, p.y, 1, 1), ToQColor(color));
+    MarkDrawn(QRect(p.x, p.y, 1, 1));
     return color;
 }
 

@@ -195,13 +195,15 @@ void CDC::DrawTextLine(const QString& text, int x, int y, const DeviceFont& font
 {
     if (text.isEmpty())
         return;
-    if (m_bkMode == OPAQUE) {
-        const int width = font.metrics.horizontalAdvance(text);
-        m_painter->fillRect(QRect(x, y, width, font.height), ToQColor(m_bkColor));
-    }
+    const QRect cell(x, y, font.metrics.horizontalAdvance(text), font.height);
+    if (m_bkMode == OPAQUE)
+        m_painter->fillRect(cell, ToQColor(m_bkColor));
     ApplyFont(font);
     ApplyPen(QPen(ToQColor(m_textColor)));
     m_painter->drawText(QPoint(x, y + font.ascent), text);
+    // Glyphs may reach a little past their cell.
+    const int reach = font.height / 2;
+    MarkDrawn(cell.adjusted(-reach, -reach, reach, reach));
 }
 
 BOOL CDC::TextOut(int x, int y, const CString& text)

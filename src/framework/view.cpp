@@ -337,5 +337,7 @@ CClientDC::CClientDC(CView* view) : CDC(&view->BackingImage()), m_view(view) {}
 CClientDC::~CClientDC()
 {
     ReleasePainter();
-    m_view->update();
+    // Only what was drawn needs showing again.
+    if (!DrawnBounds().isEmpty())
+        m_view->update(DrawnBounds());
 }

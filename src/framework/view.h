@@ -145,7 +145,7 @@ private:
 };
 
 // A device context on the view's own window: draws on the backing image at
-// once, without clipping, and shows the result when released.
+// once, without clipping, and shows what it drew when released.
 class CClientDC : public CDC {
 public:
     explicit CClientDC(CView* view);

@@ -28,8 +28,8 @@ protected:
     std::vector<int> ColumnPitches() const
     {
         std::vector<int> pitches;
-        for (const auto& column : app.Doc()->m_columnList)
-            pitches.push_back(column->GetPitch());
+        for (const CStaffColumn& column : app.Doc()->m_columnList)
+            pitches.push_back(column.GetPitch());
         pitches.resize(5);
         return pitches;
     }

@@ -59,12 +59,11 @@ TEST_F(DocumentTest, ResetStateEndsTheQuestionAndEmptiesTheMelodyButKeepsOptions
 {
     CVoldrimDoc doc;
     for (int i = 0; i < 3; ++i) {
-        auto column = std::make_unique<CStaffColumn>();
-        column->SetPitch(48);
-        column->SetValue(NoteHalf);
-        column->SetNoteRect(CRect(1, 2, 3, 4));
-        column->SetName("C");
-        doc.m_columnList.push_back(std::move(column));
+        CStaffColumn& column = doc.m_columnList.emplace_back();
+        column.SetPitch(48);
+        column.SetValue(NoteHalf);
+        column.SetNoteRect(CRect(1, 2, 3, 4));
+        column.SetName("C");
         doc.m_melody.push_back(std::make_unique<CNoteSeries>(NoteHalf, 48));
         doc.m_playList.push_back(std::make_unique<CPlayItem>(48, NoteHalf, CRect()));
     }
@@ -94,11 +93,11 @@ TEST_F(DocumentTest, ResetStateEndsTheQuestionAndEmptiesTheMelodyButKeepsOptions
     EXPECT_TRUE(doc.m_melody.empty());
     EXPECT_TRUE(doc.m_playList.empty());
     ASSERT_EQ(doc.m_columnList.size(), 3u);
-    for (const auto& column : doc.m_columnList) {
-        EXPECT_EQ(column->GetPitch(), 0);
-        EXPECT_EQ(column->GetValue(), NoteHalf) << "the rhythmic value of a column stays";
-        EXPECT_TRUE(column->GetNoteRect().IsRectEmpty());
-        EXPECT_TRUE(column->GetName().isEmpty());
+    for (const CStaffColumn& column : doc.m_columnList) {
+        EXPECT_EQ(column.GetPitch(), 0);
+        EXPECT_EQ(column.GetValue(), NoteHalf) << "the rhythmic value of a column stays";
+        EXPECT_TRUE(column.GetNoteRect().IsRectEmpty());
+        EXPECT_TRUE(column.GetName().isEmpty());
     }
     EXPECT_EQ(doc.m_nCorrect, 4);
     EXPECT_EQ(doc.m_nTempo, 300);

@@ -18,12 +18,11 @@ void LayOutStaff(CVoldrimDoc* doc, int count, int written)
 {
     doc->m_columnList.clear();
     for (int i = 0; i < count; ++i) {
-        auto column = std::make_unique<CStaffColumn>();
+        CStaffColumn& column = doc->m_columnList.emplace_back();
         if (i < written) {
-            column->SetPitch(48);
-            column->SetNoteRect(CRect(10, 10, 20, 20));
+            column.SetPitch(48);
+            column.SetNoteRect(CRect(10, 10, 20, 20));
         }
-        doc->m_columnList.push_back(std::move(column));
     }
     doc->m_nColumnCount = count;
     doc->m_nLastColumn = written - 1;
@@ -49,7 +48,7 @@ TEST(FboardClick, AGreenStopIsChosenAndHandedToTheStaff)
     // The staff is told to repaint; the written columns stay.
     EXPECT_TRUE(app.Staff()->IsPaintPending());
     EXPECT_FALSE(view->IsPaintPending());
-    EXPECT_EQ(doc->m_columnList[2]->GetPitch(), 48);
+    EXPECT_EQ(doc->m_columnList[2].GetPitch(), 48);
 }
 
 TEST(FboardClick, WithTheLastColumnWrittenTheStaffIsEmptiedFirst)
@@ -64,9 +63,9 @@ TEST(FboardClick, WithTheLastColumnWrittenTheStaffIsEmptiedFirst)
     ClickStop(view, 50);
     EXPECT_EQ(doc->m_nCurrentPitch, 50);
     EXPECT_FALSE(doc->m_bStaffNoteShown);
-    for (const auto& column : doc->m_columnList) {
-        EXPECT_EQ(column->GetPitch(), 0);
-        EXPECT_FALSE(column->IsWritten());
+    for (const CStaffColumn& column : doc->m_columnList) {
+        EXPECT_EQ(column.GetPitch(), 0);
+        EXPECT_FALSE(column.IsWritten());
     }
     EXPECT_EQ(app.Staff()->PendingRegion(), QRegion(app.Staff()->rect()));
 }

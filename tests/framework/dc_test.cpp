@@ -607,6 +607,66 @@ TEST_F(DcState, DestroyedDeviceContextFreesTheDevice)
     p.end();
     ExpectPixels({{5, 5, kRed}, {15, 5, kBlue}});
 }
+// The bounds a device context keeps of its drawing hold every pixel it
+// changed, for each kind of primitive.
+TEST_F(DcState, DrawnBoundsHoldEveryPixelDrawn)
+{
+    CPen wide(PS_SOLID, 5, kBlack);
+    CBrush red(kRed);
+    const std::pair<const char*, std::function<void(CDC&)>> cases[] = {
+        {"row", [](CDC& dc) { dc.MoveTo(150, 20); dc.LineTo(30, 20); }},
+        {"slope", [](CDC& dc) { dc.MoveTo(30, 150); dc.LineTo(60, 10); }},
+        {"wide pen", [&wide](CDC& dc) { dc.SelectObject(&wide); dc.MoveTo(40, 40); dc.LineTo(90, 120); }},
+        {"ellipse", [&red](CDC& dc) { dc.SelectObject(&red); dc.Ellipse(20, 30, 70, 60); }},
+        {"polygon", [&red](CDC& dc) {
+             const CPoint points[] = {{100, 10}, {190, 90}, {120, 150}};
+             dc.SelectObject(&red);
+             dc.Polygon(points, 3);
+         }},
+        {"text", [](CDC& dc) { dc.TextOut(60, 80, "Wg#"); }},
+        {"transparent text", [](CDC& dc) { dc.SetBkMode(TRANSPARENT); dc.TextOut(60, 80, "Wg#"); }},
+        {"fill and pixel", [](CDC& dc) { dc.FillSolidRect(CRect(5, 5, 9, 9), kBlue); dc.SetPixel(180, 190, kRed); }},
+    };
+    for (const auto& [name, draw] : cases) {
+        SCOPED_TRACE(name);
+        image.fill(Qt::white);
+        CDC dc(&image);
+        EXPECT_TRUE(dc.DrawnBounds().isEmpty());
+        draw(dc);
+        dc.ReleasePainter();
+        QRect changed;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (Px(x, y) != kWhite)
+                    changed |= QRect(x, y, 1, 1);
+        ASSERT_FALSE(changed.isEmpty());
+        EXPECT_TRUE(dc.DrawnBounds().contains(changed));
+    }
+}
+
+TEST_F(DcState, RectVisibleFollowsTheClipRegionOrTheDevice)
+{
+    CDC clipped(&image, QRegion(10, 10, 20, 20));
+    CDC whole(&image);
+    CDC recorder;
+    const struct {
+        CRect rc;
+        BOOL inClip, onDevice;
+    } cases[] = {
+        {CRect(0, 0, 11, 11), TRUE, TRUE},
+        {CRect(0, 0, 10, 10), FALSE, TRUE},
+        {CRect(29, 29, 40, 40), TRUE, TRUE},
+        {CRect(30, 12, 40, 14), FALSE, TRUE},
+        {CRect(15, 15, 15, 25), FALSE, FALSE},  // empty
+        {CRect(200, 0, 220, 10), FALSE, FALSE},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(clipped.RectVisible(c.rc), c.inClip) << c.rc.left << "," << c.rc.top;
+        EXPECT_EQ(whole.RectVisible(c.rc), c.onDevice) << c.rc.left << "," << c.rc.top;
+        EXPECT_TRUE(recorder.RectVisible(c.rc));
+    }
+}
+
 TEST_F(DcState, RecorderKeepsCallsAndState)
 {
     std::vector<GdiCall> calls;

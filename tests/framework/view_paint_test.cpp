@@ -4,6 +4,7 @@
 #include "framework/view.h"
 
 #include <QApplication>
+#include <QPaintEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,6 +24,15 @@ public:
     int m_draws = 0;
     bool m_fill = true;
     std::function<void()> m_nested;
+    // What Qt was asked to bring to the screen.
+    QRegion m_shown;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        m_shown += event->region();
+        CView::paintEvent(event);
+    }
 };
 
 QRgb At(const CView& view, int x, int y)
@@ -54,6 +64,19 @@ TEST_F(ViewPaintTest, WindowDrawingLandsAtOnce)
     EXPECT_EQ(At(m_view, 0, 0), kRed);
     EXPECT_EQ(At(m_view, 59, 39), kRed);
     EXPECT_FALSE(m_view.IsPaintPending());
+}
+
+TEST_F(ViewPaintTest, WindowDrawingShowsOnlyWhatItDrew)
+{
+    QApplication::processEvents();
+    m_view.m_shown = QRegion();
+    {
+        CClientDC dc(&m_view);
+        dc.FillSolidRect(CRect(20, 10, 25, 30), RGB(0, 0, 255));
+        dc.SetPixel(40, 5, RGB(0, 0, 255));
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(m_view.m_shown.boundingRect(), QRect(20, 5, 21, 25));
 }
 
 TEST_F(ViewPaintTest, APaintPassIsClippedToTheInvalidRegion)

@@ -63,7 +63,7 @@ TEST_F(ViewsOnHiDpi, ANoteHeadHasSharpSmoothEdges)
 {
     fboard_probe::ClickStop(app.Fboard(), 48); // C3, written into the first column
     fboard_probe::Settle(app.Staff());
-    const CRect head = app.Doc()->m_columnList[0]->GetNoteRect();
+    const CRect head = app.Doc()->m_columnList[0].GetNoteRect();
     ASSERT_FALSE(head.IsRectEmpty());
     const QImage& image = app.Staff()->BackingImage();
     EXPECT_EQ(ColoursIn(image, PixelsOf(head)), std::set<COLORREF>({kBlack, kWhite})) << "no grey edge";

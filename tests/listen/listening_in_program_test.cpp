@@ -55,7 +55,7 @@ TEST(ListeningInProgram, APlayedNoteLightsItsStopIsWrittenAndShownInTheHeader)
     CVoldrimDoc* doc = app.Doc();
     ASSERT_TRUE(Play(app, {48}, [&] { return WrittenColumns(doc) == 1; }));
     Settle(app);
-    EXPECT_EQ(doc->m_columnList[0]->GetPitch(), 48);
+    EXPECT_EQ(doc->m_columnList[0].GetPitch(), 48);
     EXPECT_EQ(RedStop(app), 48);
     EXPECT_EQ(staffentry::NotesStarted(app.m_midi.AllWords()), std::vector<int>{48});
     // The bow leaves the string: the header shows no note any more.
@@ -117,7 +117,7 @@ TEST(ListeningInProgram, TheProgramsOwnNoteIsNotHeardAsPlayed)
     QTest::qWait(kOwnNoteOverMs - 1000);
 
     ASSERT_TRUE(Play(app, {55}, [&] { return WrittenColumns(doc) == 1; }));
-    EXPECT_EQ(doc->m_columnList[0]->GetPitch(), 55) << "the note played while the program's sounded was not taken";
+    EXPECT_EQ(doc->m_columnList[0].GetPitch(), 55) << "the note played while the program's sounded was not taken";
 }
 
 TEST(ListeningInProgram, WithoutAnInputTheItemSaysSoOnceAndStaysOff)

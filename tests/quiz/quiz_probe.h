@@ -31,7 +31,7 @@ private:
 inline int WrittenColumns(const CVoldrimDoc* doc)
 {
     return int(std::count_if(doc->m_columnList.begin(), doc->m_columnList.end(),
-                             [](const auto& column) { return column->IsWritten(); }));
+                             [](const CStaffColumn& column) { return column.IsWritten(); }));
 }
 
 // The message dialog as it showed, and the scores and the staff meanwhile.

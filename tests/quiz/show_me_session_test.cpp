@@ -41,7 +41,7 @@ TEST(ShowMeSession, QuestionsOnBothSidesOptionsKeysFilesAndScores)
     // Middle C is written on the staff and sounds; the staff takes no
     // answer, A is wrong, C is right.
     PressShowMe(app);
-    EXPECT_EQ(doc->m_columnList[0]->GetPitch(), 60);
+    EXPECT_EQ(doc->m_columnList[0].GetPitch(), 60);
     EXPECT_EQ(staffentry::NotesStarted(app.m_midi.AllWords()), std::vector<int>{60});
     EXPECT_EQ(RedStop(app), kNoPitch);
     app.m_responder.ExpectMessageBox();
@@ -73,7 +73,7 @@ TEST(ShowMeSession, QuestionsOnBothSidesOptionsKeysFilesAndScores)
     ASSERT_TRUE(app.ChooseFromMenu(ID_KEY_D));
     clock.m_now = kSecond + 15;
     PressShowMe(app);
-    EXPECT_EQ(doc->m_columnList[0]->GetName(), "C#");
+    EXPECT_EQ(doc->m_columnList[0].GetName(), "C#");
     EXPECT_TRUE(RunOptions(app, IDC_QUESTIONS_FINGERBOARD, IDCANCEL));
     EXPECT_EQ(doc->m_nQuestionState, NoQuestion);
     EXPECT_EQ(WrittenColumns(doc), 0);

@@ -50,11 +50,11 @@ TEST_F(FingerboardNote, GoesIntoTheNextColumnDrawnAndSounded)
     Stop(48);
     QTest::keyRelease(app.Fboard(), Qt::Key_H);
 
-    const CStaffColumn& a = *doc->m_columnList[0];
+    const CStaffColumn& a = doc->m_columnList[0];
     EXPECT_EQ(a.GetPitch(), 45);
     EXPECT_EQ(a.GetValue(), NoteQuarter);
     EXPECT_EQ(a.GetName(), "A");
-    EXPECT_EQ(doc->m_columnList[1]->GetValue(), NoteHalf);
+    EXPECT_EQ(doc->m_columnList[1].GetValue(), NoteHalf);
     EXPECT_EQ(doc->m_nLastColumn, 1);
     EXPECT_TRUE(doc->m_bStaffNoteShown);
     EXPECT_EQ(Melody(), (std::vector<int>{45, 48}));
@@ -73,7 +73,7 @@ TEST_F(FingerboardNote, AStaffClickInALaterColumnMovesTheNextNoteOn)
     StaffClick(5, 4);
     Stop(43);
     EXPECT_EQ(app.Doc()->m_nLastColumn, 6);
-    EXPECT_EQ(app.Doc()->m_columnList[6]->GetPitch(), 43);
+    EXPECT_EQ(app.Doc()->m_columnList[6].GetPitch(), 43);
     EXPECT_EQ(Melody(), (std::vector<int>{45, 47, 48, 57, 43}));
 }
 
@@ -91,9 +91,9 @@ TEST_F(FingerboardNote, AtTheEndOfTheStaffYesKeepsTheMelodyAndNoStartsAgain)
     EXPECT_EQ(app.m_responder.Texts()[0], AfxLoadString(IDS_STAFF_FULL));
     EXPECT_EQ(app.m_responder.Types()[0] & 0xF, UINT(MB_YESNO));
     // The melody is back from the first column on; the new note is dropped.
-    EXPECT_EQ(doc->m_columnList[0]->GetPitch(), 45);
-    EXPECT_EQ(doc->m_columnList[1]->GetPitch(), 57);
-    EXPECT_EQ(doc->m_columnList[2]->GetPitch(), 0);
+    EXPECT_EQ(doc->m_columnList[0].GetPitch(), 45);
+    EXPECT_EQ(doc->m_columnList[1].GetPitch(), 57);
+    EXPECT_EQ(doc->m_columnList[2].GetPitch(), 0);
     EXPECT_EQ(Melody(), (std::vector<int>{45, 57}));
     EXPECT_TRUE(NotesStarted(app.m_midi.AllWords()).empty());
 
@@ -101,7 +101,7 @@ TEST_F(FingerboardNote, AtTheEndOfTheStaffYesKeepsTheMelodyAndNoStartsAgain)
     app.m_responder.ExpectMessageBox(IDNO);
     Stop(50);
     EXPECT_EQ(Melody(), (std::vector<int>{50}));
-    EXPECT_EQ(doc->m_columnList[0]->GetPitch(), 50);
+    EXPECT_EQ(doc->m_columnList[0].GetPitch(), 50);
     EXPECT_EQ(doc->m_nLastColumn, 0);
     EXPECT_EQ(NotesStarted(app.m_midi.AllWords()).back(), 50);
     // The old notes are gone from the screen: column 1 shows no head.
@@ -149,12 +149,12 @@ TEST_F(HandedOverNote, APitchNoRowShowsIsReportedAndNothingIsWritten)
     m_responder.ExpectMessageBox();
     HandOver(35);
     EXPECT_EQ(m_responder.Texts().back(), "Index error in Find Index - StaffView Play Clicked Stop");
-    EXPECT_EQ(m_doc->m_columnList[0]->GetPitch(), 0);
+    EXPECT_EQ(m_doc->m_columnList[0].GetPitch(), 0);
     EXPECT_TRUE(m_midi.AllWords().empty());
     // A rest takes the top row, as in a loaded melody.
     HandOver(kRestPitch);
-    EXPECT_EQ(m_doc->m_columnList[1]->GetPitch(), kRestPitch);
-    EXPECT_EQ(m_doc->m_columnList[1]->GetName(), " ");
+    EXPECT_EQ(m_doc->m_columnList[1].GetPitch(), kRestPitch);
+    EXPECT_EQ(m_doc->m_columnList[1].GetName(), " ");
 }
 
 struct StaffSize {
@@ -175,8 +175,8 @@ TEST_P(SmallStaff, SoundsAHandedOverNoteWithoutWritingIt)
     HandOver(57);
     EXPECT_EQ(m_midi.AllWords(), (std::vector<DWORD>{NoteOn(57)}));
     EXPECT_TRUE(m_doc->m_bStaffNoteShown);
-    for (const auto& column : m_doc->m_columnList)
-        EXPECT_EQ(column->GetPitch(), 0);
+    for (const CStaffColumn& column : m_doc->m_columnList)
+        EXPECT_EQ(column.GetPitch(), 0);
     EXPECT_EQ(m_doc->m_nLastColumn, CVoldrimDoc::kNoColumn);
     EXPECT_TRUE(m_doc->m_melody.empty());
 }

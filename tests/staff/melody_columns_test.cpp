@@ -20,23 +20,23 @@ TEST_F(MelodyColumns, AResizeWritesTheMelodyFromTheFirstColumn)
     AddToMelody(54, NoteDottedHalf);
     Resize(620, 450);
 
-    const CStaffColumn& a = *m_doc->m_columnList[0];
+    const CStaffColumn& a = m_doc->m_columnList[0];
     EXPECT_EQ(a.GetPitch(), 57);
     EXPECT_EQ(a.GetValue(), NoteQuarter);
     EXPECT_EQ(a.GetNoteRect(), CRect(100, 64, 120, 78));
     EXPECT_EQ(a.GetName(), "A");
     // A rest takes the top row and a blank name.
-    const CStaffColumn& rest = *m_doc->m_columnList[1];
+    const CStaffColumn& rest = m_doc->m_columnList[1];
     EXPECT_EQ(rest.GetPitch(), kRestPitch);
     EXPECT_EQ(rest.GetValue(), NoteRest);
     EXPECT_EQ(rest.GetNoteRect(), CRect(144, 34, 164, 48));
     EXPECT_EQ(rest.GetName(), " ");
     // F# sits on the F row whatever the key.
-    const CStaffColumn& fSharp = *m_doc->m_columnList[2];
+    const CStaffColumn& fSharp = m_doc->m_columnList[2];
     EXPECT_EQ(fSharp.GetNoteRect(), CRect(188, 79, 208, 93));
     EXPECT_EQ(fSharp.GetName(), "F#");
-    EXPECT_FALSE(m_doc->m_columnList[3]->IsWritten());
-    EXPECT_FALSE(m_doc->m_columnList[4]->IsWritten());
+    EXPECT_FALSE(m_doc->m_columnList[3].IsWritten());
+    EXPECT_FALSE(m_doc->m_columnList[4].IsWritten());
 
     EXPECT_EQ(m_doc->m_nLastColumn, 2);
     EXPECT_EQ(m_doc->m_strNoteName, "F#");
@@ -56,15 +56,15 @@ TEST_F(MelodyColumns, NotesPastTheLastColumnStayInTheMelody)
         AddToMelody(36 + i % 28, NoteQuarter);
     Resize(600, 451);
     for (int c = 0; c < 22; ++c)
-        EXPECT_EQ(m_doc->m_columnList[size_t(c)]->GetPitch(), 36 + c) << c;
+        EXPECT_EQ(m_doc->m_columnList[size_t(c)].GetPitch(), 36 + c) << c;
     EXPECT_EQ(m_doc->m_melody.size(), 30u);
     EXPECT_EQ(m_doc->m_melody.back()->GetPitch(), 37);
 
     // A wider view shows more of them.
     Resize(800, 451);
     EXPECT_EQ(m_doc->m_nColumnCount, 32);
-    EXPECT_EQ(m_doc->m_columnList[29]->GetPitch(), 37);
-    EXPECT_FALSE(m_doc->m_columnList[30]->IsWritten());
+    EXPECT_EQ(m_doc->m_columnList[29].GetPitch(), 37);
+    EXPECT_FALSE(m_doc->m_columnList[30].IsWritten());
     EXPECT_EQ(m_doc->m_nLastColumn, 29);
 }
 
@@ -78,9 +78,9 @@ TEST_F(MelodyColumns, AMelodyPitchNoRowCanShowTakesNoColumn)
     AddToMelody(20, NoteHalf);
     AddToMelody(50, NoteHalf);
     Resize(600, 451);
-    EXPECT_EQ(m_doc->m_columnList[0]->GetPitch(), 57);
-    EXPECT_EQ(m_doc->m_columnList[1]->GetPitch(), 50);
-    EXPECT_FALSE(m_doc->m_columnList[2]->IsWritten());
+    EXPECT_EQ(m_doc->m_columnList[0].GetPitch(), 57);
+    EXPECT_EQ(m_doc->m_columnList[1].GetPitch(), 50);
+    EXPECT_FALSE(m_doc->m_columnList[2].IsWritten());
     EXPECT_EQ(m_doc->m_nLastColumn, 1);
     EXPECT_EQ(m_doc->m_melody.size(), 5u);
 }
@@ -115,10 +115,10 @@ TEST_F(MelodyColumns, SyncRebuildsTheMelodyFromWrittenColumns)
     m_doc->m_bReloadMelody = true;
     m_doc->ClearColumns();
     Repaint();
-    EXPECT_EQ(m_doc->m_columnList[1]->GetPitch(), kRestPitch);
-    EXPECT_EQ(m_doc->m_columnList[2]->GetPitch(), 45);
-    EXPECT_EQ(m_doc->m_columnList[2]->GetValue(), NoteEighth);
-    EXPECT_FALSE(m_doc->m_columnList[3]->IsWritten());
+    EXPECT_EQ(m_doc->m_columnList[1].GetPitch(), kRestPitch);
+    EXPECT_EQ(m_doc->m_columnList[2].GetPitch(), 45);
+    EXPECT_EQ(m_doc->m_columnList[2].GetValue(), NoteEighth);
+    EXPECT_FALSE(m_doc->m_columnList[3].IsWritten());
 }
 
 TEST_F(MelodyColumns, AQuestionNoteForTheFingerboardIsHandedToTheStaffOnce)

@@ -167,7 +167,7 @@ TEST_F(Playback, WhilePlayingClicksTitleAndPlayDoNothingAndAResizeStops)
     PressButton(view, ID_PLAY_BUTTON);   // no second start
     PressButton(view, IDC_TITLE_BUTTON); // no dialog
     ClickRow(view, 5, 4);
-    EXPECT_EQ(m_doc->m_columnList[5]->GetPitch(), 0);
+    EXPECT_EQ(m_doc->m_columnList[5].GetPitch(), 0);
     Resize(620, 450);
     Tick();
     Tick();

@@ -20,7 +20,7 @@ constexpr DWORD NoteOff(int pitch) { return 0x007F0080u | DWORD(pitch) << 8; }
 // A point of the row that no neighbouring row's hit rectangle reaches.
 inline QPoint RowPoint(const CVoldrimDoc* doc, int column, int row)
 {
-    const CRect& hit = doc->m_positionList[size_t(column) * 17 + size_t(row)]->GetHitRect();
+    const CRect& hit = doc->m_positionList[size_t(column) * 17 + size_t(row)].GetHitRect();
     return QPoint(hit.left + 22, hit.top + 4);
 }
 

@@ -20,8 +20,15 @@ protected:
     std::vector<int> Pitches() const
     {
         std::vector<int> pitches;
-        for (const auto& column : m_doc->m_columnList)
-            pitches.push_back(column->GetPitch());
+        for (const CStaffColumn& column : m_doc->m_columnList)
+            pitches.push_back(column.GetPitch());
+        return pitches;
+    }
+    std::vector<int> MelodyPitches() const
+    {
+        std::vector<int> pitches;
+        for (const auto& record : m_doc->m_melody)
+            pitches.push_back(record->GetPitch());
         return pitches;
     }
     std::vector<NoteValue> MelodyValues() const
@@ -48,10 +55,10 @@ TEST_F(StaffEntry, HeldLetterKeysChooseTheValueOfTheClickedNote)
     Paint();
 
     EXPECT_EQ(MelodyValues(), (std::vector<NoteValue>{NoteQuarter, NoteHalf, NoteRest, NoteWhole, NoteQuarter}));
-    const CStaffColumn& rest = *m_doc->m_columnList[2];
+    const CStaffColumn& rest = m_doc->m_columnList[2];
     EXPECT_EQ(rest.GetPitch(), kRestPitch);
     EXPECT_EQ(rest.GetName(), " ");
-    EXPECT_EQ(m_doc->m_columnList[0]->GetName(), "A");
+    EXPECT_EQ(m_doc->m_columnList[0].GetName(), "A");
     EXPECT_EQ(m_doc->m_nLastColumn, 4);
     // A quarter's head is filled, a half note's hollow.
     EXPECT_TRUE(IsBlack(110, 74));
@@ -68,21 +75,21 @@ TEST_F(StaffEntry, ARowWritesThePitchOfTheKey)
     m_doc->m_nKey = KeyG;
     ClickRow(view, 0, 6);
     Paint();
-    EXPECT_EQ(m_doc->m_columnList[0]->GetPitch(), 54);
-    EXPECT_EQ(m_doc->m_columnList[0]->GetName(), "F#");
+    EXPECT_EQ(m_doc->m_columnList[0].GetPitch(), 54);
+    EXPECT_EQ(m_doc->m_columnList[0].GetName(), "F#");
     EXPECT_EQ(m_doc->m_strNoteName, "F#");
 
     m_doc->m_nKey = KeyC;
     ClickRow(view, 1, 6);
     Paint();
-    EXPECT_EQ(m_doc->m_columnList[1]->GetPitch(), 53);
-    EXPECT_EQ(m_doc->m_columnList[1]->GetName(), "F");
+    EXPECT_EQ(m_doc->m_columnList[1].GetPitch(), 53);
+    EXPECT_EQ(m_doc->m_columnList[1].GetName(), "F");
 
     // The top E is out of the cello's reach in C: nothing changes at all.
     m_midi.ClearWords();
     ClickRow(view, 5, 0);
     Paint();
-    EXPECT_EQ(m_doc->m_columnList[5]->GetPitch(), 0);
+    EXPECT_EQ(m_doc->m_columnList[5].GetPitch(), 0);
     EXPECT_EQ(m_doc->m_nLastColumn, 1);
     EXPECT_EQ(m_doc->m_nCurrentPitch, 53);
     EXPECT_TRUE(m_midi.AllWords().empty());
@@ -91,8 +98,8 @@ TEST_F(StaffEntry, ARowWritesThePitchOfTheKey)
     m_doc->m_nKey = KeyBb;
     ClickRow(view, 2, 0);
     Paint();
-    EXPECT_EQ(m_doc->m_columnList[2]->GetPitch(), 63);
-    EXPECT_EQ(m_doc->m_columnList[2]->GetName(), "Eb");
+    EXPECT_EQ(m_doc->m_columnList[2].GetPitch(), 63);
+    EXPECT_EQ(m_doc->m_columnList[2].GetName(), "Eb");
     EXPECT_EQ(NotesStarted(m_midi.AllWords()), (std::vector<int>{63}));
 }
 
@@ -154,6 +161,31 @@ TEST_F(StaffEntry, ARightClickRemovesANoteAndClosesTheGaps)
     EXPECT_EQ(m_doc->m_nLastColumn, 4);
 }
 
+TEST_F(StaffEntry, EachClickChangesTheNoteOfItsColumnInTheMelody)
+{
+    CStaffView* view = CreateAndClear();
+    struct Step {
+        int column;
+        int row;
+        Qt::MouseButton button;
+        std::vector<int> melody;
+    };
+    const Step steps[] = {
+        {2, 4, Qt::LeftButton, {57}},
+        {5, 8, Qt::LeftButton, {57, 50}},
+        {0, 6, Qt::LeftButton, {53, 57, 50}},       // before the others
+        {3, 9, Qt::LeftButton, {53, 57, 48, 50}},   // between two
+        {2, 10, Qt::LeftButton, {53, 47, 48, 50}},  // over a note, in its place
+        {1, 4, Qt::RightButton, {53, 47, 48, 50}},  // an empty column
+        {1, 4, Qt::RightButton, {53, 48, 50}},      // the gaps have closed
+    };
+    for (const Step& step : steps) {
+        ClickRow(view, step.column, step.row, step.button);
+        Paint();
+        EXPECT_EQ(MelodyPitches(), step.melody) << "column " << step.column << ", row " << step.row;
+    }
+}
+
 TEST_F(StaffEntry, ClicksWaitForPlaybackAndForTheRightKindOfAnswer)
 {
     CStaffView* view = CreateAndClear();
@@ -161,7 +193,7 @@ TEST_F(StaffEntry, ClicksWaitForPlaybackAndForTheRightKindOfAnswer)
     ClickRow(view, 0, 4);
     ClickRow(view, 0, 4, Qt::RightButton);
     Paint();
-    EXPECT_EQ(m_doc->m_columnList[0]->GetPitch(), 0);
+    EXPECT_EQ(m_doc->m_columnList[0].GetPitch(), 0);
     EXPECT_TRUE(m_midi.AllWords().empty());
     m_doc->m_bPlaying = false;
 
@@ -184,7 +216,7 @@ TEST_F(StaffEntry, ClicksWaitForPlaybackAndForTheRightKindOfAnswer)
     EXPECT_EQ(m_responder.Texts()[1], m_responder.Texts()[0]);
     EXPECT_EQ(m_responder.Texts()[2],
               "You are using a rest to answer a question, please switch to another rhythmic value.");
-    EXPECT_EQ(m_doc->m_columnList[0]->GetPitch(), 0);
+    EXPECT_EQ(m_doc->m_columnList[0].GetPitch(), 0);
 }
 
 } // namespace

@@ -70,10 +70,10 @@ protected:
     // carries the pitch gives the head rectangle and the name.
     void WriteColumn(int column, int pitch, NoteValue value)
     {
-        CStaffColumn* col = m_doc->m_columnList[size_t(column)].get();
+        CStaffColumn* col = &m_doc->m_columnList[size_t(column)];
         const size_t first = size_t(column) * kStaffPositionsPerColumn;
         for (size_t i = first; i < first + kStaffPositionsPerColumn; ++i) {
-            const CStaffPosition* pos = m_doc->m_positionList[i].get();
+            const CStaffPosition* pos = &m_doc->m_positionList[i];
             if (pitch == kRestPitch || pos->HoldsPitch(pitch)) {
                 col->SetPitch(pitch);
                 col->SetValue(value);

@@ -133,7 +133,7 @@ TEST_F(StaffViewFrame, APendingQuestionKeepsTheLayoutThroughAResize)
     EXPECT_EQ(m_doc->m_nLastColumn, 0);
     EXPECT_EQ(m_doc->m_nCurrentPitch, 57);
     EXPECT_FALSE(m_doc->m_bReloadMelody);
-    EXPECT_EQ(m_doc->m_columnList[0]->GetPitch(), 57);
+    EXPECT_EQ(m_doc->m_columnList[0].GetPitch(), 57);
     EXPECT_EQ(m_view->ColumnLimit(), 575);
     EXPECT_EQ(Buttons()[ID_PLAY_BUTTON]->geometry().top(), 205);
 }
@@ -158,7 +158,7 @@ TEST(StaffViewInProgram, StaffOnlyWidensTheStaffAndTheEraseButtonReachesTheDocum
     doc->m_bReloadMelody = true;
     doc->UpdateAllViews(nullptr, HintRepaintAll);
     app.ProcessEvents();
-    EXPECT_EQ(doc->m_columnList[0]->GetPitch(), 57);
+    EXPECT_EQ(doc->m_columnList[0].GetPitch(), 57);
 
     CBitmapButton* erase = nullptr;
     for (CBitmapButton* button : staff->findChildren<CBitmapButton*>())
@@ -168,7 +168,7 @@ TEST(StaffViewInProgram, StaffOnlyWidensTheStaffAndTheEraseButtonReachesTheDocum
     QTest::mouseClick(erase, Qt::LeftButton);
     app.ProcessEvents();
     EXPECT_TRUE(doc->m_melody.empty());
-    EXPECT_EQ(doc->m_columnList[0]->GetPitch(), 0);
+    EXPECT_EQ(doc->m_columnList[0].GetPitch(), 0);
 }
 
 } // namespace

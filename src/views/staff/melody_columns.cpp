@@ -46,7 +46,7 @@ void CStaffView::PlaceMelodyNote(int pitch, NoteValue value)
     const std::size_t columnIndex = std::size_t(doc->m_nLastColumn);
     if (columnIndex >= doc->m_columnList.size())
         return;
-    CStaffColumn* column = doc->m_columnList[columnIndex].get();
+    CStaffColumn& column = doc->m_columnList[columnIndex];
 
     const CStaffPosition* position = doc->FindRowOfPitch(columnIndex, pitch);
     if (!position) {
@@ -56,7 +56,7 @@ void CStaffView::PlaceMelodyNote(int pitch, NoteValue value)
         return;
     }
 
-    WriteColumn(*column, *position, pitch, value);
+    WriteColumn(column, *position, pitch, value);
     DrawNote(m_rcNote, pitch, m_rcLabel, doc->m_strNoteName, value);
 }
 
@@ -66,8 +66,36 @@ void CStaffView::SyncMelodyList()
     if (!doc)
         return;
     doc->m_melody.clear();
-    for (const auto& column : doc->m_columnList) {
-        if (column->GetPitch() != kNoPitch)
-            doc->m_melody.push_back(std::make_unique<CNoteSeries>(column->GetValue(), column->GetPitch()));
+    for (const CStaffColumn& column : doc->m_columnList) {
+        if (column.GetPitch() != kNoPitch)
+            doc->m_melody.push_back(std::make_unique<CNoteSeries>(column.GetValue(), column.GetPitch()));
+    }
+}
+
+void CStaffView::SyncMelodyRecord(std::size_t columnIndex, bool wasWritten)
+{
+    CVoldrimDoc* doc = GetDocument();
+    std::size_t written = 0;
+    std::size_t writtenBefore = 0;
+    for (std::size_t i = 0; i < doc->m_columnList.size(); ++i) {
+        if (doc->m_columnList[i].GetPitch() != kNoPitch) {
+            ++written;
+            writtenBefore += i < columnIndex;
+        }
+    }
+    const CStaffColumn& column = doc->m_columnList[columnIndex];
+    const bool isWritten = column.GetPitch() != kNoPitch;
+    if (doc->m_melody.size() != written - isWritten + wasWritten) {
+        SyncMelodyList();
+        return;
+    }
+    const auto record = doc->m_melody.begin() + std::ptrdiff_t(writtenBefore);
+    if (isWritten && wasWritten) {
+        (*record)->SetPitch(column.GetPitch());
+        (*record)->SetValue(column.GetValue());
+    } else if (isWritten) {
+        doc->m_melody.insert(record, std::make_unique<CNoteSeries>(column.GetValue(), column.GetPitch()));
+    } else if (wasWritten) {
+        doc->m_melody.erase(record);
     }
 }

@@ -93,10 +93,10 @@ void CStaffView::RedrawMelody()
     CVoldrimDoc* doc = GetDocument();
     if (!doc)
         return;
-    for (const auto& column : doc->m_columnList) {
-        if (column->IsWritten())
-            DrawNote(column->GetNoteRect(), column->GetPitch(), column->GetLabelRect(), column->GetName(),
-                     column->GetValue());
+    for (const CStaffColumn& column : doc->m_columnList) {
+        if (column.IsWritten())
+            DrawNote(column.GetNoteRect(), column.GetPitch(), column.GetLabelRect(), column.GetName(),
+                     column.GetValue());
     }
     if (doc->m_nKey == KeyChromatic)
         DrawNaturals();
@@ -110,15 +110,15 @@ void CStaffView::DrawNaturals()
     CAccidentalMemory& accidentals = doc->m_accidentals;
     accidentals.ClearAll();
     // A column left empty by a click further on hides no sign behind it.
-    for (const auto& column : doc->m_columnList) {
-        if (!column->IsWritten())
+    for (const CStaffColumn& column : doc->m_columnList) {
+        if (!column.IsWritten())
             continue;
-        const int pitch = column->GetPitch();
+        const int pitch = column.GetPitch();
         // Only staff pitches have a flag; anything else needs no sign.
         if (pitch < 0 || pitch >= CAccidentalMemory::kSize)
             continue;
         if (accidentals.Test(pitch)) {
-            DrawNatural(column->GetNoteRect().left - 20, column->GetNoteRect().top - 12);
+            DrawNatural(column.GetNoteRect().left - 20, column.GetNoteRect().top - 12);
             accidentals.Clear(pitch);
         }
         // A sharp or flat on a row makes the next natural on that row need

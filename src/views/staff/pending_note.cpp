@@ -73,7 +73,7 @@ void CStaffView::PlaceNote(int pitch)
         AfxMessageBox(CString("Index error in Find Index - StaffView Play Clicked Stop Staff Column Object"));
         return;
     }
-    CStaffColumn* column = doc->m_columnList[columnIndex].get();
+    CStaffColumn& column = doc->m_columnList[columnIndex];
 
     // The row is found before anything is written, so that a pitch no row
     // can show leaves no unseen note behind for playback.
@@ -83,7 +83,7 @@ void CStaffView::PlaceNote(int pitch)
         return;
     }
 
-    WriteColumn(*column, *position, pitch, doc->m_nNoteValue);
+    WriteColumn(column, *position, pitch, doc->m_nNoteValue);
     DrawNote(m_rcNote, pitch, m_rcLabel, doc->m_strNoteName, doc->m_nNoteValue);
     SoundNote(pitch);
     SyncMelodyList();

@@ -47,10 +47,10 @@ void CStaffView::EvaluateClick(CPoint point, ClickMode mode)
     CVoldrimDoc* doc = GetDocument();
     if (RefusesClickForQuestion())
         return;
-    const std::size_t row = RowAt(point);
-    if (row == doc->m_positionList.size())
+    const std::size_t row = doc->PositionAt(point);
+    if (row == CVoldrimDoc::kNoPosition)
         return;
-    const CStaffPosition& position = *doc->m_positionList[row];
+    const CStaffPosition& position = doc->m_positionList[row];
     const int columnIndex = int(row / kStaffPositionsPerColumn);
 
     const int pitch = doc->m_nNoteValue == NoteRest ? kRestPitch : position.PitchForKey(doc->m_nKey);
@@ -66,11 +66,10 @@ void CStaffView::EvaluateClick(CPoint point, ClickMode mode)
         AfxMessageBox(CString("Index Error in Column Object"));
         return;
     }
-    CStaffColumn& column = *doc->m_columnList[std::size_t(columnIndex)];
     if (mode == ClickMode::Erase)
-        EraseColumn(column);
+        EraseColumn(std::size_t(columnIndex));
     else
-        WriteClickedNote(column, position, pitch);
+        WriteClickedNote(std::size_t(columnIndex), position, pitch);
 }
 
 bool CStaffView::RefusesClickForQuestion()
@@ -90,34 +89,28 @@ bool CStaffView::RefusesClickForQuestion()
     return true;
 }
 
-std::size_t CStaffView::RowAt(CPoint point) const
-{
-    const CVoldrimDoc* doc = GetDocument();
-    // Neighbouring rows overlap by a pixel or two: the upper row wins.
-    std::size_t row = 0;
-    while (row < doc->m_positionList.size() && !doc->m_positionList[row]->GetHitRect().PtInRect(point))
-        ++row;
-    return row;
-}
-
-void CStaffView::EraseColumn(CStaffColumn& column)
+void CStaffView::EraseColumn(std::size_t columnIndex)
 {
     CVoldrimDoc* doc = GetDocument();
     // The next painting writes the rest of the melody from the first
     // column on, which closes the gap and any other.
+    CStaffColumn& column = doc->m_columnList[columnIndex];
+    const bool wasWritten = column.GetPitch() != kNoPitch;
     column.Clear();
-    SyncMelodyList();
+    SyncMelodyRecord(columnIndex, wasWritten);
     doc->m_bReloadMelody = true;
     doc->m_nCurrentPitch = kNoPitch;
     doc->ClearColumns();
     doc->UpdateAllViews(nullptr, HintRepaintAll);
 }
 
-void CStaffView::WriteClickedNote(CStaffColumn& column, const CStaffPosition& position, int pitch)
+void CStaffView::WriteClickedNote(std::size_t columnIndex, const CStaffPosition& position, int pitch)
 {
     CVoldrimDoc* doc = GetDocument();
+    CStaffColumn& column = doc->m_columnList[columnIndex];
+    const bool wasWritten = column.GetPitch() != kNoPitch;
     WriteColumn(column, position, pitch, doc->m_nNoteValue);
-    SyncMelodyList();
+    SyncMelodyRecord(columnIndex, wasWritten);
 
     if (doc->m_nKey == KeyChromatic) {
         // A new accidental may add or remove naturals anywhere after it.

@@ -26,10 +26,10 @@ void CStaffView::OnPlay()
         return;
     // The melody as written now; empty columns are skipped, not played as silence.
     doc->m_playList.clear();
-    for (const auto& column : doc->m_columnList) {
-        if (column->GetPitch() != kNoPitch)
+    for (const CStaffColumn& column : doc->m_columnList) {
+        if (column.GetPitch() != kNoPitch)
             doc->m_playList.push_back(
-                std::make_unique<CPlayItem>(column->GetPitch(), column->GetValue(), column->GetHitRect()));
+                std::make_unique<CPlayItem>(column.GetPitch(), column.GetValue(), column.GetHitRect()));
     }
     m_posPlay = 0;
     if (doc->m_playList.empty()) {

@@ -53,6 +53,10 @@ public:
     void ReplaceMelody();
     void PlaceMelodyNote(int pitch, NoteValue value);
     void SyncMelodyList();
+    // After a click has written or emptied one column: the one record of the
+    // melody that mirrors the column changes. A melody that holds more than
+    // the written columns is read again from them (SyncMelodyList).
+    void SyncMelodyRecord(std::size_t columnIndex, bool wasWritten);
 
     // Whatever this view draws, through the paint or a window device
     // context, is also appended here while it is set.
@@ -92,10 +96,8 @@ private:
     void EvaluateClick(CPoint point, ClickMode mode);
     // Says why a running question takes no click here, if it does not.
     bool RefusesClickForQuestion();
-    // The index of the row under the point; the count of rows for none.
-    std::size_t RowAt(CPoint point) const;
-    void EraseColumn(CStaffColumn& column);
-    void WriteClickedNote(CStaffColumn& column, const CStaffPosition& position, int pitch);
+    void EraseColumn(std::size_t columnIndex);
+    void WriteClickedNote(std::size_t columnIndex, const CStaffPosition& position, int pitch);
     // Single notes (single_note_sound.cpp): sounds the pitch for one second.
     void SoundNote(int pitch);
     void EndSingleNote();
