@@ -190,4 +190,27 @@ TEST(LineNotes, AreTheSixteenPitchesOnLines)
     EXPECT_EQ(lines, (std::vector<int>{36, 37, 39, 40, 43, 46, 47, 50, 53, 54, 56, 57, 60, 61, 63, 64}));
 }
 
+// A painting of part of the staff draws there what a painting of all of
+// it does, however the part cuts through the notes and their signs.
+TEST_F(NoteDrawing, APaintingOfAStripLeavesThePictureOfAFullPainting)
+{
+    m_doc->m_nKey = KeyChromatic;
+    // Flats above the top row, sharps below the bottom row, flags, dots,
+    // naturals and a rest, and the second system's first columns.
+    Show({{63, NoteEighth}, {64, NoteQuarter}, {37, NoteDottedHalf}, {36, NoteWhole}, {kRestPitch, NoteRest},
+          {61, NoteDottedQuarter}, {60, NoteHalf}, {46, NoteEighth}, {47, NoteQuarter}, {54, NoteHalf},
+          {53, NoteWhole}, {44, NoteEighth}, {45, NoteDottedHalf}, {39, NoteQuarter}, {40, NoteEighth}});
+    const QImage full = m_view->BackingImage().copy();
+    std::vector<CRect> strips;
+    for (int x = 0; x < 600; x += 3)
+        strips.emplace_back(x, 0, x + 2, 450);
+    for (int y = 0; y < 450; y += 3)
+        strips.emplace_back(0, y, 600, y + 2);
+    for (const CRect& strip : strips) {
+        m_view->InvalidateRect(strip, TRUE);
+        Paint();
+        ASSERT_EQ(m_view->BackingImage(), full) << "strip at " << strip.left << ", " << strip.top;
+    }
+}
+
 } // namespace

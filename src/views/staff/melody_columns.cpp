@@ -2,6 +2,7 @@
 // whole melody; and the melody read back from the columns.
 #include "doc/voldrim_doc.h"
 #include "views/staff/staff_view.h"
+#include "views/staff/staff_window_dc.h"
 
 namespace {
 // The name a rest shows below its column.
@@ -27,13 +28,14 @@ void CStaffView::ReplaceMelody()
     if (!doc)
         return;
     doc->m_nLastColumn = CVoldrimDoc::kNoColumn;
+    CStaffWindowDC dc(this);
     for (const auto& record : doc->m_melody)
-        PlaceMelodyNote(record->GetPitch(), record->GetValue());
+        PlaceMelodyNote(dc, record->GetPitch(), record->GetValue());
     if (doc->m_nKey == KeyChromatic)
-        DrawNaturals();
+        DrawNaturals(dc);
 }
 
-void CStaffView::PlaceMelodyNote(int pitch, NoteValue value)
+void CStaffView::PlaceMelodyNote(CDC& dc, int pitch, NoteValue value)
 {
     CVoldrimDoc* doc = GetDocument();
     if (!doc || pitch <= kNoPitch)
@@ -57,7 +59,7 @@ void CStaffView::PlaceMelodyNote(int pitch, NoteValue value)
     }
 
     WriteColumn(column, *position, pitch, value);
-    DrawNote(m_rcNote, pitch, m_rcLabel, doc->m_strNoteName, value);
+    DrawNote(dc, m_rcNote, pitch, m_rcLabel, doc->m_strNoteName, value);
 }
 
 void CStaffView::SyncMelodyList()

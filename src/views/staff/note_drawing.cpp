@@ -13,6 +13,12 @@ namespace {
 
 // Notes above D3 hang their stem down on the left of the head.
 constexpr int kStemDownAbove = 50;
+// How far a note's signs reach past its column's hit rectangle: a sharp or
+// natural in front of the head, a flat above the top row, a sharp below
+// the bottom row; with a few pixels to spare.
+constexpr int kSignReachLeft = 10;
+constexpr int kSignReachUp = 20;
+constexpr int kSignReachDown = 4;
 
 bool IsFilledHead(NoteValue value)
 {
@@ -29,80 +35,94 @@ bool IsOneOf(int pitch, std::initializer_list<int> pitches)
     return std::find(pitches.begin(), pitches.end(), pitch) != pitches.end();
 }
 
+// Whether a painting's device context reaches what is drawn for the column.
+bool Shows(CDC& dc, const CStaffColumn& column)
+{
+    CRect area = column.GetHitRect();
+    area.left -= kSignReachLeft;
+    area.top -= kSignReachUp;
+    area.bottom += kSignReachDown;
+    return dc.RectVisible(area) != FALSE;
+}
+
 } // namespace
 
-void CStaffView::DrawNote(const CRect& rcNote, int pitch, const CRect& rcLabel, const CString& name, NoteValue value)
+void CStaffView::DrawNote(CDC& dc, const CRect& rcNote, int pitch, const CRect& rcLabel, const CString& name,
+                          NoteValue value)
 {
     CVoldrimDoc* doc = GetDocument();
     const int l = rcNote.left, t = rcNote.top, r = rcNote.right, b = rcNote.bottom;
-    {
-        CStaffWindowDC dc(this);
-        CPen* oldPen = dc.SelectObject(&m_penNote);
-        if (pitch == kRestPitch) {
-            // The rest hangs from the top staff line's region of its column.
-            CBrush* oldBrush = dc.SelectObject(&m_brBlack);
-            staffglyph::Rest(dc, CPoint(rcLabel.left + 5, rcLabel.top - 90));
-            dc.SelectObject(oldBrush);
-            dc.SelectObject(oldPen);
-            return;
-        }
-        const bool stemDown = pitch > kStemDownAbove;
-        if (IsFilledHead(value)) {
-            CBrush* oldBrush = dc.SelectObject(&m_brBlack);
-            dc.Ellipse(l, t, r, b);
-            if (value == NoteEighth)
-                staffglyph::EighthFlag(dc, rcNote, stemDown);
-            dc.SelectObject(oldBrush);
-        } else {
-            dc.Ellipse(l, t, r, b);  // the default white brush leaves it hollow
-        }
-        if (value != NoteWhole) {
-            if (stemDown) {
-                dc.MoveTo(l, t + 7);
-                dc.LineTo(l, t + 40);
-            } else {
-                dc.MoveTo(r, b - 7);
-                dc.LineTo(r, b - 40);
-            }
-        }
+    CPen* oldPen = dc.SelectObject(&m_penNote);
+    if (pitch == kRestPitch) {
+        // The rest hangs from the top staff line's region of its column.
+        CBrush* oldBrush = dc.SelectObject(&m_brBlack);
+        staffglyph::Rest(dc, CPoint(rcLabel.left + 5, rcLabel.top - 90));
+        dc.SelectObject(oldBrush);
         dc.SelectObject(oldPen);
-
-        const bool lineNote = IsLineNote(pitch);
-        if (lineNote) {
-            // The head covered the staff or ledger line; draw it again across.
-            dc.MoveTo(l, t + 6);
-            dc.LineTo(r, t + 6);
-        }
-        if (IsDotted(value)) {
-            CBrush* oldBrush = dc.SelectObject(&m_brBlack);
-            if (lineNote)
-                dc.Ellipse(r + 2, t, r + 6, t + 4);
-            else
-                dc.Ellipse(r + 2, b - 10, r + 6, b - 6);
-            dc.SelectObject(oldBrush);
+        return;
+    }
+    const bool stemDown = pitch > kStemDownAbove;
+    if (IsFilledHead(value)) {
+        CBrush* oldBrush = dc.SelectObject(&m_brBlack);
+        dc.Ellipse(l, t, r, b);
+        if (value == NoteEighth)
+            staffglyph::EighthFlag(dc, rcNote, stemDown);
+        dc.SelectObject(oldBrush);
+    } else {
+        dc.Ellipse(l, t, r, b);  // the default white brush leaves it hollow
+    }
+    if (value != NoteWhole) {
+        if (stemDown) {
+            dc.MoveTo(l, t + 7);
+            dc.LineTo(l, t + 40);
+        } else {
+            dc.MoveTo(r, b - 7);
+            dc.LineTo(r, b - 40);
         }
     }
+    dc.SelectObject(oldPen);
+
+    const bool lineNote = IsLineNote(pitch);
+    if (lineNote) {
+        // The head covered the staff or ledger line; draw it again across.
+        dc.MoveTo(l, t + 6);
+        dc.LineTo(r, t + 6);
+    }
+    if (IsDotted(value)) {
+        CBrush* oldBrush = dc.SelectObject(&m_brBlack);
+        if (lineNote)
+            dc.Ellipse(r + 2, t, r + 6, t + 4);
+        else
+            dc.Ellipse(r + 2, b - 10, r + 6, b - 6);
+        dc.SelectObject(oldBrush);
+    }
     if (doc && doc->m_nKey == KeyChromatic)
-        DrawAccidentalForName(name, rcNote);
+        DrawAccidentalForName(dc, name, rcNote);
     if (doc && doc->m_bStaffNames)
-        DrawNoteName(rcLabel, name);
+        DrawNoteName(dc, rcLabel, name);
 }
 
-void CStaffView::RedrawMelody()
+void CStaffView::DrawNote(const CRect& rcNote, int pitch, const CRect& rcLabel, const CString& name, NoteValue value)
+{
+    CStaffWindowDC dc(this);
+    DrawNote(dc, rcNote, pitch, rcLabel, name, value);
+}
+
+void CStaffView::RedrawMelody(CDC& dc)
 {
     CVoldrimDoc* doc = GetDocument();
     if (!doc)
         return;
     for (const CStaffColumn& column : doc->m_columnList) {
-        if (column.IsWritten())
-            DrawNote(column.GetNoteRect(), column.GetPitch(), column.GetLabelRect(), column.GetName(),
+        if (column.IsWritten() && Shows(dc, column))
+            DrawNote(dc, column.GetNoteRect(), column.GetPitch(), column.GetLabelRect(), column.GetName(),
                      column.GetValue());
     }
     if (doc->m_nKey == KeyChromatic)
-        DrawNaturals();
+        DrawNaturals(dc);
 }
 
-void CStaffView::DrawNaturals()
+void CStaffView::DrawNaturals(CDC& dc)
 {
     CVoldrimDoc* doc = GetDocument();
     if (!doc)
@@ -118,7 +138,8 @@ void CStaffView::DrawNaturals()
         if (pitch < 0 || pitch >= CAccidentalMemory::kSize)
             continue;
         if (accidentals.Test(pitch)) {
-            DrawNatural(column.GetNoteRect().left - 20, column.GetNoteRect().top - 12);
+            if (Shows(dc, column))
+                DrawNatural(dc, column.GetNoteRect().left - 20, column.GetNoteRect().top - 12);
             accidentals.Clear(pitch);
         }
         // A sharp or flat on a row makes the next natural on that row need
@@ -135,19 +156,18 @@ bool CStaffView::IsLineNote(int pitch)
     return IsOneOf(pitch, {36, 37, 39, 40, 43, 46, 47, 50, 53, 54, 56, 57, 60, 61, 63, 64});
 }
 
-void CStaffView::DrawNoteName(const CRect& rcLabel, const CString& name)
+void CStaffView::DrawNoteName(CDC& dc, const CRect& rcLabel, const CString& name)
 {
-    CStaffWindowDC dc(this);
     const COLORREF oldColor = dc.SetTextColor(RGB(0, 0, 200));
     CRect rc = rcLabel;
     dc.DrawText(name, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     dc.SetTextColor(oldColor);
 }
 
-void CStaffView::DrawAccidentalForName(const CString& name, const CRect& rcNote)
+void CStaffView::DrawAccidentalForName(CDC& dc, const CString& name, const CRect& rcNote)
 {
     if (name == QLatin1String("C#") || name == QLatin1String("F#"))
-        DrawSharp(rcNote.left - 20, rcNote.top - 12);
+        DrawSharp(dc, rcNote.left - 20, rcNote.top - 12);
     else if (name == QLatin1String("Eb") || name == QLatin1String("Ab") || name == QLatin1String("Bb"))
-        DrawFlat(rcNote.left - 14, rcNote.top - 18);
+        DrawFlat(dc, rcNote.left - 14, rcNote.top - 18);
 }

@@ -6,6 +6,7 @@
 #include "framework/message_box.h"
 #include "res/resource.h"
 #include "views/staff/staff_view.h"
+#include "views/staff/staff_window_dc.h"
 
 namespace {
 // Narrower than this, the staff shows no room to write in: the note only sounds.
@@ -87,6 +88,8 @@ void CStaffView::PlaceNote(int pitch)
     DrawNote(m_rcNote, pitch, m_rcLabel, doc->m_strNoteName, doc->m_nNoteValue);
     SoundNote(pitch);
     SyncMelodyList();
-    if (doc->m_nKey == KeyChromatic)
-        DrawNaturals();
+    if (doc->m_nKey == KeyChromatic) {
+        CStaffWindowDC dc(this);
+        DrawNaturals(dc);
+    }
 }

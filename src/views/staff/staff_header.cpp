@@ -15,6 +15,11 @@ constexpr int kTopLine = 70;
 constexpr int kLineSpacing = 15;
 constexpr int kUpperGuides[] = {40, 55};
 constexpr int kLowerGuides[] = {145, 160};
+// What a system draws lies between its upper and its lower guides; the
+// header line lies above the first system's.
+constexpr int kSystemTop = 40;
+constexpr int kSystemBottom = 161;
+constexpr int kHeaderBottom = 40;
 
 // The note heard, with its octave as cellists count them (the C string
 // is C2); nothing while no note sounds.
@@ -30,6 +35,9 @@ CString HeardNoteText(int pitch)
 
 void CStaffView::DrawHeader(CDC* pDC)
 {
+    // A painting of part of the view passes over what it does not reach.
+    if (!pDC->RectVisible(CRect(0, 0, m_nClientWidth, kHeaderBottom)))
+        return;
     CVoldrimDoc* doc = GetDocument();
     CFont* oldFont = pDC->SelectObject(&m_fontHeader);
     CString text = QStringLiteral("Tempo: ") + GetTempoName(doc ? doc->m_nTempo : 0) + QStringLiteral("    Key: ") +
@@ -52,16 +60,20 @@ void CStaffView::DrawStaves(CDC* pDC)
     // column, as a guide for writing notes there.
     auto drawGuides = [this, pDC](int y) {
         for (int x = 100; x < m_nColumnLimit; x += 44) {
+            if (!pDC->RectVisible(CRect(x - 4, y, x + 24, y + 1)))
+                continue;
             pDC->MoveTo(x - 4, y);
             pDC->LineTo(x + 24, y);
         }
     };
     for (int k = 0; k < systems; ++k) {
         const int t = kSystemPitch * k;
+        if (!pDC->RectVisible(CRect(0, t + kSystemTop, m_nClientWidth, t + kSystemBottom)))
+            continue;
         for (int guide : kUpperGuides)
             drawGuides(t + guide);
-        DrawBassClef(10, t + kTopLine);
-        DrawKeySignature(t + kTopLine);
+        DrawBassClef(*pDC, 10, t + kTopLine);
+        DrawKeySignature(*pDC, t + kTopLine);
         for (int line = 0; line < 5; ++line) {
             const int y = t + kTopLine + line * kLineSpacing;
             pDC->MoveTo(0, y);
@@ -72,23 +84,23 @@ void CStaffView::DrawStaves(CDC* pDC)
     }
 }
 
-void CStaffView::DrawKeySignature(int topLineY)
+void CStaffView::DrawKeySignature(CDC& dc, int topLineY)
 {
     CVoldrimDoc* doc = GetDocument();
     switch (doc ? doc->m_nKey : KeyC) {
     case KeyG:
-        DrawSharp(50, topLineY - 5);
+        DrawSharp(dc, 50, topLineY - 5);
         break;
     case KeyD:
-        DrawSharp(50, topLineY - 7);
-        DrawSharp(66, topLineY + 15);
+        DrawSharp(dc, 50, topLineY - 7);
+        DrawSharp(dc, 66, topLineY + 15);
         break;
     case KeyF:
-        DrawFlat(50, topLineY + 20);
+        DrawFlat(dc, 50, topLineY + 20);
         break;
     case KeyBb:
-        DrawFlat(50, topLineY + 20);
-        DrawFlat(66, topLineY - 3);
+        DrawFlat(dc, 50, topLineY + 20);
+        DrawFlat(dc, 66, topLineY - 3);
         break;
     default:  // C major and the chromatic key have no signature
         break;

@@ -123,6 +123,6 @@ void CStaffView::OnDraw(CDC* pDC)
         doc->m_bReloadMelody = false;
         return;
     }
-    RedrawMelody();
+    RedrawMelody(*pDC);
     ShowPendingNote();
 }

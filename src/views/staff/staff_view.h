@@ -33,25 +33,31 @@ public:
     // Header and staves, into the given (paint) device context.
     void DrawHeader(CDC* pDC);
     void DrawStaves(CDC* pDC);
-    void DrawKeySignature(int topLineY);
+    void DrawKeySignature(CDC& dc, int topLineY);
 
-    // Signs, drawn at once on the window at their anchor point.
-    void DrawBassClef(int x, int y);
-    void DrawSharp(int x, int y);
-    void DrawFlat(int x, int y);
-    void DrawNatural(int x, int y);
+    // Signs at their anchor point. Drawing outside a painting goes at once
+    // into a window device context (CStaffWindowDC).
+    void DrawBassClef(CDC& dc, int x, int y);
+    void DrawSharp(CDC& dc, int x, int y);
+    void DrawFlat(CDC& dc, int x, int y);
+    void DrawNatural(CDC& dc, int x, int y);
 
-    // Notes, drawn at once on the window.
+    // Notes: one at once on the window, or into the given device context.
     void DrawNote(const CRect& rcNote, int pitch, const CRect& rcLabel, const CString& name, NoteValue value);
-    void RedrawMelody();
-    void DrawNaturals();
+    void DrawNote(CDC& dc, const CRect& rcNote, int pitch, const CRect& rcLabel, const CString& name,
+                  NoteValue value);
+    // The written columns, and the naturals of the chromatic key, that the
+    // device context's clip region reaches.
+    void RedrawMelody(CDC& dc);
+    void DrawNaturals(CDC& dc);
     static bool IsLineNote(int pitch);
-    void DrawNoteName(const CRect& rcLabel, const CString& name);
-    void DrawAccidentalForName(const CString& name, const CRect& rcNote);
+    void DrawNoteName(CDC& dc, const CRect& rcLabel, const CString& name);
+    void DrawAccidentalForName(CDC& dc, const CString& name, const CRect& rcNote);
 
     // The melody of the document and the staff columns (melody_columns.cpp).
+    // ReplaceMelody writes and draws it at once on the window.
     void ReplaceMelody();
-    void PlaceMelodyNote(int pitch, NoteValue value);
+    void PlaceMelodyNote(CDC& dc, int pitch, NoteValue value);
     void SyncMelodyList();
     // After a click has written or emptied one column: the one record of the
     // melody that mirrors the column changes. A melody that holds more than
