@@ -15,12 +15,12 @@ constexpr int kSoundLevel = 4;
 
 CSinkMonitor::CSinkMonitor()
 {
-    const pa_sample_spec spec{ PA_SAMPLE_S16LE, kRate, 1 };
+    const pa_sample_spec sampleFormat{ PA_SAMPLE_S16LE, kRate, 1 };
     pa_buffer_attr attr{};
     attr.maxlength = std::uint32_t(-1);
     attr.fragsize = kFragmentFrames * sizeof(std::int16_t);
     m_pStream = pa_simple_new(nullptr, "Voldrim benchmark", PA_STREAM_RECORD, "@DEFAULT_MONITOR@", "sink monitor",
-                              &spec, nullptr, &attr, nullptr);
+                              &sampleFormat, nullptr, &attr, nullptr);
     if (m_pStream)
         m_thread = std::thread([this] { Listen(); });
 }

@@ -37,17 +37,17 @@ private:
 
 std::unique_ptr<CSoundInputStream> OpenPulseInput(int sampleRate, std::size_t blockFrames)
 {
-    pa_sample_spec spec{};
-    spec.format = PA_SAMPLE_FLOAT32NE;
-    spec.rate = std::uint32_t(sampleRate);
-    spec.channels = 1;
+    pa_sample_spec sampleFormat{};
+    sampleFormat.format = PA_SAMPLE_FLOAT32NE;
+    sampleFormat.rate = std::uint32_t(sampleRate);
+    sampleFormat.channels = 1;
     pa_buffer_attr buffering{};
     buffering.maxlength = std::uint32_t(-1);
     // Small fragments: a note is heard as soon as it is played.
     buffering.fragsize = std::uint32_t(blockFrames * sizeof(float));
     int error = 0;
     pa_simple* connection = pa_simple_new(nullptr, "Voldrim", PA_STREAM_RECORD, nullptr, "Listening to the cello",
-                                          &spec, nullptr, &buffering, &error);
+                                          &sampleFormat, nullptr, &buffering, &error);
     if (!connection)
         return nullptr;
     return std::make_unique<CPulseInputStream>(connection);
