@@ -62,7 +62,7 @@ CQuitOnSignals::~CQuitOnSignals()
 void CQuitOnSignals::DeleteMainWindowNow()
 {
     if (CFrameWnd* frame = AfxGetMainWnd())
-        frame->close();
+        frame->CloseWithoutAsking();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -73,7 +73,7 @@ void CQuitOnSignals::OnSignal()
     }
     m_bRequested = true;
     if (CFrameWnd* frame = AfxGetMainWnd())
-        frame->close();
+        frame->CloseWithoutAsking();
     // Every loop returns, a modal dialog's or message box's too.
     QCoreApplication::exit(0);
 }

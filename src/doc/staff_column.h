@@ -19,6 +19,11 @@ public:
     void SetNoteRect(const CRect& rc) { m_rcNote = rc; }
     const CString& GetName() const { return m_strName; }
     void SetName(const CString& name) { m_strName = name; }
+    // The melody record the column shows, as an index into the document's
+    // melody; kNoRecord until the column has been read back into it.
+    static constexpr int kNoRecord = -1;
+    int GetRecord() const { return m_nRecord; }
+    void SetRecord(int record) { m_nRecord = record; }
 
     // Empties the column; a quarter is the value an empty column offers.
     void Clear()
@@ -27,6 +32,7 @@ public:
         m_nValue = NoteQuarter;
         m_rcNote.SetRectEmpty();
         m_strName.clear();
+        m_nRecord = kNoRecord;
     }
     bool IsWritten() const { return !m_rcNote.IsRectEmpty(); }
 
@@ -37,4 +43,5 @@ private:
     CRect m_rcHit;
     CRect m_rcNote;
     CString m_strName;
+    int m_nRecord = kNoRecord;
 };

@@ -37,6 +37,15 @@ CVoldrimDoc::~CVoldrimDoc()
 
 void CVoldrimDoc::ResetState()
 {
+    CMelodyChange change(*this);
+    EndQuestionAndPlayback();
+    m_melody.clear();
+    ClearColumns();
+    UpdateAllViews(nullptr, HintRepaintAll);
+}
+
+void CVoldrimDoc::EndQuestionAndPlayback()
+{
     m_nCurrentPitch = kNoPitch;
     m_nQuestionPitch = kNoPitch;
     m_nQuestionState = NoQuestion;
@@ -46,13 +55,11 @@ void CVoldrimDoc::ResetState()
     m_nNoteValue = NoteQuarter;
     ClearHeldKeys();
     m_playList.clear();
-    m_melody.clear();
-    ClearColumns();
-    UpdateAllViews(nullptr, HintRepaintAll);
 }
 
 void CVoldrimDoc::ClearMelody()
 {
+    CMelodyChange change(*this);
     m_nCurrentPitch = kNoPitch;
     m_nLastColumn = kNoColumn;
     m_playList.clear();
@@ -68,6 +75,7 @@ void CVoldrimDoc::ClearColumns()
         column.SetPitch(kNoPitch);
         column.SetNoteRect(CRect());
         column.SetName(CString());
+        column.SetRecord(CStaffColumn::kNoRecord);
     }
 }
 
@@ -128,6 +136,7 @@ void CVoldrimDoc::NameStops()
 
 void CVoldrimDoc::DeleteContents()
 {
+    CMelodyChange change(*this);
     ResetState();
     m_strMelodyTitle.clear();
     m_strMelodyComposer.clear();

@@ -61,6 +61,46 @@ public:
     // or nullptr when none does.
     const CStaffPosition* FindRowOfPitch(std::size_t column, int pitch) const;
     bool IsQuestionRunning() const { return m_nQuestionState == QuestionRunning; }
+
+    // The melody and the columns that show it (voldrim_doc_melody.cpp). The
+    // melody holds every note; the columns show as many as the staff has
+    // room for, each knowing its record.
+    // Reads the written columns back into the melody: a column's record
+    // takes its note, a new note becomes a record in its place, and the
+    // records that no column shows (past the end of the staff, or of a
+    // pitch no row carries) keep their order around them.
+    void SyncMelodyFromColumns();
+    // Removes from the melody the record the column shows, if any.
+    void RemoveRecordOf(std::size_t column);
+    // Notes and rests of the melody that the staff has no column for.
+    std::size_t CountNotesPastStaff() const;
+    // For each record of the melody, the hit rectangle of the column that
+    // shows it; empty for a record no column shows.
+    std::vector<CRect> ColumnsOfRecords() const;
+    // The melody replaced by another, as opening a file does: the key is
+    // applied, the caption set, and the staff shows it at its next paint.
+    void TakeMelody(Key key, const CString& title, const CString& composer, CObjectList<CNoteSeries> melody);
+
+    // Undo and the question whether to save (voldrim_doc_history.cpp).
+    // A change to the melody, its key, title or composer made between the
+    // construction and the end of a CMelodyChange can be undone in one
+    // step. Changes while a question runs are the quiz's own and are not
+    // kept; undoing ends the question.
+    class CMelodyChange {
+    public:
+        explicit CMelodyChange(CVoldrimDoc& doc);
+        ~CMelodyChange();
+        CMelodyChange(const CMelodyChange&) = delete;
+        CMelodyChange& operator=(const CMelodyChange&) = delete;
+
+    private:
+        CVoldrimDoc& m_doc;
+    };
+    bool CanUndo() const { return !m_undoStates.empty(); }
+    void Undo();
+    bool IsModified() const override;
+    void SetModifiedFlag(bool modified = true) override;
+    BOOL OnOpenDocument(const CString& path) override;
     // One printed page: its notes, then its frame (voldrim_doc_print.cpp).
     void PrintMelodyNotes(CDC* pDC, CPrintInfo* pInfo);
     void PrintPageFrame(CDC* pDC, CPrintInfo* pInfo);
@@ -126,8 +166,32 @@ public:
     CPen m_penPrint;
 
 private:
+    // What a melody file holds but the tempo: what undo brings back.
+    struct MelodyState {
+        Key key = KeyC;
+        CString title;
+        CString composer;
+        std::vector<std::pair<NoteValue, int>> notes;
+        bool operator==(const MelodyState& other) const;
+        bool operator!=(const MelodyState& other) const { return !(*this == other); }
+    };
+    MelodyState CurrentMelodyState() const;
+    // What ResetState does besides emptying the melody: no question, no
+    // chosen note, no playback, writing from the first column.
+    void EndQuestionAndPlayback();
+
     // Columns in each system of the layout; the same in every system.
     int m_nColumnsPerSystem = 0;
+    // The states before each change that undo can bring back, the latest last.
+    std::vector<MelodyState> m_undoStates;
+    // The state before the outermost change under way, and how deep the
+    // changes under way are nested.
+    MelodyState m_stateBeforeChange;
+    int m_nChangeDepth = 0;
+    bool m_bChangeKept = false;
+    // What was last opened or saved.
+    MelodyState m_savedState;
+    int m_nSavedTempo = kStartTempo;
 
     void MapCommands();
     // An option item that sets a member to a value, checked while it has it.

@@ -12,6 +12,7 @@
 
 void CVoldrimDoc::OnKey(Key key)
 {
+    CMelodyChange change(*this);
     ResetState();
     m_nKey = key;
     ApplyKey(key);
@@ -73,6 +74,12 @@ void CVoldrimDoc::MapCommands()
     for (UINT id : std::initializer_list<UINT>{ID_SHOWME_OPTIONS, ID_MIDI, ID_SHOWME_SCORES, ID_PLAY, ID_FILE_NEW, ID_FILE_OPEN,
                     ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP})
         MapUpdate(id, [this](CCmdUI* ui) { EnableWhileIdle(ui); });
+
+    MapCommand(ID_EDIT_UNDO, [this] { Undo(); });
+    MapUpdate(ID_EDIT_UNDO, [this](CCmdUI* ui) {
+        EnableWhileIdle(ui);
+        ui->Enable(!m_bPlaying && CanUndo());
+    });
 
     MapOption(ID_FB_NOTE_NAMES, &CVoldrimDoc::m_nLabelMode, LabelNoteNames);
     MapOption(ID_FB_FINGER_NUMBERS, &CVoldrimDoc::m_nLabelMode, LabelFingerNumbers);

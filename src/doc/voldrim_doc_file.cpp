@@ -76,16 +76,6 @@ void CVoldrimDoc::Serialize(CArchive& ar)
     if (!IsKnownKey(key) || !IsPlayableTempo(tempo) || !std::all_of(melody.begin(), melody.end(), IsMelodyRecord))
         AfxThrowArchiveException(CArchiveException::badValue);
 
-    m_nKey = static_cast<Key>(key);
     m_nTempo = tempo;
-    m_strMelodyTitle = title;
-    m_strMelodyComposer = composer;
-    m_melody = std::move(melody);
-    ApplyKey(m_nKey);
-    // The staff writes the melody into its columns at its next paint, and
-    // shows no single note.
-    m_bReloadMelody = true;
-    m_bStaffNoteShown = true;
-    UpdateCaption();
-    UpdateAllViews(nullptr, HintRepaintAll);
+    TakeMelody(static_cast<Key>(key), title, composer, std::move(melody));
 }

@@ -1,7 +1,10 @@
 #include "framework/document.h"
 
 #include "framework/command_ids.h"
+#include "framework/message_box.h"
 #include "framework/view.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -36,8 +39,29 @@ BOOL CDocument::OnNewDocument()
 {
     DeleteContents();
     m_strPathName.clear();
+    m_bEmptiedByFailedRead = false;
     SetModifiedFlag(false);
     return TRUE;
 }
 
 void CDocument::Serialize(CArchive&) {}
+
+CString CDocument::GetTitle() const
+{
+    return m_strPathName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(m_strPathName).fileName();
+}
+
+BOOL CDocument::SaveModified()
+{
+    if (!IsModified())
+        return TRUE;
+    const CString question = QStringLiteral("Save changes to %1?").arg(GetTitle());
+    switch (AfxMessageBox(question, MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+        return DoSave(GetPathName());
+    case IDNO:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}

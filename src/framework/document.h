@@ -50,12 +50,26 @@ public:
 
     const CString& GetPathName() const { return m_strPathName; }
     void SetPathName(const CString& path) { m_strPathName = path; }
-    // Modified while a read has emptied the document and not filled it again.
-    bool IsModified() const { return m_bModified; }
-    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    // The file's name without its folder, or "Untitled" before it has one.
+    CString GetTitle() const;
+
+    // Whether the document differs from what was last opened or saved. A
+    // document may work that out from its contents; the flag serves one
+    // that does not.
+    virtual bool IsModified() const { return m_bModified; }
+    // Called with false whenever the document has just been opened, saved
+    // or made new: what it holds now is what is on disk.
+    virtual void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    // Before the document's contents are thrown away: asks "Save changes
+    // to %1?" when it is modified. TRUE to go on (saved, or not to be
+    // saved), FALSE when the user cancelled or the save failed.
+    virtual BOOL SaveModified();
+    // A read that failed half-way has emptied the document.
+    bool WasEmptiedByFailedRead() const { return m_bEmptiedByFailedRead; }
 
 private:
     std::vector<CView*> m_views;
     CString m_strPathName;
     bool m_bModified = false;
+    bool m_bEmptiedByFailedRead = false;
 };

@@ -62,9 +62,10 @@ BOOL CDocument::OnOpenDocument(const CString& path)
         return FALSE;
     }
     DeleteContents();
-    SetModifiedFlag(true);
+    m_bEmptiedByFailedRead = true;
     if (!LoadContents(file))
         return FALSE;
+    m_bEmptiedByFailedRead = false;
     SetModifiedFlag(false);
     return TRUE;
 }

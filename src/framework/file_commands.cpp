@@ -40,7 +40,7 @@ bool CSingleDocTemplate::OpenIntoDocument(const CString& path)
     }
     // The document has been emptied by a read that failed: it starts
     // again as File New leaves it. Otherwise it is as it was.
-    if (m_pDocument->IsModified())
+    if (m_pDocument->WasEmptiedByFailedRead())
         m_pDocument->OnNewDocument();
     return false;
 }

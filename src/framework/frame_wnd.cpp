@@ -9,6 +9,7 @@
 #include "framework/win_app.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -125,6 +126,27 @@ bool CFrameWnd::eventFilter(QObject* watched, QEvent* event)
     if (watched == windowHandle() && event->type() == QEvent::Expose)
         FitOuterSize();
     return QMainWindow::eventFilter(watched, event);
+}
+
+void CFrameWnd::CloseWithoutAsking()
+{
+    m_bCloseAnswered = true;
+    close();
+}
+
+void CFrameWnd::closeEvent(QCloseEvent* event)
+{
+    CDocument* doc = GetActiveDocument();
+    if (!m_bCloseAnswered && doc && !doc->SaveModified()) {
+        event->ignore();
+        return;
+    }
+    m_bCloseAnswered = true;
+    // The help window belongs to the program: it would keep the program
+    // running on its own.
+    if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == this)
+        AfxGetHelpViewer()->ShowHelp(AfxGetHelpFilePath(), HELP_QUIT, 0);
+    QMainWindow::closeEvent(event);
 }
 
 void CFrameWnd::GetClientRect(CRect* rc) const

@@ -55,8 +55,13 @@ public:
     // Shift+F1: the next click or chosen command names the help topic.
     void OnContextHelp();
 
-    // The close box, Exit and the Exit button all end here.
+    // The close box, Exit and the Exit button all end here: the document
+    // is asked whether to save its changes first, and the help window
+    // closes with the main window.
     void SendClose() { close(); }
+    // Closes without asking: the user has answered already, or the
+    // program must end now.
+    void CloseWithoutAsking();
 
 protected:
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
@@ -65,6 +70,7 @@ protected:
     virtual BOOL OnCreateClient(CCreateContext* context);
     virtual void OnNextPane(bool forward);
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // The size asked for at creation is the whole window's; the client gets
@@ -83,4 +89,5 @@ private:
     QSize m_outerSize;
     QMargins m_fittedMargins;
     bool m_bCentred = false;
+    bool m_bCloseAnswered = false;
 };

@@ -9,6 +9,12 @@
 #include <QApplication>
 #include <QMessageBox>
 
+namespace {
+// The parts of a message box's type: its buttons and its icon.
+constexpr UINT kButtonMask = 0xF;
+constexpr UINT kIconMask = 0xF0;
+}
+
 int AfxMessageBox(const CString& text, UINT type)
 {
     if (CUiResponder* responder = AfxGetUiResponder())
@@ -17,13 +23,17 @@ int AfxMessageBox(const CString& text, UINT type)
     QMessageBox box(QApplication::activeWindow());
     AfxApplyDialogColors(&box);
     box.setWindowTitle(AfxGetAppName());
-    box.setIcon(QMessageBox::Warning);
+    box.setIcon((type & kIconMask) == MB_ICONQUESTION ? QMessageBox::Question : QMessageBox::Warning);
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
-    if ((type & 0xF) == MB_YESNO) {
+    if ((type & kButtonMask) == MB_YESNO) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
-    } else if ((type & 0xF) == MB_OKCANCEL) {
+    } else if ((type & kButtonMask) == MB_YESNOCANCEL) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else if ((type & kButtonMask) == MB_OKCANCEL) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     } else {
         box.setStandardButtons(QMessageBox::Ok);

@@ -34,7 +34,7 @@ CString AfxGetAppName()
 CWinApp::CWinApp()
 {
     g_app = this;
-    // Exit closes the main window; nothing asks to save.
+    // Exit closes the main window, which asks first whether to save.
     MapCommand(ID_APP_EXIT, [this] {
         if (m_pMainWnd)
             m_pMainWnd->SendClose();
@@ -133,6 +133,9 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(const CString* path, BOOL makeVi
             return nullptr;
         }
         created = true;
+    } else if (!m_pDocument->SaveModified()) {
+        // The user kept the melody, or it could not be saved.
+        return nullptr;
     }
     if (!path) {
         if (!m_pDocument->OnNewDocument())

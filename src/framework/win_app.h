@@ -30,7 +30,8 @@ public:
 
     // Without a path: File New; with one: File Open of that file. Creates
     // the document and frame the first time; afterwards reuses the same
-    // document. Returns null on failure.
+    // document, once it has asked whether to save its changes. Returns
+    // null on failure or when the user cancelled.
     CDocument* OpenDocumentFile(const CString* path, BOOL makeVisible = TRUE);
 
     CDocument* GetDocument() const { return m_pDocument; }

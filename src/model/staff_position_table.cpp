@@ -59,6 +59,11 @@ int StaffRowOfPitch(int pitch)
     return kNoStaffRow;
 }
 
+bool StaffShowsPitch(int pitch)
+{
+    return pitch == kRestPitch || StaffRowOfPitch(pitch) != kNoStaffRow;
+}
+
 int StaffPitchForKey(int index, Key key)
 {
     const StaffPositionEntry& entry = StaffPositionEntryAt(index);

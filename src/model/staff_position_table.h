@@ -27,6 +27,9 @@ constexpr int kNoStaffRow = -1;
 // the staff.
 int StaffRowOfPitch(int pitch);
 
+// A rest, or a pitch some position writes: what a column can show.
+bool StaffShowsPitch(int pitch);
+
 // The pitch a click on the position enters under a key: the key's sharps
 // and flats are applied by the position's natural name. Chromatic entry
 // always gives the natural pitch. 0 for an index outside the column.

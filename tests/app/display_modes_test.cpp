@@ -1,6 +1,8 @@
 // The three display modes of the Display menu.
+#include "fingerboard/fboard_probe.h"
 #include "framework/splitter.h"
 #include "res/resource.h"
+#include "staff/staff_entry_probe.h"
 #include "support/app_harness.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +31,26 @@ TEST(DisplayModes, FlashCardGivesTheFingerboardTheWholeWidthAndFingerNumbers)
     int current = 0, minimum = 0;
     app.Frame()->GetSplitter()->GetColumnInfo(0, current, minimum);
     EXPECT_EQ(minimum, 180);
+}
+
+TEST(DisplayModes, AStopClickedBesideTheFlashCardIsNotWrittenLater)
+{
+    CAppHarness app;
+    for (int pitch : {48, 50}) {
+        fboard_probe::ClickStop(app.Fboard(), pitch);
+        app.Staff()->UpdateWindow();
+    }
+    ASSERT_TRUE(app.Choose(ID_MODE_FLASH_CARD));
+    app.m_midi.ClearWords();
+    fboard_probe::ClickStop(app.Fboard(), 55);
+    ASSERT_TRUE(app.Choose(ID_MODE_FINGERBOARD_STAFF));
+    // The staff repaints twice: once to show the melody, once for an option.
+    app.Staff()->UpdateWindow();
+    ASSERT_TRUE(app.Choose(ID_FB_NOTE_NAMES));
+    app.Staff()->UpdateWindow();
+    ASSERT_EQ(app.Doc()->m_melody.size(), 2u);
+    EXPECT_EQ(app.Doc()->m_melody.back()->GetPitch(), 50);
+    EXPECT_TRUE(staffentry::NotesStarted(app.m_midi.AllWords()).empty());
 }
 
 TEST(DisplayModes, StaffOnlyHidesTheFingerboard)

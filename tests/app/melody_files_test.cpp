@@ -127,10 +127,12 @@ TEST_F(MelodyFiles, ADamagedFileEmptiesTheStaffAndTheCaptionAndSaysSo)
     EXPECT_NE(ColumnPitches()[0], 0);
 
     m_files.Expect(m_path);
+    app.m_responder.ExpectMessageBox(IDNO);
     app.m_responder.ExpectMessageBox();
     ASSERT_TRUE(app.Choose(ID_FILE_OPEN));
     Settle();
-    EXPECT_EQ(app.m_responder.Texts(), std::vector<CString>{"Unexpected file format."});
+    EXPECT_EQ(app.m_responder.Texts(),
+              (std::vector<CString>{"Save changes to Untitled?", "Unexpected file format."}));
     EXPECT_EQ(ColumnPitches(), std::vector<int>(5, 0));
     EXPECT_TRUE(app.Doc()->m_melody.empty());
     EXPECT_EQ(app.Frame()->GetWindowText(), "Voldrim");

@@ -232,12 +232,14 @@ TEST(StartUp, KeysOfTheAcceleratorTable)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
     EXPECT_EQ(frame->GetActiveView(), app.Fboard());
 
-    // The edit keys are bound to commands nothing handles.
+    // Cut, copy and paste are bound to commands nothing handles; undo has
+    // nothing to undo before a change.
     app.Doc()->m_melody.push_back(std::make_unique<CNoteSeries>(NoteQuarter, 48));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(app.Doc()->m_melody.size(), 1u);
     EXPECT_FALSE(app.IsEnabled(ID_EDIT_UNDO));
+    app.Doc()->m_melody.clear();
 
     // An accelerator runs the update handlers, which drop the held keys.
     app.Doc()->m_bHeldW = true;

@@ -159,6 +159,8 @@ TEST(DocumentCommands, NewMelodyRestoresThePlainCaption)
     app.Doc()->m_strMelodyComposer = "Bach";
     app.Doc()->UpdateCaption();
     EXPECT_EQ(app.Frame()->GetWindowText(), "Voldrim   -   Minuet by Bach");
+    // A new title is a change: the melody is not thrown away unasked.
+    app.m_responder.ExpectMessageBox(IDNO);
     ASSERT_TRUE(app.Choose(ID_FILE_NEW));
     EXPECT_EQ(app.Frame()->GetWindowText(), "Voldrim");
     EXPECT_TRUE(app.Doc()->m_strMelodyTitle.isEmpty());

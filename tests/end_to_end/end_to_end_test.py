@@ -419,7 +419,10 @@ class EndToEnd(unittest.TestCase):
         program.answer(verdict, "", "Escape")
         self.assertFalse(program.message_boxes())
 
-        # The Exit button ends the program after its good-bye sound.
+        # The Exit button ends the program after its good-bye sound, and
+        # takes the help window with it.
+        program.keys("F1")
+        wait_for("the help window", lambda: program.windows("Voldrim Help"))
         program.click(*views.staff_button(EXIT_LEFT))
         self.assertEqual(program.process.wait(WAIT_SECONDS), 0)
 
@@ -437,6 +440,12 @@ class EndToEnd(unittest.TestCase):
             program.click(*centre(views.on_board(stop_rect(pitch))))
             self.wait_for_note(views, column, C_MAJOR_ROW_PITCHES.index(pitch))
         self.assertFalse(program.message_boxes())
+        # An unsaved melody and the help window open: a signal still ends
+        # the program at once, without a question.
+        program.keys("F1")
+        wait_for("the help window", lambda: program.windows("Voldrim Help"))
+        program.process.terminate()
+        self.assertEqual(program.process.wait(WAIT_SECONDS), 0)
 
 
 if __name__ == "__main__":

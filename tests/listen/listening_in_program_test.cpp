@@ -31,16 +31,12 @@ bool Play(CAppHarness& app, const std::vector<int>& pitches, const std::function
     return QTest::qWaitFor([&] { return app.m_input.Drained() && taken(); }, kWaitMs);
 }
 
-CString HeaderText(CAppHarness& app)
+// What the staff's status line below the header says of listening.
+CString ListeningText(CAppHarness& app)
 {
-    std::vector<GdiCall> calls;
-    app.Staff()->SetDrawRecorder(&calls);
-    app.Staff()->Invalidate(TRUE);
-    Settle(app);
-    app.Staff()->SetDrawRecorder(nullptr);
-    for (const GdiCall& call : calls) {
-        if (call.op == "TextOut" && call.text.startsWith("Tempo:"))
-            return call.text;
+    for (const CString& text : app.StaffBoxTexts()) {
+        if (text.startsWith("Listening"))
+            return text;
     }
     return CString();
 }
@@ -50,7 +46,7 @@ TEST(ListeningInProgram, APlayedNoteLightsItsStopIsWrittenAndShownInTheHeader)
     CAppHarness app;
     ASSERT_TRUE(app.ChooseFromMenu(ID_LISTEN));
     EXPECT_TRUE(ListenItem(app).checked);
-    EXPECT_TRUE(HeaderText(app).contains("Listening")) << HeaderText(app).toStdString();
+    EXPECT_TRUE(ListeningText(app).startsWith("Listening")) << ListeningText(app).toStdString();
 
     CVoldrimDoc* doc = app.Doc();
     ASSERT_TRUE(Play(app, {48}, [&] { return WrittenColumns(doc) == 1; }));
@@ -61,11 +57,11 @@ TEST(ListeningInProgram, APlayedNoteLightsItsStopIsWrittenAndShownInTheHeader)
     // The bow leaves the string: the header shows no note any more.
     app.m_input.Feed(std::vector<float>(CBuiltinSynth::kSampleRate, 0.0f));
     EXPECT_TRUE(QTest::qWaitFor([&] { return doc->m_nHeardPitch == kNoPitch; }, kWaitMs));
-    EXPECT_TRUE(HeaderText(app).endsWith("Listening"));
+    EXPECT_TRUE(ListeningText(app) == "Listening");
 
     ASSERT_TRUE(app.ChooseFromMenu(ID_LISTEN));
     EXPECT_FALSE(ListenItem(app).checked);
-    EXPECT_FALSE(HeaderText(app).contains("Listening"));
+    EXPECT_FALSE(ListeningText(app).startsWith("Listening"));
 }
 
 TEST(ListeningInProgram, TheHeaderNamesTheNoteHeardWithItsOctave)
@@ -76,7 +72,7 @@ TEST(ListeningInProgram, TheHeaderNamesTheNoteHeardWithItsOctave)
     // B flat is not in C major: its stop takes no click, but it is heard.
     app.m_input.Feed(RenderBowedNotes({46}));
     ASSERT_TRUE(QTest::qWaitFor([&] { return doc->m_nHeardPitch == 46; }, kWaitMs));
-    EXPECT_TRUE(HeaderText(app).endsWith("Listening: Bb2")) << HeaderText(app).toStdString();
+    EXPECT_TRUE(ListeningText(app) == "Listening: Bb2") << ListeningText(app).toStdString();
     EXPECT_EQ(WrittenColumns(doc), 0);
 }
 
@@ -129,7 +125,7 @@ TEST(ListeningInProgram, WithoutAnInputTheItemSaysSoOnceAndStaysOff)
     ASSERT_EQ(app.m_responder.Texts().size(), 1u);
     EXPECT_TRUE(app.m_responder.Texts()[0].startsWith("Voldrim could not open a sound input"));
     EXPECT_FALSE(ListenItem(app).checked);
-    EXPECT_FALSE(HeaderText(app).contains("Listening"));
+    EXPECT_FALSE(ListeningText(app).startsWith("Listening"));
 }
 
 TEST(ListeningInProgram, AnInputThatStopsEndsTheListeningWithOneMessage)

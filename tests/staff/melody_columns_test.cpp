@@ -96,17 +96,19 @@ TEST_F(MelodyColumns, ChromaticMelodyGetsItsNaturalsWhenPlaced)
     EXPECT_TRUE(BlackColumn(130, 89, 122));  // natural before C
 }
 
-TEST_F(MelodyColumns, SyncRebuildsTheMelodyFromWrittenColumns)
+TEST_F(MelodyColumns, SyncReadsTheWrittenColumnsAndKeepsTheRecordsNoColumnShows)
 {
     Create(600, 450);
+    // A record of the melody that no column shows, as one past the staff.
     AddToMelody(40, NoteQuarter);
     WriteColumn(0, 57, NoteHalf);
     WriteColumn(3, kRestPitch, NoteRest);
     WriteColumn(12, 45, NoteEighth);
     m_view->SyncMelodyList();
-    ASSERT_EQ(m_doc->m_melody.size(), 3u);
-    const std::pair<int, NoteValue> expected[] = {{57, NoteHalf}, {kRestPitch, NoteRest}, {45, NoteEighth}};
-    for (size_t i = 0; i < 3; ++i) {
+    const std::pair<int, NoteValue> expected[] = {
+        {57, NoteHalf}, {kRestPitch, NoteRest}, {45, NoteEighth}, {40, NoteQuarter}};
+    ASSERT_EQ(m_doc->m_melody.size(), std::size(expected));
+    for (size_t i = 0; i < std::size(expected); ++i) {
         EXPECT_EQ(m_doc->m_melody[i]->GetPitch(), expected[i].first);
         EXPECT_EQ(m_doc->m_melody[i]->GetValue(), expected[i].second);
     }
@@ -118,7 +120,8 @@ TEST_F(MelodyColumns, SyncRebuildsTheMelodyFromWrittenColumns)
     EXPECT_EQ(m_doc->m_columnList[1].GetPitch(), kRestPitch);
     EXPECT_EQ(m_doc->m_columnList[2].GetPitch(), 45);
     EXPECT_EQ(m_doc->m_columnList[2].GetValue(), NoteEighth);
-    EXPECT_FALSE(m_doc->m_columnList[3].IsWritten());
+    EXPECT_EQ(m_doc->m_columnList[3].GetPitch(), 40);
+    EXPECT_FALSE(m_doc->m_columnList[4].IsWritten());
 }
 
 TEST_F(MelodyColumns, AQuestionNoteForTheFingerboardIsHandedToTheStaffOnce)

@@ -112,3 +112,19 @@ void CAppHarness::ProcessEvents()
     for (int i = 0; i < 3; ++i)
         QApplication::processEvents();
 }
+
+std::vector<CString> CAppHarness::StaffBoxTexts()
+{
+    std::vector<GdiCall> calls;
+    Staff()->SetDrawRecorder(&calls);
+    Staff()->Invalidate(TRUE);
+    ProcessEvents();
+    Staff()->UpdateWindow();
+    Staff()->SetDrawRecorder(nullptr);
+    std::vector<CString> texts;
+    for (const GdiCall& call : calls) {
+        if (call.op == "DrawText")
+            texts.push_back(call.text);
+    }
+    return texts;
+}

@@ -49,6 +49,9 @@ public:
     bool IsChecked(UINT id);
     // Delivers pending paint passes and other posted work.
     static void ProcessEvents();
+    // The staff painted anew, and the texts it wrote in boxes (its status
+    // line and its note names), in order.
+    std::vector<CString> StaffBoxTexts();
 
     CRecordingMidiOutput m_midi;
     CRecordingWavePlayer m_waves;

@@ -1,4 +1,6 @@
-// The Exit button: a goodbye, then the program closes.
+// The Exit button: the question whether to save, a goodbye, then the
+// program closes.
+#include "framework/document.h"
 #include "framework/frame_wnd.h"
 #include "framework/win_app.h"
 #include "sound/play_wave_sound.h"
@@ -6,8 +8,11 @@
 
 void CStaffView::OnExit()
 {
+    // Asked before the goodbye, which would be a lie if the user cancels.
+    if (CDocument* doc = CView::GetDocument(); doc && !doc->SaveModified())
+        return;
     PlayWaveSound(CString("babye.wav"));
     // The same path as the close box, whether or not a melody plays.
     if (CFrameWnd* frame = AfxGetMainWnd())
-        frame->SendClose();
+        frame->CloseWithoutAsking();
 }

@@ -1,5 +1,6 @@
 // Notes written into the staff columns: one at a time, or the document's
-// whole melody; and the melody read back from the columns.
+// whole melody, each column knowing the record it shows; and the melody
+// read back from the columns.
 #include "doc/voldrim_doc.h"
 #include "views/staff/staff_view.h"
 #include "views/staff/staff_window_dc.h"
@@ -29,13 +30,15 @@ void CStaffView::ReplaceMelody()
         return;
     doc->m_nLastColumn = CVoldrimDoc::kNoColumn;
     CStaffWindowDC dc(this);
-    for (const auto& record : doc->m_melody)
-        PlaceMelodyNote(dc, record->GetPitch(), record->GetValue());
+    for (std::size_t record = 0; record < doc->m_melody.size(); ++record) {
+        const CNoteSeries& note = *doc->m_melody[record];
+        PlaceMelodyNote(dc, note.GetPitch(), note.GetValue(), int(record));
+    }
     if (doc->m_nKey == KeyChromatic)
         DrawNaturals(dc);
 }
 
-void CStaffView::PlaceMelodyNote(CDC& dc, int pitch, NoteValue value)
+void CStaffView::PlaceMelodyNote(CDC& dc, int pitch, NoteValue value, int record)
 {
     CVoldrimDoc* doc = GetDocument();
     if (!doc || pitch <= kNoPitch)
@@ -59,45 +62,12 @@ void CStaffView::PlaceMelodyNote(CDC& dc, int pitch, NoteValue value)
     }
 
     WriteColumn(column, *position, pitch, value);
+    column.SetRecord(record);
     DrawNote(dc, m_rcNote, pitch, m_rcLabel, doc->m_strNoteName, value);
 }
 
 void CStaffView::SyncMelodyList()
 {
-    CVoldrimDoc* doc = GetDocument();
-    if (!doc)
-        return;
-    doc->m_melody.clear();
-    for (const CStaffColumn& column : doc->m_columnList) {
-        if (column.GetPitch() != kNoPitch)
-            doc->m_melody.push_back(std::make_unique<CNoteSeries>(column.GetValue(), column.GetPitch()));
-    }
-}
-
-void CStaffView::SyncMelodyRecord(std::size_t columnIndex, bool wasWritten)
-{
-    CVoldrimDoc* doc = GetDocument();
-    std::size_t written = 0;
-    std::size_t writtenBefore = 0;
-    for (std::size_t i = 0; i < doc->m_columnList.size(); ++i) {
-        if (doc->m_columnList[i].GetPitch() != kNoPitch) {
-            ++written;
-            writtenBefore += i < columnIndex;
-        }
-    }
-    const CStaffColumn& column = doc->m_columnList[columnIndex];
-    const bool isWritten = column.GetPitch() != kNoPitch;
-    if (doc->m_melody.size() != written - isWritten + wasWritten) {
-        SyncMelodyList();
-        return;
-    }
-    const auto record = doc->m_melody.begin() + std::ptrdiff_t(writtenBefore);
-    if (isWritten && wasWritten) {
-        (*record)->SetPitch(column.GetPitch());
-        (*record)->SetValue(column.GetValue());
-    } else if (isWritten) {
-        doc->m_melody.insert(record, std::make_unique<CNoteSeries>(column.GetValue(), column.GetPitch()));
-    } else if (wasWritten) {
-        doc->m_melody.erase(record);
-    }
+    if (CVoldrimDoc* doc = GetDocument())
+        doc->SyncMelodyFromColumns();
 }

@@ -15,6 +15,7 @@ void CStaffView::OnTitle()
     dialog.m_strTitle = doc->m_strMelodyTitle;
     dialog.m_strComposer = doc->m_strMelodyComposer;
     if (dialog.DoModal() == IDOK) {
+        CVoldrimDoc::CMelodyChange change(*doc);
         doc->m_strMelodyTitle = dialog.m_strTitle;
         doc->m_strMelodyComposer = dialog.m_strComposer;
         doc->UpdateCaption();

@@ -44,6 +44,7 @@ void CStaffView::PlaceNote(int pitch)
     CVoldrimDoc* doc = GetDocument();
     if (!doc || pitch <= kNoPitch)
         return;
+    CVoldrimDoc::CMelodyChange change(*doc);
     CRect client;
     GetClientRect(&client);
     // Without a column to write in, asking whether to keep the melody at
@@ -65,7 +66,8 @@ void CStaffView::PlaceNote(int pitch)
             doc->m_bStaffNoteShown = true;
             return;
         }
-        // A new melody starts with this note.
+        // A new melody starts with this note; undo brings the old one back.
+        doc->m_melody.clear();
         doc->m_nLastColumn = 0;
     }
 

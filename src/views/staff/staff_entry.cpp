@@ -45,6 +45,7 @@ void CStaffView::OnRButtonDown(UINT, CPoint point)
 void CStaffView::EvaluateClick(CPoint point, ClickMode mode)
 {
     CVoldrimDoc* doc = GetDocument();
+    CVoldrimDoc::CMelodyChange change(*doc);
     if (RefusesClickForQuestion())
         return;
     const std::size_t row = doc->PositionAt(point);
@@ -94,10 +95,8 @@ void CStaffView::EraseColumn(std::size_t columnIndex)
     CVoldrimDoc* doc = GetDocument();
     // The next painting writes the rest of the melody from the first
     // column on, which closes the gap and any other.
-    CStaffColumn& column = doc->m_columnList[columnIndex];
-    const bool wasWritten = column.GetPitch() != kNoPitch;
-    column.Clear();
-    SyncMelodyRecord(columnIndex, wasWritten);
+    doc->RemoveRecordOf(columnIndex);
+    doc->m_columnList[columnIndex].Clear();
     doc->m_bReloadMelody = true;
     doc->m_nCurrentPitch = kNoPitch;
     doc->ClearColumns();
@@ -108,9 +107,8 @@ void CStaffView::WriteClickedNote(std::size_t columnIndex, const CStaffPosition&
 {
     CVoldrimDoc* doc = GetDocument();
     CStaffColumn& column = doc->m_columnList[columnIndex];
-    const bool wasWritten = column.GetPitch() != kNoPitch;
     WriteColumn(column, position, pitch, doc->m_nNoteValue);
-    SyncMelodyRecord(columnIndex, wasWritten);
+    SyncMelodyList();
 
     if (doc->m_nKey == KeyChromatic) {
         // A new accidental may add or remove naturals anywhere after it.

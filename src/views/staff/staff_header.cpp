@@ -20,6 +20,12 @@ constexpr int kLowerGuides[] = {145, 160};
 constexpr int kSystemTop = 40;
 constexpr int kSystemBottom = 161;
 constexpr int kHeaderBottom = 40;
+// The program's own status line, between the header line and the first
+// system's upper guides: whether it listens, and the notes the staff has
+// no room for.
+constexpr int kStatusTop = 25;
+constexpr int kStatusBottom = 40;
+constexpr int kStatusMargin = 8;
 
 // The note heard, with its octave as cellists count them (the C string
 // is C2); nothing while no note sounds.
@@ -29,6 +35,14 @@ CString HeardNoteText(int pitch)
         return CString();
     constexpr int kNotesPerOctave = 12;
     return QStringLiteral(": ") + NoteNameOfPitch(pitch) + QString::number(pitch / kNotesPerOctave - 1);
+}
+
+CString NotesPastStaffText(std::size_t notes)
+{
+    if (notes == 0)
+        return CString();
+    return QString::number(notes) + (notes == 1 ? QStringLiteral(" more note") : QStringLiteral(" more notes")) +
+           QStringLiteral(": enlarge the window");
 }
 
 } // namespace
@@ -44,11 +58,28 @@ void CStaffView::DrawHeader(CDC* pDC)
                    KeyName(doc ? doc->m_nKey : KeyC);
     if (doc && doc->IsQuestionRunning())
         text += QStringLiteral("     Show Me?              ");
-    if (doc && doc->m_bListening)
-        text += QStringLiteral("   Listening") + HeardNoteText(doc->m_nHeardPitch);
     // Blanks first wipe a longer header of before.
     pDC->TextOut(8, 5, CString(78, QLatin1Char(' ')));
     pDC->TextOut(8, 5, text);
+    pDC->SelectObject(oldFont);
+    if (doc)
+        DrawStatusLine(pDC, *doc);
+}
+
+void CStaffView::DrawStatusLine(CDC* pDC, const CVoldrimDoc& doc)
+{
+    const CRect line(0, kStatusTop, m_nClientWidth, kStatusBottom);
+    pDC->FillRect(line, &m_brBackground);
+    CFont* oldFont = pDC->SelectObject(&m_fontStatus);
+    const int oldMode = pDC->SetBkMode(TRANSPARENT);
+    CRect text = line;
+    text.DeflateRect(kStatusMargin, 0);
+    if (doc.m_bListening) {
+        pDC->DrawText(QStringLiteral("Listening") + HeardNoteText(doc.m_nHeardPitch), &text,
+                      DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    }
+    pDC->DrawText(NotesPastStaffText(doc.CountNotesPastStaff()), &text, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+    pDC->SetBkMode(oldMode);
     pDC->SelectObject(oldFont);
 }
 

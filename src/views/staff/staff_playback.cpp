@@ -5,6 +5,7 @@
 #include "framework/message_box.h"
 #include "model/note_value.h"
 #include "model/pitch.h"
+#include "model/staff_position_table.h"
 #include "sound/midi_device.h"
 #include "views/staff/staff_view.h"
 #include "views/staff/staff_window_dc.h"
@@ -24,12 +25,15 @@ void CStaffView::OnPlay()
     CVoldrimDoc* doc = GetDocument();
     if (!doc || doc->m_bPlaying)
         return;
-    // The melody as written now; empty columns are skipped, not played as silence.
+    // The whole melody as written now, past the end of the staff too, where
+    // no marker shows; empty columns are not played as silence, and a note
+    // that no row shows is not played, as it is not drawn.
     doc->m_playList.clear();
-    for (const CStaffColumn& column : doc->m_columnList) {
-        if (column.GetPitch() != kNoPitch)
-            doc->m_playList.push_back(
-                std::make_unique<CPlayItem>(column.GetPitch(), column.GetValue(), column.GetHitRect()));
+    const std::vector<CRect> columns = doc->ColumnsOfRecords();
+    for (std::size_t record = 0; record < doc->m_melody.size(); ++record) {
+        const CNoteSeries& note = *doc->m_melody[record];
+        if (StaffShowsPitch(note.GetPitch()))
+            doc->m_playList.push_back(std::make_unique<CPlayItem>(note.GetPitch(), note.GetValue(), columns[record]));
     }
     m_posPlay = 0;
     if (doc->m_playList.empty()) {
@@ -134,6 +138,9 @@ void CStaffView::EndPlayback()
 
 void CStaffView::DrawMarker(const CRect& rcColumn)
 {
+    // A note past the end of the staff has no column to point at.
+    if (rcColumn.IsRectEmpty())
+        return;
     const int l = rcColumn.left;
     const int r = rcColumn.right;
     const int b = rcColumn.bottom;

@@ -19,6 +19,10 @@ CStaffView::CStaffView()
     m_brRed.CreateSolidBrush(RGB(255, 0, 0));
     m_fontHeader.CreateFont(20, 0, 0, 0, FW_BOLD, 0, 0, 0, kAnsiCharset, kDefault, kDefault, kDefault, kFixedPitch,
                             "Arial");
+    // Small enough to fit below the header line, above the first system.
+    constexpr int kStatusFontHeight = 14;
+    m_fontStatus.CreateFont(kStatusFontHeight, 0, 0, 0, FW_BOLD, 0, 0, 0, kAnsiCharset, kDefault, kDefault, kDefault,
+                            kFixedPitch, "Arial");
     m_penNote.CreatePen(PS_SOLID, 2, RGB(0, 0, 0));
 
     MapCommand(ID_PLAY_BUTTON, [this] { OnPlay(); });
@@ -95,6 +99,10 @@ void CStaffView::OnSize(UINT type, int cx, int cy)
     doc->BuildStaffLayout(client.left, client.top, client.right, client.bottom, doc->m_nSystems);
     doc->m_bReloadMelody = true;
     doc->m_nCurrentPitch = kNoPitch;
+    // The staff shows the melody anew, and no note chosen while it could
+    // not be seen (the flash card hides it): writing that note later would
+    // add the melody's last note again instead.
+    doc->m_bStaffNoteShown = true;
     CView::OnSize(type, cx, cy);
 }
 

@@ -32,6 +32,9 @@ public:
 
     // Header and staves, into the given (paint) device context.
     void DrawHeader(CDC* pDC);
+    // Below the header: that the program listens and what it hears, and
+    // how many notes the staff has no room for.
+    void DrawStatusLine(CDC* pDC, const CVoldrimDoc& doc);
     void DrawStaves(CDC* pDC);
     void DrawKeySignature(CDC& dc, int topLineY);
 
@@ -57,12 +60,10 @@ public:
     // The melody of the document and the staff columns (melody_columns.cpp).
     // ReplaceMelody writes and draws it at once on the window.
     void ReplaceMelody();
-    void PlaceMelodyNote(CDC& dc, int pitch, NoteValue value);
+    // Writes the record of the melody with the given index into the next column.
+    void PlaceMelodyNote(CDC& dc, int pitch, NoteValue value, int record);
+    // The written columns read back into the document's melody.
     void SyncMelodyList();
-    // After a click has written or emptied one column: the one record of the
-    // melody that mirrors the column changes. A melody that holds more than
-    // the written columns is read again from them (SyncMelodyList).
-    void SyncMelodyRecord(std::size_t columnIndex, bool wasWritten);
 
     // Whatever this view draws, through the paint or a window device
     // context, is also appended here while it is set.
@@ -136,6 +137,7 @@ private:
     // Index of the next item of the document's play list.
     std::size_t m_posPlay = 0;
     CFont m_fontHeader;
+    CFont m_fontStatus;
     CBitmapButton m_btnPlay;
     CBitmapButton m_btnErase;
     CBitmapButton m_btnTempo;
