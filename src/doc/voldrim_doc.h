@@ -17,6 +17,7 @@
 #include "model/pitch.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 class CDC;
@@ -31,6 +32,14 @@ public:
     static constexpr std::size_t kNoPosition = static_cast<std::size_t>(-1);
     // The tempo a run starts with: a quarter note of 600 ms, Allegro.
     static constexpr int kStartTempo = 600;
+    // The most a melody file may hold. The title dialog takes 30
+    // characters and the largest staff shows about 1,700 notes, so these
+    // leave room to spare; more comes only from a damaged or hostile file,
+    // and taking it would cost gigabytes.
+    static constexpr std::uint64_t kLongestMelodyText = 65535;
+    static constexpr std::uint32_t kMostMelodyNotes = 100000;
+    // How much of a title or composer the caption shows.
+    static constexpr int kLongestCaptionText = 100;
 
     CVoldrimDoc();
     ~CVoldrimDoc() override;

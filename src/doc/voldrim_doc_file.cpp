@@ -71,6 +71,7 @@ void CVoldrimDoc::Serialize(CArchive& ar)
     CString title;
     CString composer;
     CObjectList<CNoteSeries> melody;
+    ar.SetLoadLimits(kLongestMelodyText, kMostMelodyNotes);
     ar >> key >> tempo >> title >> composer;
     SerializeObjectList(ar, melody);
     if (!IsKnownKey(key) || !IsPlayableTempo(tempo) || !std::all_of(melody.begin(), melody.end(), IsMelodyRecord))

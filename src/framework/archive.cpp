@@ -176,6 +176,8 @@ CArchive& CArchive::operator>>(CString& text)
 {
     bool wideCharacters = false;
     const std::uint64_t length = ReadStringLength(&wideCharacters);
+    if (length > m_nLongestString)
+        AfxThrowArchiveException(CArchiveException::badValue);
     if (!wideCharacters) {
         text = AfxFromAnsi(ReadBytes(length));
         return *this;
@@ -202,11 +204,18 @@ std::uint32_t CArchive::ReadCount()
 {
     std::uint16_t wordCount = 0;
     *this >> wordCount;
-    if (wordCount != kWordCountLimit)
-        return wordCount;
-    std::uint32_t count = 0;
-    *this >> count;
+    std::uint32_t count = wordCount;
+    if (wordCount == kWordCountLimit)
+        *this >> count;
+    if (count > m_nLongestList)
+        AfxThrowArchiveException(CArchiveException::badValue);
     return count;
+}
+
+void CArchive::SetLoadLimits(std::uint64_t longestString, std::uint32_t longestList)
+{
+    m_nLongestString = longestString;
+    m_nLongestList = longestList;
 }
 
 std::size_t CArchive::ReserveObjects(std::uint32_t count)

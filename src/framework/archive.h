@@ -49,6 +49,11 @@ public:
     bool IsStoring() const { return m_mode == store; }
     bool IsLoading() const { return m_mode == load; }
 
+    // What loading accepts at the most: a longer string or a list of more
+    // elements is a bad value, refused before anything is read for it.
+    // Without limits the file's size is the only bound.
+    void SetLoadLimits(std::uint64_t longestString, std::uint32_t longestList);
+
     CArchive& operator<<(std::int32_t value);
     CArchive& operator>>(std::int32_t& value);
     CArchive& operator<<(std::uint16_t value);
@@ -100,6 +105,8 @@ private:
 
     QIODevice* m_device;
     Mode m_mode;
+    std::uint64_t m_nLongestString = UINT64_MAX;
+    std::uint32_t m_nLongestList = UINT32_MAX;
     // Loading reads the device a piece at a time and takes each field from
     // here, so a field costs no call on the device and no copy of its own.
     QByteArray m_readBuffer;

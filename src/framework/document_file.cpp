@@ -34,12 +34,23 @@ CString OpenFailure(const CString& path)
     return QString::fromLatin1(kFailedToOpen);
 }
 
+// No one, not even the superuser, is meant to write the file.
+bool IsMarkedReadOnly(const QFileInfo& info)
+{
+    // The file's own mode bits: the user's permission is what the running
+    // user may do, which for the superuser is everything.
+    constexpr QFile::Permissions kAnyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return !(info.permissions() & kAnyWrite);
+}
+
 // Why a file cannot be written, or empty when nothing speaks against it.
-// A file marked read-only is not replaced, though its folder would allow it.
+// A file marked read-only is not replaced, though its folder would allow
+// it; nor is anything but a regular file, wherever a link leads: a save
+// would turn a device or a pipe into an ordinary file.
 CString SaveObstacle(const CString& path)
 {
     const QFileInfo info(path);
-    if (info.exists() && !info.isWritable())
+    if (info.exists() && (!info.isFile() || !info.isWritable() || IsMarkedReadOnly(info)))
         return WithFileName(kAccessDenied, path);
     return CString();
 }

@@ -16,6 +16,8 @@
 #include <QShortcut>
 #include <QWindow>
 
+#include <algorithm>
+
 CFrameWnd::CFrameWnd()
     : m_helpMode(this, [](DWORD context) { AfxGetHelpViewer()->ShowHelp(AfxGetHelpFilePath(), HELP_CONTEXT, context); })
 {
@@ -98,6 +100,14 @@ void CFrameWnd::CenterWindow()
     MoveCentred(size().grownBy(windowHandle() ? windowHandle()->frameMargins() : QMargins()));
 }
 
+QPoint CFrameWnd::CentredTopLeft(const QRect& area, QSize outer)
+{
+    // On a screen smaller than the window, its top-left corner stays on
+    // the screen, and with it the menu bar.
+    return QPoint(area.left() + std::max(0, (area.width() - outer.width()) / 2),
+                  area.top() + std::max(0, (area.height() - outer.height()) / 2));
+}
+
 // The window's geometry may not yet show a size just asked for, so the
 // whole window's size is given.
 void CFrameWnd::MoveCentred(QSize outer)
@@ -105,8 +115,7 @@ void CFrameWnd::MoveCentred(QSize outer)
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->availableGeometry();
-    move(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
+    move(CentredTopLeft(screen->availableGeometry(), outer));
     m_bCentred = true;
 }
 

@@ -34,6 +34,8 @@ public:
     CString GetWindowText() const { return windowTitle(); }
     // Centres the whole window, frame and caption included, on its screen.
     void CenterWindow();
+    // Where a window of that outer size goes, centred in the area.
+    static QPoint CentredTopLeft(const QRect& area, QSize outer);
     // The client area below the menu bar, in client coordinates.
     void GetClientRect(CRect* rc) const;
 

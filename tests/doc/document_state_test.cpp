@@ -137,6 +137,12 @@ TEST(CaptionRule, TitleAndComposerFollowTheApplicationTitle)
     EXPECT_EQ(CVoldrimDoc::CaptionFor("Minuet", ""), "Voldrim   -   Minuet");
     EXPECT_EQ(CVoldrimDoc::CaptionFor("Minuet", "Bach"), "Voldrim   -   Minuet by Bach");
     EXPECT_EQ(CVoldrimDoc::CaptionFor("", "Bach"), "Voldrim") << "a composer without a title adds nothing";
+    // A file may hold any bytes: no control character reaches the caption,
+    // and a long text is cut short.
+    EXPECT_EQ(CVoldrimDoc::CaptionFor(QString::fromLatin1("Min\0uet\n", 9), "Ba\tch"), "Voldrim   -   Minuet by Bach");
+    const CString longText(CVoldrimDoc::kLongestCaptionText + 1, 'x');
+    EXPECT_EQ(CVoldrimDoc::CaptionFor(longText, ""),
+              "Voldrim   -   " + longText.left(CVoldrimDoc::kLongestCaptionText) + QChar(0x2026));
 }
 
 TEST(AccidentalMemory, SetTestAndClearByPitch)

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray Hex(const char* hex)
@@ -159,6 +161,10 @@ TEST_F(MelodyFile, ADamagedFileLeavesAnEmptyDocumentAndSaysSo)
         {"pitch -1", withRecord("ffffffff", "02000000")},
         {"pitch 128", withRecord("80000000", "02000000")},
         {"pitch 998", withRecord("e6030000", "02000000")},
+        // More than a melody may hold, refused before it is read.
+        {"a 65,536-character title", Hex("01000000 58020000 ff ffff 00000100")},
+        {"100,001 records", kHeader + Hex("ffff a1860100") + kFirstRecord},
+        {"100,001 back references", kHeader + Hex("ffff a1860100") + kFirstRecord + Hex("0200").repeated(100000)},
     };
     // A file that ends inside any field.
     for (int length = 1; length < kExample.size(); ++length)
@@ -220,6 +226,51 @@ TEST_F(MelodyFile, AFileThatCannotBeOpenedLeavesTheMelodyAndNamesTheFile)
         EXPECT_EQ(m_responder.Texts().back(), c.message);
         EXPECT_EQ(m_doc.m_melody.size(), 1u);
     }
+}
+
+TEST_F(MelodyFile, TheLargestMelodyAFileMayHoldStillLoads)
+{
+    const QByteArray longest(int(CVoldrimDoc::kLongestMelodyText), 'a');
+    const QByteArray bytes = Hex("01000000 58020000 ff ffff ffff0000") + longest + Hex("00 ffff a0860100") +
+                             kFirstRecord + Hex("0200").repeated(int(CVoldrimDoc::kMostMelodyNotes) - 1);
+    ASSERT_TRUE(Open(bytes));
+    EXPECT_EQ(m_doc.m_strMelodyTitle.size(), longest.size());
+    EXPECT_EQ(m_doc.m_melody.size(), CVoldrimDoc::kMostMelodyNotes);
+}
+
+TEST_F(MelodyFile, SavingReplacesOnlyARegularFileAndKeepsItsLinkAndPermissions)
+{
+    AddRecord(48, 2);
+    const QString target = Write(kEmptyMelody, "target.vdm");
+    QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const QString link = m_folder.filePath("link.vdm");
+    ASSERT_TRUE(QFile::link(target, link));
+    ASSERT_TRUE(m_doc.OnSaveDocument(link));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(Read(target), Saved());
+    constexpr QFileDevice::Permissions kModeBits = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                   QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                                   QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                                                   QFileDevice::ReadOther | QFileDevice::WriteOther |
+                                                   QFileDevice::ExeOther;
+    EXPECT_EQ(QFileInfo(target).permissions() & kModeBits, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
+    // Nothing else is overwritten, whatever a link leads to; not even a
+    // file marked read-only, by the superuser.
+    const QString readOnly = Write(kEmptyMelody, "read-only.vdm");
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    const QString pipe = m_folder.filePath("pipe");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString toDevice = m_folder.filePath("full.mid");
+    ASSERT_TRUE(QFile::link("/dev/full", toDevice));
+    for (const QString& path : {readOnly, pipe, toDevice, m_folder.path()}) {
+        m_responder.ExpectMessageBox();
+        EXPECT_FALSE(m_doc.OnSaveDocument(path)) << path.toStdString();
+        EXPECT_EQ(m_responder.Texts().back(), "Access to " + path + " was denied.");
+    }
+    EXPECT_EQ(Read(readOnly), kEmptyMelody);
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
+    EXPECT_FALSE(QFileInfo("/dev/full").isFile());
 }
 
 TEST_F(MelodyFile, AFailedSaveLeavesTheEarlierFileAsItWasAndSaysSo)
