@@ -10,6 +10,7 @@
 #include "doc/voldrim_doc.h"
 #include "export/melody_notes.h"
 #include "res/program_version.h"
+#include "sound/tempo_table.h"
 
 #include <QXmlStreamWriter>
 
@@ -19,7 +20,6 @@ namespace {
 
 // Every duration counts eighth notes, the playback tick.
 constexpr int kDivisionsPerQuarter = 2;
-constexpr double kMillisecondsPerMinute = 60000.0;
 constexpr const char* kPartId = "P1";
 constexpr const char* kInstrumentId = "P1-I1";
 constexpr const char* kPartName = "Violoncello";
@@ -156,19 +156,20 @@ private:
         End();
     }
 
+    // The figure the tempo dialog shows, played as it is shown.
     void WriteTempo()
     {
-        const double perMinute = kMillisecondsPerMinute / m_doc.m_nTempo;
+        const int perMinute = TempoBpmOf(m_doc.m_nTempo);
         Start("direction");
         Attribute("placement", QStringLiteral("above"));
         Start("direction-type");
         Start("metronome");
         Text("beat-unit", QStringLiteral("quarter"));
-        Number("per-minute", qRound(perMinute));
+        Number("per-minute", perMinute);
         End();
         End();
         m_xml.writeEmptyElement(QStringLiteral("sound"));
-        Attribute("tempo", QString::number(perMinute, 'f', 2));
+        Attribute("tempo", QString::number(perMinute));
         End();
     }
 
