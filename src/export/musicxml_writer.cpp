@@ -4,11 +4,13 @@
 // in one unbreakable line; measures of a meter would split and tie the
 // notes. Measures of one note each keep every value as written, let a
 // notation program break the lines anywhere, and show no barline but the
-// final one.
+// final one. A musician reads on across those unseen barlines, so the
+// signs are written as the staff shows them (export/score_accidentals.h).
 #include "export/musicxml_writer.h"
 
 #include "doc/voldrim_doc.h"
 #include "export/melody_notes.h"
+#include "export/score_accidentals.h"
 #include "res/program_version.h"
 #include "sound/tempo_table.h"
 
@@ -195,10 +197,23 @@ private:
         Text("type", QLatin1String(type.name));
         if (type.dotted)
             m_xml.writeEmptyElement(QStringLiteral("dot"));
-        // Each note is alone in its measure, so only the key signature
-        // decides whether it needs a sign.
-        if (spelling && spelling->alter != spelling->keyAlter)
-            Text("accidental", QLatin1String(AccidentalName(spelling->alter)));
+        if (spelling) {
+            if (const std::optional<ScoreAccidental> sign = m_accidentals.Next(*spelling))
+                WriteAccidental(*sign);
+        }
+        End();
+    }
+
+    void WriteAccidental(const ScoreAccidental& sign)
+    {
+        Start("accidental");
+        // A reminder is what readers drop unless it is marked cautionary;
+        // the staff shows it as a plain sign, without parentheses.
+        if (sign.reminder) {
+            Attribute("cautionary", QStringLiteral("yes"));
+            Attribute("parentheses", QStringLiteral("no"));
+        }
+        m_xml.writeCharacters(QLatin1String(AccidentalName(sign.alter)));
         End();
     }
 
@@ -212,6 +227,7 @@ private:
 
     const CVoldrimDoc& m_doc;
     QXmlStreamWriter m_xml;
+    ScoreAccidentals m_accidentals;
 };
 
 } // namespace
