@@ -22,6 +22,9 @@ namespace {
 
 // Every duration counts eighth notes, the playback tick.
 constexpr int kDivisionsPerQuarter = 2;
+// The rest that fills the measure of an empty melody: readers reject a
+// measure with no note, or stop at a part with no voice.
+constexpr int kMeasureRestTicks = NoteWhole;
 constexpr const char* kPartId = "P1";
 constexpr const char* kInstrumentId = "P1-I1";
 constexpr const char* kPartName = "Violoncello";
@@ -118,7 +121,7 @@ private:
         Start("part");
         Attribute("id", QLatin1String(kPartId));
         const std::vector<ExportNote> notes = ExportNotes(m_doc.m_melody);
-        // An empty melody is one empty measure with the clef, key and tempo.
+        // An empty melody is one measure of rest with the clef, key and tempo.
         const std::size_t measures = std::max<std::size_t>(notes.size(), 1);
         for (std::size_t i = 0; i < measures; ++i) {
             Start("measure");
@@ -131,6 +134,8 @@ private:
             }
             if (i < notes.size())
                 WriteNote(notes[i]);
+            else
+                WriteMeasureRest();
             WriteBarline(i + 1 == measures);
             End();
         }
@@ -214,6 +219,16 @@ private:
             Attribute("parentheses", QStringLiteral("no"));
         }
         m_xml.writeCharacters(QLatin1String(AccidentalName(sign.alter)));
+        End();
+    }
+
+    void WriteMeasureRest()
+    {
+        Start("note");
+        m_xml.writeEmptyElement(QStringLiteral("rest"));
+        Attribute("measure", QStringLiteral("yes"));
+        Number("duration", kMeasureRestTicks);
+        Number("voice", 1);
         End();
     }
 

@@ -1,6 +1,7 @@
 // The MusicXML score converted by a second independent reader, LilyPond's
 // musicxml2ly (Debian's lilypond): the notes it writes for LilyPond with
-// the signs it is told to print and the key.
+// the signs it is told to print and the key, and an empty melody converted
+// without an error.
 #include "export_fixture.h"
 
 #include <QRegularExpression>
@@ -79,6 +80,13 @@ TEST_F(LilyPondReaderTest, EverySignTheStaffShowsAndEveryNoteOutsideTheKeyIsPrin
         else
             EXPECT_TRUE(voice.contains(c.keySignature)) << voice.toStdString();
     }
+}
+
+TEST_F(LilyPondReaderTest, AnEmptyMelodyIsOneMeasureOfRest)
+{
+    SetMelody(KeyG, {});
+    const QString voice = ConvertedVoice(QStringLiteral("empty"));
+    EXPECT_EQ(Notes(voice), "R1") << voice.toStdString();
 }
 
 } // namespace
