@@ -31,6 +31,7 @@ std::optional<StaffSpelling> StaffSpellingOf(int pitch, Key key)
         return std::nullopt;
     const StaffPositionEntry& entry = StaffPositionEntryAt(row);
     StaffSpelling spelling;
+    spelling.row = row;
     spelling.step = entry.naturalName[0];
     spelling.alter = pitch - entry.naturalPitch;
     spelling.octave = entry.naturalPitch / kSemitonesPerOctave + kOctaveOfNoteZero;

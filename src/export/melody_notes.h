@@ -24,6 +24,7 @@ std::vector<ExportNote> ExportNotes(const CObjectList<CNoteSeries>& melody);
 // A pitch as the staff writes it in a key: on its row's letter, with the
 // row's sharp or flat.
 struct StaffSpelling {
+    int row = 0;      // the staff row, as StaffRowOfPitch counts them
     char step = 'C';  // the row's letter, 'A' to 'G'
     int alter = 0;    // +1 sharp, -1 flat, 0 natural
     int octave = 4;   // of the letter; middle C is C4

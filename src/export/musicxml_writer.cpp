@@ -4,12 +4,15 @@
 // in one unbreakable line; measures of a meter would split and tie the
 // notes. Measures of one note each keep every value as written, let a
 // notation program break the lines anywhere, and show no barline but the
-// final one.
+// final one. A musician reads on across those unseen barlines, so the
+// signs are written as the staff shows them (export/score_accidentals.h).
 #include "export/musicxml_writer.h"
 
 #include "doc/voldrim_doc.h"
 #include "export/melody_notes.h"
+#include "export/score_accidentals.h"
 #include "res/program_version.h"
+#include "sound/tempo_table.h"
 
 #include <QXmlStreamWriter>
 
@@ -19,7 +22,9 @@ namespace {
 
 // Every duration counts eighth notes, the playback tick.
 constexpr int kDivisionsPerQuarter = 2;
-constexpr double kMillisecondsPerMinute = 60000.0;
+// The rest that fills the measure of an empty melody: readers reject a
+// measure with no note, or stop at a part with no voice.
+constexpr int kMeasureRestTicks = NoteWhole;
 constexpr const char* kPartId = "P1";
 constexpr const char* kInstrumentId = "P1-I1";
 constexpr const char* kPartName = "Violoncello";
@@ -116,7 +121,7 @@ private:
         Start("part");
         Attribute("id", QLatin1String(kPartId));
         const std::vector<ExportNote> notes = ExportNotes(m_doc.m_melody);
-        // An empty melody is one empty measure with the clef, key and tempo.
+        // An empty melody is one measure of rest with the clef, key and tempo.
         const std::size_t measures = std::max<std::size_t>(notes.size(), 1);
         for (std::size_t i = 0; i < measures; ++i) {
             Start("measure");
@@ -129,6 +134,8 @@ private:
             }
             if (i < notes.size())
                 WriteNote(notes[i]);
+            else
+                WriteMeasureRest();
             WriteBarline(i + 1 == measures);
             End();
         }
@@ -156,19 +163,20 @@ private:
         End();
     }
 
+    // The figure the tempo dialog shows, played as it is shown.
     void WriteTempo()
     {
-        const double perMinute = kMillisecondsPerMinute / m_doc.m_nTempo;
+        const int perMinute = TempoBpmOf(m_doc.m_nTempo);
         Start("direction");
         Attribute("placement", QStringLiteral("above"));
         Start("direction-type");
         Start("metronome");
         Text("beat-unit", QStringLiteral("quarter"));
-        Number("per-minute", qRound(perMinute));
+        Number("per-minute", perMinute);
         End();
         End();
         m_xml.writeEmptyElement(QStringLiteral("sound"));
-        Attribute("tempo", QString::number(perMinute, 'f', 2));
+        Attribute("tempo", QString::number(perMinute));
         End();
     }
 
@@ -194,10 +202,33 @@ private:
         Text("type", QLatin1String(type.name));
         if (type.dotted)
             m_xml.writeEmptyElement(QStringLiteral("dot"));
-        // Each note is alone in its measure, so only the key signature
-        // decides whether it needs a sign.
-        if (spelling && spelling->alter != spelling->keyAlter)
-            Text("accidental", QLatin1String(AccidentalName(spelling->alter)));
+        if (spelling) {
+            if (const std::optional<ScoreAccidental> sign = m_accidentals.Next(*spelling))
+                WriteAccidental(*sign);
+        }
+        End();
+    }
+
+    void WriteAccidental(const ScoreAccidental& sign)
+    {
+        Start("accidental");
+        // A reminder is what readers drop unless it is marked cautionary;
+        // the staff shows it as a plain sign, without parentheses.
+        if (sign.reminder) {
+            Attribute("cautionary", QStringLiteral("yes"));
+            Attribute("parentheses", QStringLiteral("no"));
+        }
+        m_xml.writeCharacters(QLatin1String(AccidentalName(sign.alter)));
+        End();
+    }
+
+    void WriteMeasureRest()
+    {
+        Start("note");
+        m_xml.writeEmptyElement(QStringLiteral("rest"));
+        Attribute("measure", QStringLiteral("yes"));
+        Number("duration", kMeasureRestTicks);
+        Number("voice", 1);
         End();
     }
 
@@ -211,6 +242,7 @@ private:
 
     const CVoldrimDoc& m_doc;
     QXmlStreamWriter m_xml;
+    ScoreAccidentals m_accidentals;
 };
 
 } // namespace

@@ -5,10 +5,17 @@
 #include "print/melody_pages.h"
 
 #include <QFile>
+#include <QMarginsF>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTemporaryDir>
 
 namespace {
+
+constexpr const char* kCreator = "Voldrim";
+// A PDF printer has no paper edge it cannot reach, so no printer gives it
+// margins; an office printer cuts off what is drawn close to the edge.
+constexpr qreal kMarginWhenNoneMm = 15;
 
 // The views' print steps on a view that never shows: it is the child of a
 // window that is never shown.
@@ -16,6 +23,23 @@ class CPdfPagesView : public CMelodyView {
 public:
     void OnDraw(CDC*) override {}
 };
+
+// Margins that no printer gave: none at all, or those Qt's PDF engine
+// starts with, which a printer of the system would have replaced.
+bool MarginsGivenByNoPrinter(const QPageLayout& layout)
+{
+    const QMarginsF margins = layout.margins(QPageLayout::Point);
+    const QPdfWriter unprinted{QString()};
+    return margins.isNull() || margins == unprinted.pageLayout().margins(QPageLayout::Point);
+}
+
+void GiveMarginsWhenNone(QPrinter& printer)
+{
+    if (MarginsGivenByNoPrinter(printer.pageLayout())) {
+        const QMarginsF margins(kMarginWhenNoneMm, kMarginWhenNoneMm, kMarginWhenNoneMm, kMarginWhenNoneMm);
+        printer.setPageMargins(margins, QPageLayout::Millimeter);
+    }
+}
 
 QByteArray FileBytes(const QString& path)
 {
@@ -38,6 +62,9 @@ bool PrintMelodyToPdf(CVoldrimDoc& doc, const QPageLayout* layout, QIODevice& ou
     printer.setOutputFileName(path);
     if (layout && !printer.setPageLayout(*layout))
         return false;
+    GiveMarginsWhenNone(printer);
+    printer.setDocName(doc.m_strMelodyTitle);
+    printer.setCreator(QLatin1String(kCreator));
 
     CMelodyPages pages;
     const CServiceOverride<CMelodyPagePrinter> pagesInstalled(&pages);

@@ -6,6 +6,7 @@ class QIODevice;
 class QPageLayout;
 
 // Writes the pages to the device, on the paper and margins of the layout
-// (the printer's own when none is given). False when they could not be
-// printed.
+// (the printer's own when none is given), 15 mm a side where no printer
+// gave that layout its margins; the document's title is the melody's.
+// False when they could not be printed.
 bool PrintMelodyToPdf(CVoldrimDoc& doc, const QPageLayout* layout, QIODevice& out);

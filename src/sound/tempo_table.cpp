@@ -10,6 +10,8 @@ const int kTempoMs[kTempoSteps] = {272, 288, 312, 340, 375, 416, 476, 535, 576, 
 const int kTempoBpm[kTempoSteps] = {220, 208, 192, 176, 160, 144, 126, 112, 104, 100,
                                     96, 84, 76, 72, 66, 60, 52, 46, 40, 30};
 
+constexpr double kMillisecondsPerMinute = 60000.0;
+
 int ClampPosition(int position)
 {
     if (position < 0)
@@ -55,4 +57,12 @@ int TempoPositionOf(int beatMs)
             return position;
     }
     return kSlowestTempoPosition;
+}
+
+int TempoBpmOf(int beatMs)
+{
+    const int position = TempoPositionOf(beatMs);
+    if (TempoMsAt(position) == beatMs)
+        return TempoBpmAt(position);
+    return beatMs > 0 ? qRound(kMillisecondsPerMinute / beatMs) : 0;
 }

@@ -16,6 +16,11 @@ int TempoMsAt(int position);
 // Beats per minute shown for a step; same clamping as TempoMsAt.
 int TempoBpmAt(int position);
 
+// Beats per minute of any beat length: the step's own figure, as the tempo
+// dialog shows it, for a step; 60000 / beatMs rounded for a length that is
+// no step (a melody file may hold any); 0 for a length that is no length.
+int TempoBpmOf(int beatMs);
+
 // Step whose beat length equals beatMs; a length that is no step gives the
 // slowest step, 19.
 int TempoPositionOf(int beatMs);

@@ -1,10 +1,12 @@
 // The program started from a shell: --export writes a melody file as
 // MusicXML, MIDI or PDF with no display at all, says what went wrong in
 // one line, and --help and --version answer as command-line users expect.
+#include "doc/voldrim_doc.h"
 #include "res/program_version.h"
 #include "support/external_tool.h"
 #include "support/file_bytes.h"
 #include "support/pdf_print_dialogs.h"
+#include "support/recording_midi_output.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -16,6 +18,12 @@ namespace {
 const QByteArray kMelody = QByteArray::fromHex("01000000 58020000 00 00 0200 ffff 0000 0b00"
                                                "434e6f7465536572696573 30000000 02000000"
                                                "0180 e7030000 e7030000");
+
+// No system print settings give a PDF margins; the program gives it these,
+// and a stroke's faint edge may come half a millimetre closer.
+constexpr double kLeastMarginMm = 14;
+constexpr double kDefaultMarginMm = 15;
+constexpr double kMarginSlackMm = 1;
 
 class ShellCommands : public ::testing::Test {
 protected:
@@ -32,6 +40,18 @@ protected:
         for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QLatin1String(display));
         return RunExternalTool(QStringLiteral(VOLDRIM_PROGRAM), arguments, environment);
+    }
+
+    // A melody of the title saved by the program itself.
+    QString Saved(const CString& title, const QString& name)
+    {
+        const QString path = m_folder.filePath(name);
+        CRecordingMidiOutput midi;
+        CVoldrimDoc doc;
+        doc.m_strMelodyTitle = title;
+        doc.m_melody.push_back(std::make_unique<CNoteSeries>(NoteHalf, 48));
+        EXPECT_TRUE(doc.OnSaveDocument(path));
+        return path;
     }
 
     QTemporaryDir m_folder;
@@ -52,6 +72,19 @@ TEST_F(ShellCommands, ExportWritesEachFormatWithoutADisplay)
         EXPECT_TRUE(ReadFileBytes(output).startsWith(c.start)) << c.name;
     }
     EXPECT_EQ(PdfPageCount(m_folder.filePath("tune.pdf")), 1);
+}
+
+TEST_F(ShellCommands, ThePdfIsTitledAndKeepsItsInkClearOfThePaperEdges)
+{
+    const QString melody = Saved(QString::fromUtf8("Élégie"), "elegie.vdm");
+    const QString pdf = m_folder.filePath("elegie.pdf");
+    const ToolRun run = Voldrim({"--export", melody, pdf});
+    ASSERT_TRUE(run.Succeeded()) << run.err.toStdString();
+    EXPECT_EQ(PdfInfo(pdf, "Title").toStdString(), "Élégie");
+    EXPECT_EQ(PdfInfo(pdf, "Creator"), "Voldrim");
+    // The staves reach from the left margin to the right one.
+    EXPECT_NEAR(PdfInkClearanceMm(pdf, 1), kDefaultMarginMm, kMarginSlackMm);
+    EXPECT_GE(PdfInkClearanceMm(pdf, 1), kLeastMarginMm);
 }
 
 TEST_F(ShellCommands, AFailureIsOneLineAndAnExitStatus)

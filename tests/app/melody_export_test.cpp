@@ -9,6 +9,8 @@
 #include "support/scripted_file_dialog.h"
 
 #include <QDir>
+#include <QMarginsF>
+#include <QPageSize>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -18,6 +20,9 @@ const CString kMusicXmlFilter = QStringLiteral("MusicXML Files (*.musicxml)");
 const CString kMidiFilter = QStringLiteral("MIDI Files (*.mid)");
 const CString kPdfFilter = QStringLiteral("PDF Files (*.pdf)");
 constexpr int kDpi = 50;
+// Paper that Print Setup gives no margins gets 15 mm a side; a stroke's
+// faint edge may come half a millimetre closer.
+constexpr double kLeastMarginMm = 14;
 
 class MelodyExport : public ::testing::Test {
 protected:
@@ -75,6 +80,26 @@ TEST_F(MelodyExport, ThePdfHoldsThePagesOfFilePrintOnThePaperOfPrintSetup)
         const QImage printed = RenderPdfPage(m_print.m_printPath, page, kDpi);
         ASSERT_FALSE(printed.isNull());
         EXPECT_EQ(RenderPdfPage(exported, page, kDpi), printed) << "page " << page;
+    }
+}
+
+TEST_F(MelodyExport, ThePdfOfPaperWithoutMarginsKeepsItsInkClearOfTheEdgesAndIsTitled)
+{
+    SetMelodyOf(3);
+    m_app.Doc()->m_strMelodyTitle = "Swan";
+    // No printer is installed here: first the printer as it comes, then
+    // Print Setup choosing no margins at all.
+    for (const bool setUp : {false, true}) {
+        SCOPED_TRACE(setUp ? "Print Setup without margins" : "no printer");
+        if (setUp) {
+            m_print.m_layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+            ASSERT_TRUE(m_app.Choose(ID_FILE_PRINT_SETUP));
+        }
+        const QString exported = m_folder.filePath("swan.pdf");
+        ExportTo(exported, kPdfFilter);
+        EXPECT_GE(PdfInkClearanceMm(exported, 1), kLeastMarginMm);
+        EXPECT_EQ(PdfInfo(exported, "Title"), "Swan");
+        EXPECT_EQ(PdfInfo(exported, "Creator"), "Voldrim");
     }
 }
 

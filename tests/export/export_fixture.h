@@ -3,6 +3,8 @@
 // recorder, and a folder for the files exported from it.
 #include "doc/voldrim_doc.h"
 #include "export/melody_export.h"
+#include "support/external_tool.h"
+#include "support/file_bytes.h"
 #include "support/recording_midi_output.h"
 
 #include <QTemporaryDir>
@@ -28,6 +30,22 @@ protected:
         const CString failure = ExportMelody(m_doc, path, format);
         EXPECT_TRUE(failure.isEmpty()) << failure.toStdString();
         return failure.isEmpty() ? path : QString();
+    }
+    // The melody exported as MusicXML and converted by an independent
+    // reader, run as "reader options... -o name.extension score"; the
+    // bytes it wrote. The Debian package that brings the reader is named
+    // when it fails.
+    QByteArray ConvertedScore(const QString& name, const QString& extension, const QString& reader,
+                              const QStringList& options, const char* package,
+                              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+                              int timeoutMs = kToolTimeoutMs)
+    {
+        const QString score = Export(name + ".musicxml", ExportFormat::MusicXml);
+        const QString converted = m_folder.filePath(name + extension);
+        const QStringList arguments = options + QStringList{QStringLiteral("-o"), converted, score};
+        const ToolRun run = RunExternalTool(reader, arguments, environment, timeoutMs);
+        EXPECT_TRUE(run.Succeeded()) << run.err.toStdString() << " (scripts/install-deps installs " << package << ")";
+        return ReadFileBytes(converted);
     }
 
     CRecordingMidiOutput m_midi;

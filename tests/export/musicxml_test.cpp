@@ -1,10 +1,8 @@
 // The MusicXML score imported by an independent reader, MuseScore 3
 // (Debian's musescore3), and saved in its own format: the notes with their
-// spelling and values, the key signature, the title, the composer and the
-// tempo it took from the file.
+// spelling, values and signs, the key signature, the title, the composer
+// and the tempo it took from the file.
 #include "export_fixture.h"
-#include "support/external_tool.h"
-#include "support/file_bytes.h"
 
 #include <QXmlStreamReader>
 
@@ -23,6 +21,9 @@ using Note = std::tuple<int, int, int>;
 
 struct Score {
     std::vector<Note> notes;
+    // The sign before each note or rest as MuseScore shows it: "Sharp",
+    // "Flat", "Natural", or empty for none.
+    std::vector<std::string> signs;
     std::optional<int> keySignature; // sharps above 0, flats below
     double beatsPerSecond = 0;
     QString title, composer;
@@ -48,12 +49,20 @@ Score ReadMuseScoreFile(const QByteArray& bytes)
     int tpc = 0;
     QString durationType;
     int dots = 0;
+    QString sign;
+    bool inSign = false;
     while (!xml.atEnd()) {
         xml.readNext();
         const QStringView name = xml.name();
         if (xml.isStartElement()) {
             if (name == QLatin1String("Chord") || name == QLatin1String("Rest")) {
                 pitch = tpc = dots = 0;
+                sign.clear();
+            } else if (name == QLatin1String("Accidental")) { // of a note
+                inSign = true;
+            } else if (name == QLatin1String("subtype") && inSign) {
+                sign = xml.readElementText().remove(QLatin1String("accidental"));
+                inSign = false;
             } else if (name == QLatin1String("durationType")) {
                 durationType = xml.readElementText();
             } else if (name == QLatin1String("dots")) {
@@ -76,6 +85,7 @@ Score ReadMuseScoreFile(const QByteArray& bytes)
             }
         } else if (xml.isEndElement() && (name == QLatin1String("Chord") || name == QLatin1String("Rest"))) {
             score.notes.emplace_back(pitch, tpc, Eighths(durationType, dots));
+            score.signs.push_back(sign.toStdString());
         }
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
@@ -87,16 +97,12 @@ protected:
     // The exported score as MuseScore imported it.
     Score ImportedByMuseScore(const QString& name)
     {
-        const QString score = Export(name + ".musicxml", ExportFormat::MusicXml);
-        const QString converted = m_folder.filePath(name + ".mscx");
         // A home of its own, so that the user's MuseScore settings stay untouched.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("HOME"), m_home.path());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        const ToolRun run =
-            RunExternalTool(kMuseScore, {QStringLiteral("-o"), converted, score}, environment, kMuseScoreTimeoutMs);
-        EXPECT_TRUE(run.Succeeded()) << run.err.toStdString() << " (scripts/install-deps installs musescore3)";
-        return ReadMuseScoreFile(ReadFileBytes(converted));
+        return ReadMuseScoreFile(ConvertedScore(name, QStringLiteral(".mscx"), kMuseScore, {}, "musescore3",
+                                                environment, kMuseScoreTimeoutMs));
     }
 
     QTemporaryDir m_home;
@@ -139,12 +145,33 @@ TEST_F(MusicXmlTest, MuseScoreReadsTheTitleTheComposerAndTheTempo)
     SetMelody(KeyG, {{2, 43}});
     m_doc.m_strMelodyTitle = QString::fromUtf8("Élégie & <Rondo>");
     m_doc.m_strMelodyComposer = QString::fromUtf8("Anna Řezníčková");
-    m_doc.m_nTempo = 416;
+    m_doc.m_nTempo = 272;
     const Score score = ImportedByMuseScore(QStringLiteral("titled"));
     EXPECT_EQ(score.title.toStdString(), "Élégie & <Rondo>");
     EXPECT_EQ(score.composer.toStdString(), "Anna Řezníčková");
-    // A quarter note = 60000 / 416 = 144.23 a minute.
-    EXPECT_NEAR(score.beatsPerSecond * 60, 60000.0 / 416, 0.01);
+    // The tempo dialog calls 272 ms 220 a minute, though 60000 / 272 is 220.6.
+    EXPECT_NEAR(score.beatsPerSecond * 60, 220, 0.01);
+}
+
+TEST_F(MusicXmlTest, MuseScoreShowsTheSignsTheStaffShowsAndThoseTheKeySignatureDoesNotGive)
+{
+    const struct {
+        Key key;
+        std::vector<std::pair<int, int>> melody;
+        std::vector<std::string> signs;
+    } cases[] = {
+        // The natural after a sharp or flat on the same row, past a rest and
+        // other rows; a sharp or flat every time.
+        {KeyChromatic, {{2, 49}, {2, 48}, {2, 48}, {2, 39}, {999, 999}, {2, 43}, {2, 40}, {2, 49}},
+         {"Sharp", "Natural", "", "Flat", "", "", "Natural", "Sharp"}},
+        // F natural outside G major, then the key's own F# again.
+        {KeyG, {{2, 53}, {2, 54}, {2, 54}}, {"Natural", "Sharp", ""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(KeyName(c.key).toStdString());
+        SetMelody(c.key, c.melody);
+        EXPECT_EQ(ImportedByMuseScore(QStringLiteral("signs%1").arg(int(c.key))).signs, c.signs);
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "support/pdf_print_dialogs.h"
 
 #include "support/external_tool.h"
+#include "support/pixels.h"
 
 #include <QMarginsF>
 #include <QPageSize>
@@ -8,7 +9,13 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 namespace {
+constexpr double kMmPerInch = 25.4;
+// Fine enough to place ink within half a millimetre.
+constexpr int kClearanceDpi = 72;
+
 // The standard output of a tool, or an empty array when it fails.
 QByteArray RunTool(const QString& program, const QStringList& arguments)
 {
@@ -64,12 +71,20 @@ void CPdfPrintDialogs::Preview(QPrinter& printer, CPreviewPages& pages)
     }
 }
 
-int PdfPageCount(const QString& path)
+QString PdfInfo(const QString& path, const QString& field)
 {
     const QString info = QString::fromUtf8(RunTool(QStringLiteral("pdfinfo"), {path}));
-    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"),
-                                                             QRegularExpression::MultilineOption).match(info);
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
+    const QRegularExpression line(QStringLiteral("^%1:[ \\t]*(.*)$").arg(QRegularExpression::escape(field)),
+                                  QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = line.match(info);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+int PdfPageCount(const QString& path)
+{
+    bool number = false;
+    const int pages = PdfInfo(path, QStringLiteral("Pages")).toInt(&number);
+    return number ? pages : -1;
 }
 
 QImage RenderPdfPage(const QString& path, int page, int dpi)
@@ -83,4 +98,15 @@ QImage RenderPdfPage(const QString& path, int page, int dpi)
                                          QStringLiteral("-f"), number, QStringLiteral("-l"), number,
                                          QStringLiteral("-singlefile"), path, prefix});
     return QImage(prefix + QStringLiteral(".pgm"));
+}
+
+double PdfInkClearanceMm(const QString& path, int page)
+{
+    const QImage image = RenderPdfPage(path, page, kClearanceDpi);
+    const QRect ink = InkBounds(image);
+    if (ink.isEmpty())
+        return -1;
+    const int pixels = std::min({ink.left(), ink.top(), image.width() - 1 - ink.right(),
+                                 image.height() - 1 - ink.bottom()});
+    return pixels * kMmPerInch / kClearanceDpi;
 }

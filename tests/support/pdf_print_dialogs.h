@@ -40,8 +40,14 @@ private:
     CServiceOverride<CPrintDialogs> m_installed{this};
 };
 
+// A field of a PDF file's information as pdfinfo prints it ("Title",
+// "Creator", ...); empty when the file has none or cannot be read.
+QString PdfInfo(const QString& path, const QString& field);
 // The number of pages of a PDF file by pdfinfo; -1 when it cannot tell.
 int PdfPageCount(const QString& path);
 // One page of a PDF file rendered in grey by pdftoppm at the resolution;
 // a null image when that fails.
 QImage RenderPdfPage(const QString& path, int page, int dpi);
+// How close the ink of a page comes to the paper's nearest edge, in
+// millimetres, rendered by pdftoppm; -1 for a blank or unreadable page.
+double PdfInkClearanceMm(const QString& path, int page);

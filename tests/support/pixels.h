@@ -44,3 +44,16 @@ inline bool FinerThanBlocks(const QImage& image, const QRect& pixels, int ratio)
                 return true;
     return false;
 }
+
+// The smallest rectangle holding every pixel that is not white, faint
+// edges of strokes too; an empty rectangle for a blank image.
+inline QRect InkBounds(const QImage& image)
+{
+    constexpr int kWhite = 255;
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < kWhite)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
