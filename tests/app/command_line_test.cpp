@@ -5,9 +5,9 @@
 #include "support/external_tool.h"
 #include "support/file_bytes.h"
 #include "support/pdf_print_dialogs.h"
+#include "support/scratch_folder.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,12 +19,6 @@ const QByteArray kMelody = QByteArray::fromHex("01000000 58020000 00 00 0200 fff
 
 class ShellCommands : public ::testing::Test {
 protected:
-    QString Write(const QByteArray& bytes, const QString& name)
-    {
-        const QString path = m_folder.filePath(name);
-        EXPECT_TRUE(WriteFileBytes(path, bytes));
-        return path;
-    }
     // The program run with no display of any kind to reach.
     static ToolRun Voldrim(const QStringList& arguments)
     {
@@ -34,12 +28,12 @@ protected:
         return RunExternalTool(QStringLiteral(VOLDRIM_PROGRAM), arguments, environment);
     }
 
-    QTemporaryDir m_folder;
+    CScratchFolder m_folder;
 };
 
 TEST_F(ShellCommands, ExportWritesEachFormatWithoutADisplay)
 {
-    const QString melody = Write(kMelody, "tune.vdm");
+    const QString melody = m_folder.Write(kMelody, "tune.vdm");
     const struct {
         const char* name;
         QByteArray start;
@@ -56,8 +50,8 @@ TEST_F(ShellCommands, ExportWritesEachFormatWithoutADisplay)
 
 TEST_F(ShellCommands, AFailureIsOneLineAndAnExitStatus)
 {
-    const QString melody = Write(kMelody, "tune.vdm");
-    const QString damaged = Write(kMelody.left(20), "damaged.vdm");
+    const QString melody = m_folder.Write(kMelody, "tune.vdm");
+    const QString damaged = m_folder.Write(kMelody.left(20), "damaged.vdm");
     const QString missing = m_folder.filePath("missing.vdm");
     const QString output = m_folder.filePath("tune.mid");
     const struct {
