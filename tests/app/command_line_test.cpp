@@ -1,6 +1,8 @@
 // The program started from a shell: --export writes a melody file as
 // MusicXML, MIDI or PDF with no display at all, says what went wrong in
-// one line, and --help and --version answer as command-line users expect.
+// one line, and --help and --version answer as command-line users expect;
+// --open names the melody to start with.
+#include "app/command_line.h"
 #include "res/program_version.h"
 #include "support/external_tool.h"
 #include "support/file_bytes.h"
@@ -16,6 +18,37 @@ namespace {
 const QByteArray kMelody = QByteArray::fromHex("01000000 58020000 00 00 0200 ffff 0000 0b00"
                                                "434e6f7465536572696573 30000000 02000000"
                                                "0180 e7030000 e7030000");
+
+TEST(CommandLineReading, EachArgumentListAsksForOneThing)
+{
+    using Request = CommandLineRequest;
+    const struct {
+        QStringList arguments;
+        Request::Action action;
+        QString melody;
+    } cases[] = {
+        {{}, Request::RunProgram, ""},
+        // A file named without --open is not opened.
+        {{"tune.vdm"}, Request::RunProgram, ""},
+        {{"/Embedding"}, Request::RunProgram, ""},
+        {{"--open", "tune.vdm"}, Request::OpenMelody, "tune.vdm"},
+        // As the menu entry starts the program without a file.
+        {{"--open"}, Request::RunProgram, ""},
+        {{"--open", "one.vdm", "two.vdm"}, Request::Misused, ""},
+        {{"/Embedding", "--open", "tune.vdm"}, Request::Misused, ""},
+        {{"tune.vdm", "--open"}, Request::Misused, ""},
+        {{"--open", "tune.vdm", "--help"}, Request::ShowHelp, ""},
+        {{"--export", "tune.vdm", "tune.mid"}, Request::ExportMelody, "tune.vdm"},
+        {{"--open", "--export", "tune.vdm"}, Request::Misused, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Request request = ReadCommandLine(c.arguments);
+        EXPECT_EQ(request.action, c.action);
+        EXPECT_EQ(request.melodyPath, c.melody);
+        EXPECT_EQ(request.misuse.isEmpty(), c.action != Request::Misused);
+    }
+}
 
 class ShellCommands : public ::testing::Test {
 protected:
@@ -67,6 +100,7 @@ TEST_F(ShellCommands, AFailureIsOneLineAndAnExitStatus)
          m_folder.filePath("tune.txt") + ": Unknown export format; name a .musicxml, .mid or .pdf file."},
         {{"--export", melody}, 2,
          "--export takes a melody file and the file to write, and nothing else (see voldrim --help)"},
+        {{"--open", melody, melody}, 2, "--open takes one melody file, and nothing else (see voldrim --help)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -84,6 +118,7 @@ TEST_F(ShellCommands, HelpAndVersionAnswerOnStandardOutput)
     const ToolRun help = Voldrim({"--help"});
     EXPECT_TRUE(help.Succeeded());
     EXPECT_TRUE(help.out.startsWith("Usage: voldrim\n")) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains("--open MELODY.vdm"));
     EXPECT_TRUE(help.out.contains("--export MELODY.vdm OUTPUT"));
     EXPECT_EQ(help.err, QByteArray());
 
