@@ -1,11 +1,13 @@
 // Installing: `cmake --install` into a scratch prefix puts the program, its
-// sounds, help pages, icon, menu entry, metainfo and melody type where the
-// desktop looks for them, and the desktop's own tools accept the entry and
-// the metainfo and know a melody file by its name and its first bytes. The installed program, moved to another prefix
+// sounds, help pages, icon, menu entry, metainfo, melody type and licence
+// where the desktop looks for them, and the desktop's own
+// tools accept the entry and the metainfo and know a melody file by its
+// name and its first bytes. The installed program, moved to another prefix
 // and started from an empty folder, plays its installed start-up sound and
 // ends cleanly when the session ends. The Debian package holds the same
 // files and depends on the libraries the program runs with, and nothing more.
 #include "doc/voldrim_doc.h"
+#include "res/program_version.h"
 #include "sound/tempo_table.h"
 #include "support/recording_midi_output.h"
 #include "support/scripted_responder.h"
@@ -100,7 +102,8 @@ TEST_F(Installation, PutsEveryFileWhereTheDesktopFindsItAndTheValidatorsAcceptTh
     for (const QString& path :
          {Installed(VOLDRIM_INSTALL_BINDIR, "voldrim"), Installed(VOLDRIM_INSTALL_DATADIR, "cello.wav"),
           Installed(VOLDRIM_INSTALL_DATADIR, "babye.wav"), Installed(VOLDRIM_INSTALL_DOCDIR, "html/contents.html"),
-          Installed(VOLDRIM_INSTALL_DOCDIR, "html/lessons.html"), Installed(VOLDRIM_INSTALL_DOCDIR, "html/rhythm.html")})
+          Installed(VOLDRIM_INSTALL_DOCDIR, "html/lessons.html"), Installed(VOLDRIM_INSTALL_DOCDIR, "html/rhythm.html"),
+          Installed(VOLDRIM_INSTALL_DOCDIR, "LICENSE")})
         EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
     EXPECT_TRUE(QFileInfo(Installed(VOLDRIM_INSTALL_BINDIR, "voldrim")).isExecutable());
 
@@ -132,6 +135,9 @@ TEST_F(Installation, PutsEveryFileWhereTheDesktopFindsItAndTheValidatorsAcceptTh
     EXPECT_EQ(Find(metainfo, "<image type=\"source\"[^>]* height=\"(\\d+)\""), QString::number(picture.height()));
     const ToolRun metainfoCheck = RunTool(QStringLiteral("appstreamcli"), {"validate", "--no-net", metainfoPath});
     EXPECT_EQ(metainfoCheck.exitCode, 0) << metainfoCheck.output.toStdString();
+    // The newest release it names is the version the program says it is.
+    EXPECT_EQ(Find(metainfo, "<release version=\"([^\"]*)\""), ProgramVersion());
+    EXPECT_EQ(Find(metainfo, "<project_license>([^<]*)<"), "GPL-3.0-or-later");
     EXPECT_EQ(Find(metainfo, "<mediatype>([^<]*)<"), kMelodyType);
 }
 
@@ -251,7 +257,8 @@ TEST(DebianPackage, HoldsTheInstalledFilesAndDependsOnRuntimeLibrariesAlone)
     for (const QString& file : {QStringLiteral("./usr/bin/voldrim"), QStringLiteral("./usr/share/voldrim/cello.wav"),
                                 "./usr/share/applications/" + kAppId + ".desktop",
                                 "./usr/share/metainfo/" + kAppId + ".metainfo.xml",
-                                "./usr/share/mime/packages/" + kAppId + ".xml"})
+                                "./usr/share/mime/packages/" + kAppId + ".xml",
+                                QStringLiteral("./usr/share/doc/voldrim/LICENSE")})
         EXPECT_TRUE(contents.output.contains(file)) << file.toStdString();
 }
 
