@@ -21,6 +21,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/res/desktop/${VOLDRIM_APP_ID}.metainfo.xml
 # triggers run it).
 install(FILES ${PROJECT_SOURCE_DIR}/res/desktop/${VOLDRIM_APP_ID}.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+install(FILES ${PROJECT_SOURCE_DIR}/res/man/voldrim.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The package depends on the libraries the program links, as dpkg-shlibdeps

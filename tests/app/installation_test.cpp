@@ -1,6 +1,6 @@
 // Installing: `cmake --install` into a scratch prefix puts the program, its
-// sounds, help pages, icon, menu entry, metainfo, melody type and licence
-// where the desktop looks for them, and the desktop's own
+// sounds, help pages, icon, menu entry, metainfo, melody type, manual page
+// and licence where the desktop looks for them, and the desktop's own
 // tools accept the entry and the metainfo and know a melody file by its
 // name and its first bytes. The installed program, moved to another prefix
 // and started from an empty folder, plays its installed start-up sound and
@@ -103,7 +103,7 @@ TEST_F(Installation, PutsEveryFileWhereTheDesktopFindsItAndTheValidatorsAcceptTh
          {Installed(VOLDRIM_INSTALL_BINDIR, "voldrim"), Installed(VOLDRIM_INSTALL_DATADIR, "cello.wav"),
           Installed(VOLDRIM_INSTALL_DATADIR, "babye.wav"), Installed(VOLDRIM_INSTALL_DOCDIR, "html/contents.html"),
           Installed(VOLDRIM_INSTALL_DOCDIR, "html/lessons.html"), Installed(VOLDRIM_INSTALL_DOCDIR, "html/rhythm.html"),
-          Installed(VOLDRIM_INSTALL_DOCDIR, "LICENSE")})
+          Installed(VOLDRIM_INSTALL_DOCDIR, "LICENSE"), Installed(VOLDRIM_INSTALL_MANDIR "/man1", "voldrim.1")})
         EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
     EXPECT_TRUE(QFileInfo(Installed(VOLDRIM_INSTALL_BINDIR, "voldrim")).isExecutable());
 
@@ -258,6 +258,7 @@ TEST(DebianPackage, HoldsTheInstalledFilesAndDependsOnRuntimeLibrariesAlone)
                                 "./usr/share/applications/" + kAppId + ".desktop",
                                 "./usr/share/metainfo/" + kAppId + ".metainfo.xml",
                                 "./usr/share/mime/packages/" + kAppId + ".xml",
+                                QStringLiteral("./usr/share/man/man1/voldrim.1"),
                                 QStringLiteral("./usr/share/doc/voldrim/LICENSE")})
         EXPECT_TRUE(contents.output.contains(file)) << file.toStdString();
 }
