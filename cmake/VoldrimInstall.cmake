@@ -16,6 +16,13 @@ install(FILES ${PROJECT_SOURCE_DIR}/res/desktop/${VOLDRIM_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/res/desktop/${VOLDRIM_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The melody file's type, which the menu entry opens; the desktop's
+# database takes it in at update-mime-database (the Debian package's
+# triggers run it).
+install(FILES ${PROJECT_SOURCE_DIR}/res/desktop/${VOLDRIM_APP_ID}.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+install(FILES ${PROJECT_SOURCE_DIR}/res/man/voldrim.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The package depends on the libraries the program links, as dpkg-shlibdeps
 # finds them, and on a soundfont for the built-in synthesizer; nothing

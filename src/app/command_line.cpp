@@ -6,8 +6,26 @@ namespace {
 const QString kHelp = QStringLiteral("--help");
 const QString kVersion = QStringLiteral("--version");
 const QString kExport = QStringLiteral("--export");
+const QString kOpen = QStringLiteral("--open");
 // --export and the two files it takes.
 constexpr qsizetype kExportArguments = 3;
+// --open and the file it takes.
+constexpr qsizetype kOpenArguments = 2;
+
+// --open alone starts with an empty melody: the menu entry starts the
+// program so when it is given no file.
+CommandLineRequest ReadOpen(const QStringList& arguments, qsizetype at)
+{
+    CommandLineRequest request;
+    if (arguments.size() > kOpenArguments || at != 0) {
+        request.action = CommandLineRequest::Misused;
+        request.misuse = QStringLiteral("--open takes one melody file, and nothing else (see voldrim --help)");
+    } else if (arguments.size() == kOpenArguments) {
+        request.action = CommandLineRequest::OpenMelody;
+        request.melodyPath = arguments[1];
+    }
+    return request;
+}
 } // namespace
 
 CommandLineRequest ReadCommandLine(const QStringList& arguments)
@@ -27,6 +45,8 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments)
             request.melodyPath = arguments[1];
             request.outputPath = arguments[2];
         }
+    } else if (const qsizetype openAt = arguments.indexOf(kOpen); openAt >= 0) {
+        request = ReadOpen(arguments, openAt);
     }
     return request;
 }
@@ -35,11 +55,15 @@ CString CommandLineHelp()
 {
     return QStringLiteral(
         "Usage: voldrim\n"
+        "       voldrim --open MELODY.vdm\n"
         "       voldrim --export MELODY.vdm OUTPUT\n"
         "\n"
         "Voldrim helps cello students learn to read music in the bass clef.\n"
         "Without options it opens its window with a new, empty melody.\n"
         "\n"
+        "  --open MELODY.vdm           open the window with this melody, as File, Open\n"
+        "                              Melody does; when it cannot be read, Voldrim\n"
+        "                              says so and starts with an empty melody\n"
         "  --export MELODY.vdm OUTPUT  write the melody to OUTPUT without opening a\n"
         "                              window; OUTPUT's extension chooses the format:\n"
         "                              .musicxml (MusicXML, for notation programs),\n"
@@ -48,8 +72,9 @@ CString CommandLineHelp()
         "  --help                      show this help and exit\n"
         "  --version                   show the version and exit\n"
         "\n"
-        "Exit status: 0 when the file is written, 1 when the melody cannot be read\n"
-        "or the file cannot be written, 2 when the command line is wrong.\n");
+        "Exit status: 2 when the command line is wrong. With --export: 0 when the\n"
+        "file is written, 1 when the melody cannot be read or the file cannot be\n"
+        "written.\n");
 }
 
 CString CommandLineVersion()

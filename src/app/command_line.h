@@ -1,15 +1,16 @@
 #pragma once
-// What the command line asks of the program. Only --help, --version and
-// --export are its own; everything else keeps the meaning it always had
-// (the splash switch; a file named on it is not opened).
+// What the command line asks of the program. Only --help, --version,
+// --open and --export are its own; everything else keeps the meaning it
+// always had (the splash switch; a file named without --open is not opened).
 #include "framework/types.h"
 
 #include <QStringList>
 
 struct CommandLineRequest {
-    enum Action { RunProgram, ShowHelp, ShowVersion, ExportMelody, Misused };
+    enum Action { RunProgram, OpenMelody, ShowHelp, ShowVersion, ExportMelody, Misused };
     Action action = RunProgram;
-    // For ExportMelody: the melody file and the file to write.
+    // For OpenMelody: the melody file to open. For ExportMelody: the melody
+    // file and the file to write.
     CString melodyPath;
     CString outputPath;
     // For Misused: what is wrong, in one line.

@@ -75,6 +75,7 @@ int main(int argc, char** argv)
     case CommandLineRequest::ExportMelody:
         return ExportWithoutDisplay(argc, argv, request);
     case CommandLineRequest::RunProgram:
+    case CommandLineRequest::OpenMelody:
         break;
     }
     return RunProgram(argc, argv);

@@ -1,11 +1,13 @@
 #include "app/voldrim_app.h"
 
 #include "app/about_dlg.h"
+#include "app/command_line.h"
 #include "app/main_frame.h"
 #include "app/splash_window.h"
 #include "doc/voldrim_doc.h"
 #include "framework/dialog.h"
 #include "framework/help.h"
+#include "framework/main_window_shows.h"
 #include "framework/resources.h"
 #include "res/resource.h"
 #include "res/program_resources.h"
@@ -14,6 +16,7 @@
 #include "views/staff/staff_view.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 
 CVoldrimApp* VoldrimApp()
@@ -48,10 +51,23 @@ bool CVoldrimApp::ShowSplashFor(const QStringList& arguments)
     return true;
 }
 
+void CVoldrimApp::OpenWhenShown(const CString& path)
+{
+    // The path File Open's dialog would give, so that Save writes where
+    // the melody came from.
+    const CString absolute = QFileInfo(path).absoluteFilePath();
+    // As File Open after its dialog: on screen, where what went wrong can
+    // be said over the window.
+    AfxCallWhenMainWindowShows([absolute] {
+        if (CWinApp* app = AfxGetApp())
+            app->OpenDocumentFile(absolute);
+    });
+}
+
 BOOL CVoldrimApp::InitInstance()
 {
-    // The command line only decides the splash window; a file named on it
-    // is not opened.
+    // The command line decides the splash window, and names the melody
+    // to open with --open; a file named without it is not opened.
     CSplashWindow::EnableSplashScreen(ShowSplashFor(m_arguments));
 
     InstallMessageFilter();
@@ -66,6 +82,9 @@ BOOL CVoldrimApp::InitInstance()
         [] { return new CStaffView(); }));
 
     OnFileNew();
+    if (const CommandLineRequest request = ReadCommandLine(m_arguments);
+        request.action == CommandLineRequest::OpenMelody)
+        OpenWhenShown(request.melodyPath);
     return m_pMainWnd != nullptr;
 }
 

@@ -36,6 +36,9 @@ public:
     void OnFileExport();
 
 private:
+    // Opens the melody file as File Open does, once the main window shows.
+    static void OpenWhenShown(const CString& path);
+
     CString m_strVersion;
     QStringList m_arguments;
     // The printed pages of the melody, for as long as the program runs.

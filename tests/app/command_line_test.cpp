@@ -1,15 +1,17 @@
 // The program started from a shell: --export writes a melody file as
 // MusicXML, MIDI or PDF with no display at all, says what went wrong in
-// one line, and --help and --version answer as command-line users expect.
+// one line, and --help and --version answer as command-line users expect;
+// --open names the melody to start with.
+#include "app/command_line.h"
 #include "doc/voldrim_doc.h"
 #include "res/program_version.h"
 #include "support/external_tool.h"
 #include "support/file_bytes.h"
 #include "support/pdf_print_dialogs.h"
 #include "support/recording_midi_output.h"
+#include "support/scratch_folder.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,14 +27,39 @@ constexpr double kLeastMarginMm = 14;
 constexpr double kDefaultMarginMm = 15;
 constexpr double kMarginSlackMm = 1;
 
+TEST(CommandLineReading, EachArgumentListAsksForOneThing)
+{
+    using Request = CommandLineRequest;
+    const struct {
+        QStringList arguments;
+        Request::Action action;
+        QString melody;
+    } cases[] = {
+        {{}, Request::RunProgram, ""},
+        // A file named without --open is not opened.
+        {{"tune.vdm"}, Request::RunProgram, ""},
+        {{"/Embedding"}, Request::RunProgram, ""},
+        {{"--open", "tune.vdm"}, Request::OpenMelody, "tune.vdm"},
+        // As the menu entry starts the program without a file.
+        {{"--open"}, Request::RunProgram, ""},
+        {{"--open", "one.vdm", "two.vdm"}, Request::Misused, ""},
+        {{"/Embedding", "--open", "tune.vdm"}, Request::Misused, ""},
+        {{"tune.vdm", "--open"}, Request::Misused, ""},
+        {{"--open", "tune.vdm", "--help"}, Request::ShowHelp, ""},
+        {{"--export", "tune.vdm", "tune.mid"}, Request::ExportMelody, "tune.vdm"},
+        {{"--open", "--export", "tune.vdm"}, Request::Misused, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Request request = ReadCommandLine(c.arguments);
+        EXPECT_EQ(request.action, c.action);
+        EXPECT_EQ(request.melodyPath, c.melody);
+        EXPECT_EQ(request.misuse.isEmpty(), c.action != Request::Misused);
+    }
+}
+
 class ShellCommands : public ::testing::Test {
 protected:
-    QString Write(const QByteArray& bytes, const QString& name)
-    {
-        const QString path = m_folder.filePath(name);
-        EXPECT_TRUE(WriteFileBytes(path, bytes));
-        return path;
-    }
     // The program run with no display of any kind to reach.
     static ToolRun Voldrim(const QStringList& arguments)
     {
@@ -54,12 +81,12 @@ protected:
         return path;
     }
 
-    QTemporaryDir m_folder;
+    CScratchFolder m_folder;
 };
 
 TEST_F(ShellCommands, ExportWritesEachFormatWithoutADisplay)
 {
-    const QString melody = Write(kMelody, "tune.vdm");
+    const QString melody = m_folder.Write(kMelody, "tune.vdm");
     const struct {
         const char* name;
         QByteArray start;
@@ -89,8 +116,8 @@ TEST_F(ShellCommands, ThePdfIsTitledAndKeepsItsInkClearOfThePaperEdges)
 
 TEST_F(ShellCommands, AFailureIsOneLineAndAnExitStatus)
 {
-    const QString melody = Write(kMelody, "tune.vdm");
-    const QString damaged = Write(kMelody.left(20), "damaged.vdm");
+    const QString melody = m_folder.Write(kMelody, "tune.vdm");
+    const QString damaged = m_folder.Write(kMelody.left(20), "damaged.vdm");
     const QString missing = m_folder.filePath("missing.vdm");
     const QString output = m_folder.filePath("tune.mid");
     const struct {
@@ -106,6 +133,7 @@ TEST_F(ShellCommands, AFailureIsOneLineAndAnExitStatus)
          m_folder.filePath("tune.txt") + ": Unknown export format; name a .musicxml, .mid or .pdf file."},
         {{"--export", melody}, 2,
          "--export takes a melody file and the file to write, and nothing else (see voldrim --help)"},
+        {{"--open", melody, melody}, 2, "--open takes one melody file, and nothing else (see voldrim --help)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -123,6 +151,7 @@ TEST_F(ShellCommands, HelpAndVersionAnswerOnStandardOutput)
     const ToolRun help = Voldrim({"--help"});
     EXPECT_TRUE(help.Succeeded());
     EXPECT_TRUE(help.out.startsWith("Usage: voldrim\n")) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains("--open MELODY.vdm"));
     EXPECT_TRUE(help.out.contains("--export MELODY.vdm OUTPUT"));
     EXPECT_EQ(help.err, QByteArray());
 

@@ -1,10 +1,17 @@
 // Installing: `cmake --install` into a scratch prefix puts the program, its
-// sounds, help pages, icon, menu entry and metainfo where the desktop looks
-// for them, and the desktop's own validators accept the entry and the
-// metainfo. The installed program, moved to another prefix and started
-// from an empty folder, plays its installed start-up sound and ends
-// cleanly when the session ends. The Debian package holds the same files
-// and depends on the libraries the program runs with, and nothing more.
+// sounds, help pages, icon, menu entry, metainfo, melody type, manual page
+// and licence where the desktop looks for them, and the desktop's own
+// tools accept the entry and the metainfo and know a melody file by its
+// name and its first bytes. The installed program, moved to another prefix
+// and started from an empty folder, plays its installed start-up sound and
+// ends cleanly when the session ends. The Debian package holds the same
+// files and depends on the libraries the program runs with, and nothing more.
+#include "doc/voldrim_doc.h"
+#include "res/program_version.h"
+#include "sound/tempo_table.h"
+#include "support/recording_midi_output.h"
+#include "support/scripted_responder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -24,6 +31,7 @@ constexpr int kToolMs = 60000;
 constexpr int kStartMs = 20000;
 constexpr int kEndMs = 5000;
 const QString kAppId = QStringLiteral(VOLDRIM_APP_ID);
+const QString kMelodyType = QStringLiteral("application/x-voldrim-melody");
 
 struct ToolRun {
     int exitCode = -1;
@@ -31,12 +39,14 @@ struct ToolRun {
 };
 
 // Runs a command-line tool to its end; a tool that is not there fails.
-ToolRun RunTool(const QString& name, const QStringList& arguments)
+ToolRun RunTool(const QString& name, const QStringList& arguments,
+                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     const QString program = QStandardPaths::findExecutable(name);
     if (program.isEmpty())
         return {-1, name + " is not installed (scripts/install-deps installs it)"};
     QProcess tool;
+    tool.setProcessEnvironment(environment);
     tool.setProcessChannelMode(QProcess::MergedChannels);
     tool.start(program, arguments);
     if (!tool.waitForFinished(kToolMs) || tool.exitStatus() != QProcess::NormalExit)
@@ -66,6 +76,19 @@ protected:
         ASSERT_EQ(install.exitCode, 0) << install.output.toStdString();
     }
 
+    // The desktop's data folders: the prefix's before the system's, and
+    // none of the user's or of a running desktop's own.
+    QProcessEnvironment DesktopLookingInThePrefix() const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* desktop : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
+                                    "GNOME_DESKTOP_SESSION_ID", "MATE_DESKTOP_SESSION_ID", "DISPLAY"})
+            environment.remove(QLatin1String(desktop));
+        environment.insert("XDG_DATA_HOME", m_scratch.filePath("home-data"));
+        environment.insert("XDG_DATA_DIRS", Installed(CMAKE_INSTALL_DATADIR) + ":/usr/share");
+        return environment;
+    }
+
     QString Installed(const QString& dir, const QString& file = {}) const
     {
         return QDir(m_scratch.filePath("prefix")).filePath(dir + QLatin1Char('/') + file);
@@ -79,14 +102,17 @@ TEST_F(Installation, PutsEveryFileWhereTheDesktopFindsItAndTheValidatorsAcceptTh
     for (const QString& path :
          {Installed(VOLDRIM_INSTALL_BINDIR, "voldrim"), Installed(VOLDRIM_INSTALL_DATADIR, "cello.wav"),
           Installed(VOLDRIM_INSTALL_DATADIR, "babye.wav"), Installed(VOLDRIM_INSTALL_DOCDIR, "html/contents.html"),
-          Installed(VOLDRIM_INSTALL_DOCDIR, "html/lessons.html"), Installed(VOLDRIM_INSTALL_DOCDIR, "html/rhythm.html")})
+          Installed(VOLDRIM_INSTALL_DOCDIR, "html/lessons.html"), Installed(VOLDRIM_INSTALL_DOCDIR, "html/rhythm.html"),
+          Installed(VOLDRIM_INSTALL_DOCDIR, "LICENSE"), Installed(VOLDRIM_INSTALL_MANDIR "/man1", "voldrim.1")})
         EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
     EXPECT_TRUE(QFileInfo(Installed(VOLDRIM_INSTALL_BINDIR, "voldrim")).isExecutable());
 
-    // The menu entry starts the installed program and shows the installed icon.
+    // The menu entry starts the installed program, with the melody file
+    // chosen if there is one, and shows the installed icon.
     const QString entryPath = Installed(CMAKE_INSTALL_DATADIR "/applications", kAppId + ".desktop");
     const QString entry = Read(entryPath);
-    EXPECT_EQ(Find(entry, "^Exec=(.*)$"), "voldrim");
+    EXPECT_EQ(Find(entry, "^Exec=(.*)$"), "voldrim --open %f");
+    EXPECT_EQ(Find(entry, "^MimeType=(.*)$"), kMelodyType + ";");
     EXPECT_EQ(Find(entry, "^Icon=(.*)$"), kAppId);
     EXPECT_EQ(Find(entry, "^Categories=(.*)$"), "Education;Music;");
     QSvgRenderer icon(Installed(CMAKE_INSTALL_DATADIR "/icons/hicolor/scalable/apps", kAppId + ".svg"));
@@ -109,6 +135,65 @@ TEST_F(Installation, PutsEveryFileWhereTheDesktopFindsItAndTheValidatorsAcceptTh
     EXPECT_EQ(Find(metainfo, "<image type=\"source\"[^>]* height=\"(\\d+)\""), QString::number(picture.height()));
     const ToolRun metainfoCheck = RunTool(QStringLiteral("appstreamcli"), {"validate", "--no-net", metainfoPath});
     EXPECT_EQ(metainfoCheck.exitCode, 0) << metainfoCheck.output.toStdString();
+    // The newest release it names is the version the program says it is.
+    EXPECT_EQ(Find(metainfo, "<release version=\"([^\"]*)\""), ProgramVersion());
+    EXPECT_EQ(Find(metainfo, "<project_license>([^<]*)<"), "GPL-3.0-or-later");
+    EXPECT_EQ(Find(metainfo, "<mediatype>([^<]*)<"), kMelodyType);
+}
+
+TEST_F(Installation, TheDesktopKnowsAMelodyFileByItsNameAndByItsFirstBytes)
+{
+    const QProcessEnvironment desktop = DesktopLookingInThePrefix();
+    const ToolRun update = RunTool(QStringLiteral("update-mime-database"), {Installed(CMAKE_INSTALL_DATADIR "/mime")},
+                                   desktop);
+    ASSERT_EQ(update.exitCode, 0) << update.output.toStdString();
+    EXPECT_EQ(update.output, "") << update.output.toStdString();
+    const auto typeOf = [&](const QString& path) {
+        const ToolRun query = RunTool(QStringLiteral("xdg-mime"), {"query", "filetype", path}, desktop);
+        EXPECT_EQ(query.exitCode, 0) << query.output.toStdString();
+        return query.output.trimmed();
+    };
+
+    // Melodies as the program saves them, in each key at the fastest and
+    // the slowest tempo, without the extension: their first bytes alone
+    // name the type.
+    CRecordingMidiOutput midi;
+    CScriptedResponder responder;
+    CVoldrimDoc doc;
+    for (int key = KeyC; key <= KeyChromatic; ++key) {
+        for (const int tempo : {TempoMsAt(0), TempoMsAt(kSlowestTempoPosition)}) {
+            doc.m_nKey = Key(key);
+            doc.m_nTempo = tempo;
+            const QString melody = m_scratch.filePath(QStringLiteral("melody-%1-%2").arg(key).arg(tempo));
+            ASSERT_TRUE(doc.OnSaveDocument(melody));
+            EXPECT_EQ(typeOf(melody), kMelodyType) << melody.toStdString();
+        }
+    }
+    const QString tune = m_scratch.filePath("tune.vdm");
+    ASSERT_TRUE(doc.OnSaveDocument(tune));
+    EXPECT_EQ(typeOf(tune), kMelodyType);
+
+    // The name decides where the bytes say otherwise; without a name, bytes
+    // no melody starts with are not taken for one.
+    const QByteArray tempo600 = QByteArray::fromHex("58020000");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        bool melody;
+    } cases[] = {
+        {"letter.vdm", "Dear Anna,\n", true},
+        {"letter", "Dear Anna,\n", false},
+        {"key-seven", QByteArray::fromHex("07000000") + tempo600 + QByteArray(4, '\0'), false},
+        {"no-key", QByteArray::fromHex("00000000") + tempo600 + QByteArray(4, '\0'), false},
+        {"tempo-past-65-seconds", QByteArray::fromHex("01000000 00000100") + QByteArray(4, '\0'), false},
+    };
+    for (const auto& c : cases) {
+        QFile file(m_scratch.filePath(c.name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.bytes);
+        file.close();
+        EXPECT_EQ(typeOf(file.fileName()) == kMelodyType, c.melody) << c.name;
+    }
 }
 
 TEST_F(Installation, TheMovedProgramPlaysItsInstalledStartUpSoundFromAnyFolder)
@@ -171,7 +256,10 @@ TEST(DebianPackage, HoldsTheInstalledFilesAndDependsOnRuntimeLibrariesAlone)
     const ToolRun contents = RunTool(QStringLiteral("dpkg-deb"), {"--contents", package});
     for (const QString& file : {QStringLiteral("./usr/bin/voldrim"), QStringLiteral("./usr/share/voldrim/cello.wav"),
                                 "./usr/share/applications/" + kAppId + ".desktop",
-                                "./usr/share/metainfo/" + kAppId + ".metainfo.xml"})
+                                "./usr/share/metainfo/" + kAppId + ".metainfo.xml",
+                                "./usr/share/mime/packages/" + kAppId + ".xml",
+                                QStringLiteral("./usr/share/man/man1/voldrim.1"),
+                                QStringLiteral("./usr/share/doc/voldrim/LICENSE")})
         EXPECT_TRUE(contents.output.contains(file)) << file.toStdString();
 }
 

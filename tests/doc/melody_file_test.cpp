@@ -3,13 +3,13 @@
 #include "doc/voldrim_doc.h"
 #include "model/key.h"
 #include "support/file_bytes.h"
+#include "support/scratch_folder.h"
 #include "support/full_disk.h"
 #include "support/recording_midi_output.h"
 #include "support/scripted_responder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -36,12 +36,7 @@ struct InstalledMidi {
 class MelodyFile : public ::testing::Test {
 protected:
 
-    QString Write(const QByteArray& bytes, const QString& name = "melody.vdm")
-    {
-        const QString path = m_folder.filePath(name);
-        EXPECT_TRUE(WriteFileBytes(path, bytes));
-        return path;
-    }
+    QString Write(const QByteArray& bytes, const QString& name = "melody.vdm") { return m_folder.Write(bytes, name); }
     static QByteArray Read(const QString& path) { return ReadFileBytes(path); }
     // Opens the bytes as a file, expecting the given message (none if empty).
     bool Open(const QByteArray& bytes, const char* message = nullptr)
@@ -75,7 +70,7 @@ protected:
 
     InstalledMidi m_midi;
     CScriptedResponder m_responder;
-    QTemporaryDir m_folder;
+    CScratchFolder m_folder;
     CVoldrimDoc m_doc;
 };
 

@@ -9,12 +9,14 @@ of the staff's first system, the buttons along the bottom of both views.
 Only where the two views sit in the window is read from the screen, from
 the nut and from the staff's lines.
 
-Run by ctest with VOLDRIM_PROGRAM (the built program) and VOLDRIM_DATA_DIR
-(its sounds) in the environment; needs Xvfb, xdotool and pulseaudio.
+Run by ctest with VOLDRIM_PROGRAM (the built program), VOLDRIM_DATA_DIR
+(its sounds) and VOLDRIM_DESKTOP_ENTRY (its menu entry) in the environment;
+needs Xvfb, xdotool, xprop and pulseaudio.
 """
 import mmap
 import os
 import random
+import re
 import socket
 import struct
 import subprocess
@@ -25,6 +27,7 @@ from collections import namedtuple
 
 PROGRAM = os.environ.get("VOLDRIM_PROGRAM", "")
 DATA_DIR = os.environ.get("VOLDRIM_DATA_DIR", "")
+DESKTOP_ENTRY = os.environ.get("VOLDRIM_DESKTOP_ENTRY", "")
 
 WAIT_SECONDS = 30
 POLL_SECONDS = 0.02
@@ -67,6 +70,19 @@ STAFF_BUTTONS_ABOVE_BOTTOM = 45
 
 # Notes of C major and their stops: E on the D string, A the open A string.
 E3, A3 = 52, 57
+
+# A melody file as Voldrim saves it: C major, tempo 600, no title or
+# composer, then its notes, each a pitch and a rhythmic value (2, a quarter).
+MELODY_HEAD = struct.pack("<ii", 1, 600) + b"\0\0"
+NOTE_CLASS = b"\xff\xff\0\0" + struct.pack("<H", len(b"CNoteSeries")) + b"CNoteSeries"
+SAME_CLASS = b"\x01\x80"
+QUARTER = 2
+
+
+def melody_file(pitches):
+    notes = b"".join((NOTE_CLASS if i == 0 else SAME_CLASS) + struct.pack("<ii", pitch, QUARTER)
+                     for i, pitch in enumerate(pitches))
+    return MELODY_HEAD + struct.pack("<H", len(pitches)) + notes
 
 
 Window = namedtuple("Window", "id title left top width height")
@@ -204,11 +220,11 @@ class Program:
     """The program, started from its data folder as `make run` starts it,
     and the mouse and keyboard of its display."""
 
-    def __init__(self, screen, folder, sound):
+    def __init__(self, screen, folder, sound, arguments=()):
         self.env = {k: v for k, v in os.environ.items()
                     if not k.startswith(("QT_", "VOLDRIM_", "PULSE_", "ALSA_", "XDG_"))}
         self.env.update(DISPLAY=screen.display, HOME=folder, XDG_RUNTIME_DIR=folder, **sound)
-        self.process = subprocess.Popen([PROGRAM], cwd=DATA_DIR, env=self.env)
+        self.process = subprocess.Popen([PROGRAM, *arguments], cwd=DATA_DIR, env=self.env)
 
     def show(self):
         """Waits for the main window, and sends the splash picture over it away with a key."""
@@ -249,6 +265,12 @@ class Program:
             if shape:
                 found.append(Window(window, title, *(int(shape[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))))
         return found
+
+    def window_class(self):
+        """The main window's WM_CLASS: its instance name, then its class."""
+        done = subprocess.run(["xprop", "-id", str(self.window.id), "WM_CLASS"], env=self.env, capture_output=True,
+                              text=True, check=True)
+        return re.findall(r'"([^"]*)"', done.stdout)
 
     def main_window(self):
         return next((w for w in self.windows("Voldrim") if (w.width, w.height) == MAIN_WINDOW_SIZE), None)
@@ -352,8 +374,8 @@ class EndToEnd(unittest.TestCase):
         self.screen = Screen(os.path.join(self.folder, "frame"))
         self.addCleanup(self.screen.close)
 
-    def start(self, sound):
-        program = Program(self.screen, self.folder, sound)
+    def start(self, sound, arguments=()):
+        program = Program(self.screen, self.folder, sound, arguments)
         self.addCleanup(program.close)
         return program
 
@@ -425,6 +447,25 @@ class EndToEnd(unittest.TestCase):
         wait_for("the help window", lambda: program.windows("Voldrim Help"))
         program.click(*views.staff_button(EXIT_LEFT))
         self.assertEqual(program.process.wait(WAIT_SECONDS), 0)
+
+    def test_opens_the_melody_named_and_is_the_window_of_its_menu_entry(self):
+        melody = os.path.join(self.folder, "tune.vdm")
+        with open(melody, "wb") as file:
+            file.write(melody_file([E3, A3]))
+        server = SoundServer(self.folder)
+        self.addCleanup(server.close)
+        program = self.start({"PULSE_SERVER": server.address}, ["--open", melody])
+        program.show()
+        views = Views(self.screen, program.window)
+        self.wait_for_note(views, 0, C_MAJOR_ROW_PITCHES.index(E3))
+        self.wait_for_note(views, 1, C_MAJOR_ROW_PITCHES.index(A3))
+        self.assertFalse(program.message_boxes())
+
+        # The desktop ties the window to the entry that started it by its class.
+        with open(DESKTOP_ENTRY) as entry:
+            wm_class = re.search(r"^StartupWMClass=(.*)$", entry.read(), re.MULTILINE)
+        self.assertTrue(wm_class, "the menu entry names no window class")
+        self.assertEqual(program.window_class()[-1:], [wm_class.group(1)])
 
     def test_without_sound_one_message_box_then_notes_silently(self):
         # No sound server, no ALSA device of any kind.

@@ -36,8 +36,10 @@ QAction* OpenMenusTo(CMainFrame* frame, UINT id)
 }
 }
 
-CAppHarness::CAppHarness(const QStringList& arguments)
+CAppHarness::CAppHarness(const QStringList& arguments, int boxesAtStart)
 {
+    for (int box = 0; box < boxesAtStart; ++box)
+        m_responder.ExpectMessageBox();
     m_app = std::make_unique<CVoldrimApp>();
     m_app->SetArguments(arguments);
     m_app->InitInstance();

@@ -18,8 +18,9 @@
 class CAppHarness {
 public:
     // Starts the program with the given command-line arguments (no splash
-    // window unless asked for).
-    explicit CAppHarness(const QStringList& arguments = {QStringLiteral("/Embedding")});
+    // window unless asked for), and answers OK to as many message boxes as
+    // it is expected to show while it starts.
+    explicit CAppHarness(const QStringList& arguments = {QStringLiteral("/Embedding")}, int boxesAtStart = 0);
     ~CAppHarness();
 
     CVoldrimDoc* Doc() const;
