@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Voldrim developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands of the README are `make run` and `make test`.
 # CMAKE_FLAGS passes options to the configuration, e.g. -DVOLDRIM_WERROR=ON.
 # `make install` installs into PREFIX; `make package` builds a Debian package.

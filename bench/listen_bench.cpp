@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Listening to a cello: every note of the fingerboard (C2 to Eb4) rendered
 // offline from each soundfont's cello, plain, with vibrato (half a semitone
 // either way at 5-7 Hz), with a 150 ms bow swell and under noise 20 dB

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and loading a melody file of 65,534 notes (File, Save Melody and
 // Open Melody without their dialogs), against the same bytes written and
 // read with plain file calls. Saving puts the file on disk before it

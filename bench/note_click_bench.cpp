@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing one note by a click on the staff, in a 3840 x 4320 window with
 // 1, 100 or 1,700 columns written: the press writes the last written
 // column again (a new pitch each time, so the column count stays), and the

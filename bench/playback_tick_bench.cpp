@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How closely the playback ticks keep time: 100 ticks of 300 ms (tempo
 // 600, a melody of eighth notes played continuously, so every tick sends
 // a note-on), on the machine as it is: the bench script runs it idle and

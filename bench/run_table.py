@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Voldrim developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs every benchmark and prints one table: each figure against its anchor,
 measured in the same run and in turn with it, as medians and ranges over the
 runs, with its goal and whether it is met. `make bench` runs it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The General MIDI soundfonts Debian packages, measured as the program
 // plays them (the built-in synthesizer rendered offline):
 // - BM_LoadSoundFont: the time a soundfont takes to load, and the resident

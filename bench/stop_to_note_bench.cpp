@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From a mouse press on a fingerboard stop to the note: the stop is drawn,
 // the staff writes the note into its next column at its next paint and
 // sounds it through the MIDI device and the built-in synthesizer, which

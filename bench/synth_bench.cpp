@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in synthesizer: how long opening it takes (offline with its
 // soundfont loaded; with an audio driver, as start-up opens it), what
 // memory it costs, the buffering it asks the audio driver for, and what

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of each view's frame at 640 x 480, 1920 x 1080 and 3840 x 2160,
 // with every staff column written:
 // - BM_FullRepaint: the whole view drawn again and put on the window;

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Voldrim developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts where, and the Debian package that cpack
 # builds from the same files.
 # The program links system libraries alone: it needs no search path of its own.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Voldrim developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed layout. The help pages go with the documentation, under the
 # package's lower-case name.
 set(CMAKE_INSTALL_DOCDIR "share/doc/voldrim" CACHE PATH "Documentation, with the help pages (DATAROOTDIR/doc/voldrim)")

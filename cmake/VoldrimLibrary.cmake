@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Voldrim developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Each folder of the program is a static library of its own. A library's
 # headers are reachable only through its include root, a folder of links
 # in the build tree, so a file can include only the headers of libraries

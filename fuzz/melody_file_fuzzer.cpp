@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds bytes to the melody file reader as File Open does. A file that
 // loads is written into a staff, played for a bounded number of ticks
 // through a recording MIDI output, and saved; what is saved must load

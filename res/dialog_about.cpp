@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box.
 #include "framework/message_box.h"
 #include "res/dialog_templates.h"

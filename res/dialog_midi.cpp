@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI Options dialog: note sounds on or off, output device, channel
 // and instrument, and a test note. The drop-down heights include the
 // opened list.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Show Me Message!: the verdict on an answer, with the smiling or the
 // unhappy face on one spot, and Yes or No to go on.
 #include "framework/message_box.h"

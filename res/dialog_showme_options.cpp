@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Show Me Options: questions about both the staff and the fingerboard, the
 // staff notes only, or the fingerboard only.
 #include "framework/message_box.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Show Me Scores: the counts of right and wrong answers, and a button that
 // sets both to zero.
 #include "framework/message_box.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Set Tempo dialog: a bar of twenty tempo steps, the step's name and
 // beats per minute, and a metronome whose two pictures lie on one spot.
 #include "framework/message_box.h"

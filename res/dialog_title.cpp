@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Title Your Composition: the melody's title and its composer.
 #include "framework/message_box.h"
 #include "res/dialog_templates.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialog templates of the program: each dialog's template lives in a file
 // of its own and is listed here.
 #include "res/dialog_templates.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which help page answers which help context.
 #include "res/program_resources.h"
 #include "res/resource.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The anchors of the start-up, memory and idle benchmarks: an empty Qt main
 // window of the program's size and, built with ANCHOR_WITH_FLUIDSYNTH, the
 // same window that first opens FluidSynth as the program opens it (its

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // For the start-up benchmarks: says on standard output when the main window
 // has first been painted ("painted <ns>", on the monotonic clock, which is

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as main() starts it, without its splash window, saying when
 // its main window is first painted (CFirstPaintReport).
 #include "app/quit_on_signals.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of every benchmark program: one QApplication on Qt's offscreen
 // platform (unless the environment names another), then the benchmarks.
 #include "res/program_resources.h"

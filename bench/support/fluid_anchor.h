@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The anchor of the benchmarks that sound: FluidSynth opened as the program
 // opens it (its sample rate, periods, gain and samples read when used), on

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Notes when FluidSynth takes each note-on, and when it last rendered: the
 // program calls fluid_synth_noteon and fluid_synth_process through these

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Listens to what the PulseAudio server's default sink plays, through its
 // monitor, and says when sound comes: the time a note is heard, whatever

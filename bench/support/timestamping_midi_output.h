@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A recording MIDI output that also notes when each note-on word arrives,
 // for benchmarks that time the way from a user's action to the sound.

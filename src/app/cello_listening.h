@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Listen to My Cello": while it is on, the notes the student plays are
 // taken as clicks on their stops, and the staff's header shows that the

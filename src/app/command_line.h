@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the command line asks of the program. Only --help, --version,
 // --open and --export are its own; everything else keeps the meaning it

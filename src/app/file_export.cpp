@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File, Export Melody: the melody to a MusicXML, MIDI or PDF file, the
 // format chosen by the file dialog's filter.
 #include "app/voldrim_app.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Voldrim: learn to read the bass clef on the cello.
 #include "app/command_line.h"
 #include "app/quit_on_signals.h"

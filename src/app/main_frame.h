@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the fingerboard and the staff side by side in a
 // splitter, and the three display modes that set the column widths.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ends the program cleanly when the system asks it to end (SIGTERM, SIGINT,
 // SIGHUP: kill, Ctrl+C, the end of the session): the main window closes and

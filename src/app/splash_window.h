@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start-up picture over the main window: it goes after 4.5 seconds or
 // at the first key or mouse button, which still reaches its target.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which pitches have shown an accidental so far while a chromatic melody
 // is drawn, so that a natural sign is written where one is needed.

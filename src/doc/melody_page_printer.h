@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed pages of the melody. The document hands every page to the
 // page printer installed, which knows the layout; the application

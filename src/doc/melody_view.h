@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What both views of the melody share: File Print and Print Preview. Their
 // pages are the document's; the view only prepares the device context and

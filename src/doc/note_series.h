@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One note or rest of the melody as it is saved: its rhythmic value and
 // its pitch (999 and 999 for a rest).

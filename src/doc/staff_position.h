@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One row of one staff column: the note it stands for and where its head
 // is drawn and clicked. Small and kept by value: the names and pitches

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hints sent with UpdateAllViews: what a change asks the views to
 // repaint. Each view answers them in its OnUpdate.

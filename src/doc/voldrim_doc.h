@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one document of the program: fingerboard stops, staff layout,
 // melody, options, quiz state and the MIDI output. The views read and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's commands: keys, Erase, Tempo, MIDI and the fingerboard
 // and staff options, with their update handlers.
 #include "doc/voldrim_doc.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The melody file: key, tempo, title, composer and the melody's records.
 #include "doc/voldrim_doc.h"
 

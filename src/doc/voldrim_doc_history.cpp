@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo, and whether the melody has changed since it was last opened or
 // saved, so that nothing is thrown away without a question or a way back.
 #include "doc/voldrim_doc.h"

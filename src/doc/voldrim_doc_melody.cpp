@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The melody and the staff columns that show it. A window shows as many
 // columns as fit; the melody keeps the rest, so that a change on the staff
 // changes only its own record and nothing the staff cannot show is lost.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's printed pages, drawn by the page printer installed.
 #include "doc/melody_page_printer.h"
 #include "doc/voldrim_doc.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The staff view's geometry: systems of note columns, each column a stack
 // of seventeen rows from the E above the staff down to the C below it.
 // The columns form a regular grid, so the row under a point is computed.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The export of a melody file from the command line: no window, no sound,
 // no question; what goes wrong is said in one line.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exporting the melody to a file in one of three formats, chosen by the
 // file dialog's filter or by the file's extension.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The melody as the staff shows and plays it, record by record: what every
 // export writes, so that the files sound and read as the program does.

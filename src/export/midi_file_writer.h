@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The melody as a Standard MIDI File (format 0) for sequencers and players:
 // the tempo, the chosen instrument on the chosen channel, and every note

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A melody has no meter, so the score has none: its time signature is
 // "senza-misura" and hidden, and every note stands in a measure of its own
 // whose barline is invisible. A single measure would hold the whole melody

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The melody as a MusicXML 4.0 score for notation programs: one part,
 // "Violoncello", in the bass clef, with the title and composer, the key

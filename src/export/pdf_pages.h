@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The melody's printed pages as a PDF file: the print job of File Print,
 // with the same pages, on a PDF printer.

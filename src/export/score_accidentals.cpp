@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/score_accidentals.h"
 
 std::optional<ScoreAccidental> ScoreAccidentals::Next(const StaffSpelling& spelling)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The signs a score prints before its notes. Every note of an exported
 // melody stands in a measure of its own behind a barline no one sees: a

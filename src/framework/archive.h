@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An archive: what a document writes to a file and reads back, as bytes.
 // Integers are little-endian; strings carry a length prefix in one of

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A push button drawn with two pictures, up and pressed. A click sends
 // the button's id as a command from the view it sits on.

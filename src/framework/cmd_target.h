@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Command targets: objects that handle menu, accelerator and button
 // commands by id, and decide through update handlers whether a command's

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Context help, as Shift+F1 starts it: the cursor turns into a question
 // mark and the next click says what help is wanted for. A click in the

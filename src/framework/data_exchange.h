@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Data exchange between a dialog's controls and its variables, with the
 // validation that keeps a dialog open on bad input. Exchanging with a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDC: construction, the device and its painter, painter state and recording.
 #include "framework/dc_raster.h"
 

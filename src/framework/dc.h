@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CDC: a device context that draws with the conventions the program's
 // drawing code was written for, on a QImage (a view's backing image) or on

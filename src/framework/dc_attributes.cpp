@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDC: selected objects, attributes, device capabilities and the mapping
 // between logical and device units.
 #include "framework/dc_raster.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDC: copying images between device contexts and drawing bitmaps.
 #include "framework/dc_raster.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDC: lines, polylines and polygons, with the dash patterns of styled pens.
 #include "framework/dc_raster.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDC: the inside of a polygon, row by row. Corners stand on pixel centres,
 // as the outline's do, and a pixel is inside when its centre is; a centre
 // on a left or top edge is in, one on a right or bottom edge is out. The

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers shared by the files of the device context (dc*.cpp); private to
 // the framework, not part of CDC's interface.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDC: rectangles, ellipses and round rectangles rasterised as pixel spans,
 // rectangle fills and single pixels.
 #include "framework/dc_raster.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDC: the font as realised on the device, TextOut, DrawText, text extent
 // and metrics.
 #include "framework/dc_raster.h"

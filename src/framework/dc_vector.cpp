@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDC: vector output for printers, PDF files and preview pages. Lines,
 // polygons and shapes go to the painter whole, in floating-point device
 // units, instead of as the pixel spans drawn on images.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Modal dialogs built from templates, with data exchange between controls
 // and members, validation and window timers. Buttons send their id as a

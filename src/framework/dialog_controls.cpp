@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDialog: the controls of a dialog template, one builder a kind of
 // control, placed in dialog units.
 #include "framework/dialog.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialog templates as resource data. Coordinates are dialog units of the
 // 8-point dialog font: x * 1.5 and y * 1.625 give pixels.

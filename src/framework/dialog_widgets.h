@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Controls of a dialog that behave as the program's dialogs expect: a
 // scroll bar whose every move reaches its owner, and a drop-down list that

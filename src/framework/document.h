@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document of the document/view pair: holds the model, knows its
 // views and tells them to repaint with a small integer hint.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the document's file, and the framework's words for
 // what went wrong.
 #include "framework/archive.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File Open, Save and Save As: the file dialogs, and the document
 // template opening a file into its one document.
 #include "framework/document.h"

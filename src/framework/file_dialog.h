@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file dialogs of File Open and File Save As. They are a service that
 // tests replace to choose the file themselves.

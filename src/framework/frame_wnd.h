@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main frame: a top-level window with the menu bar and accelerator
 // keys of its resource, a client area, and the command route. Commands go

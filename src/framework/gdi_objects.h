@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pens, brushes, fonts and bitmaps: created once by their owners and
 // selected into a device context, as the drawing code of the views expects.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Help: topics of the program's help opened by context id. The viewer is
 // a service that tests replace to see which topic was asked for.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Work that must wait for the main window to be on screen, such as telling
 // the user of a problem found while the program was still starting.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Menus and accelerator tables as resource data: one table builds the menu
 // bar and the keys, so both always agree.

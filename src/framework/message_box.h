@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Message boxes in the program's one style: caption the application title, an
 // exclamation icon (a question mark where the box asks Yes, No or Cancel),

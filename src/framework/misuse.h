@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Programming errors the framework survives: a dialog exchanging data with
 // a control it does not have, an unknown dialog template or window class,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print dialog, the page setup dialog and the print preview window: a
 // service that tests replace to print without a dialog.

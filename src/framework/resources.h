@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one point where the program hands its resources to the framework:
 // its string table, dialog templates, menus, accelerator tables and help

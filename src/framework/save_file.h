@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing a file so that nothing is left half-written: the bytes go to a
 // temporary file, which replaces the file only once every byte is on disk.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replaceable services: the one instance of an interface the program talks
 // to for its sound, help, message boxes and resources. The instance

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A static splitter of one row: each column has an ideal and a minimum
 // width; a column that would be narrower than its minimum is not shown.

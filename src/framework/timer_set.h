@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Window timers by id: SetTimer replaces a running timer of the same id;
 // each expiry is delivered to the owner's handler until KillTimer.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Basic value types of the framework layer: the integer, colour, point,
 // size and rectangle types that the program's geometry is written in.

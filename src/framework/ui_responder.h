@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A responder answers message boxes and modal dialogs in place of a user.
 // Tests install one to script the answers and read every text shown; with

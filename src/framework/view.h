@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CView: a child window that shows its document. It paints like a classic
 // window rather than a Qt widget: the view keeps a backing image of its

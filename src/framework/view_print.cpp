@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CView: the print job and the print preview, run through the view's
 // print steps.
 #include "framework/message_box.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CWinApp: the application's printer and Print Setup.
 #include "framework/print_dialogs.h"
 #include "framework/win_app.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Window classes: what a window is erased with, its cursor, and whether
 // a second click in quick succession counts as a double-click.

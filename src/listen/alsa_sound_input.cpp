@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording from ALSA's default capture device, without waiting forever:
 // the stream is read without blocking, with a bounded wait for data.
 #include "listen/system_sound_input.h"

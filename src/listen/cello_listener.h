@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Listening while the student plays: the sound input is read on a thread
 // of its own, and every note started or ended reaches the handler on the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns pitch readings into the notes a cellist plays: a note is heard
 // when its pitch holds steady for a moment (or, under vibrato, when the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "listen/pitch_listener.h"
 
 void CPitchListener::Feed(const float* samples, std::size_t count, std::vector<ListenEvent>& events)

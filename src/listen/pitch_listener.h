@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hears the notes in a stream of mono samples at CPitchReader::kSampleRate,
 // fed in blocks of any size: the detector's readings, one per hop, go to

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One reading of the sound per hop: its pitch by aubio's YIN detector
 // (computed in the spectral domain, "yinfast"), how sure the detector is,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording through PulseAudio's simple interface: the server converts
 // whatever the source delivers to mono floats at our rate.
 #include "listen/system_sound_input.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound input the program listens through: the system's default
 // recording device (PulseAudio, else ALSA), or a stand-in that tests

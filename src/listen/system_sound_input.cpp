@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "listen/system_sound_input.h"
 
 std::unique_ptr<CSoundInputStream> CSystemSoundInput::Open(int sampleRate, std::size_t blockFrames)

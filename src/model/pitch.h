@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pitches are MIDI note numbers (60 is middle C); the same number is sent to
 // the MIDI output, with no transposition anywhere.

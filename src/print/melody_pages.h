@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed pages of a melody: the title block, as many staves as fit
 // with clef and key signature, the notes and rests in order at a fixed

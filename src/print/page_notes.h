@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The notes and rests of one printed page, drawn record by record with the
 // document's print pen selected: heads, dots, stems, flags, ledger lines

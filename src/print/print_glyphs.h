@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The signs of a printed page, drawn at their anchor with y growing upward.
 // Their polygons and dots are filled with the given brush, selected for the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where things go on a printed melody page. Units are hundredths of an
 // inch with y growing upward: the printable area's top-left corner is

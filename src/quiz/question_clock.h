@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clock that chooses Show Me questions, read in whole seconds. Tests
 // install a clock of their own to fix the questions asked.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The notes Show Me asks for in each key: the notes of the key from the C
 // string upwards, one per entry, every one with exactly one fingerboard

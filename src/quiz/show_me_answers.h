@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Judging the student's answer to the running question: the note last
 // chosen (on the fingerboard) or written (on the staff) is right when it

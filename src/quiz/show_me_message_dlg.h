@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Show Me Message!: tells the student whether the answer was right, with
 // a smiling or an unhappy face, and asks whether to go on: Yes is IDOK,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Asking Show Me questions: which note, answered on which side, and the
 // quiz's start and end. The questions are chosen from the clock in whole

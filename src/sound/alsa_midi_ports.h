@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // MIDI output ports of the ALSA sequencer (hardware synthesizers, external
 // soft synths), reached through RtMidi's ALSA backend only. A machine

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // While one of these lives, the ALSA library keeps its error reports to
 // itself. Opening an output that is not there is expected on machines

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/alsa_wave_player.h"
 
 #include "sound/alsa_quiet.h"

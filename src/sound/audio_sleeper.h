@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Puts an audio render thread to sleep once it has rendered nothing but
 // silence for a while, and wakes it as soon as a note is on its way. A

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The built-in General MIDI synthesizer (FluidSynth with a GM soundfont).
 // Live, it plays through the first audio driver that opens; offline, it has

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Packed short-message words played on a FluidSynth synthesizer whose
 // soundfont was loaded without choosing programs: a channel gets General

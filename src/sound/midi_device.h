@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's one MIDI output: the chosen device, channel and instrument,
 // and the note-on, note-off and program-change words sent to it. It sounds

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The MIDI output system the device talks to: device count, product name,
 // open, one packed short message, close. Results are 0 for success and an

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Unpacks a packed short-message word into the bytes that go on the wire.
 // The status byte decides the length: note on/off, key pressure, controller

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The words a synthesizer is sent before its soundfont has loaded, kept to
 // be played once it has. A note still held then starts then; a note that

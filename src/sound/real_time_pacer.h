@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps an audio render loop from running ahead of real time on an output
 // that takes samples faster than it plays them (ALSA's null device, some

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The machine's MIDI outputs: device 0 is the built-in synthesizer (also
 // the default output), devices 1.. the ALSA sequencer ports in their order.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The twenty tempo steps of the tempo dialog and the names of tempos.
 // A tempo is the length of one beat (a quarter note) in milliseconds.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays a wave file to its end before returning. Every failure is silent:
 // a missing or unplayable sound must never stop the program. Tests install

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program started from a shell: --export writes a melody file as
 // MusicXML, MIDI or PDF with no display at all, says what went wrong in
 // one line, and --help and --version answer as command-line users expect;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shift+F1: the cursor asks what help is wanted for, and the next click
 // or chosen command answers.
 #include "res/resource.h"

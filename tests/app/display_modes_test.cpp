@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three display modes of the Display menu.
 #include "fingerboard/fboard_probe.h"
 #include "framework/splitter.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Installing: `cmake --install` into a scratch prefix puts the program, its
 // sounds, help pages, icon, menu entry, metainfo, melody type, manual page
 // and licence where the desktop looks for them, and the desktop's own

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual page: man reads it without a warning, and it lists the
 // options that --help lists, with the same arguments.
 #include "app/command_line.h"

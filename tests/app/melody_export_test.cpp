@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File, Export Melody in the running program: the file dialog's filter
 // chooses the format, the PDF holds the pages File Print prints, and a
 // failure is said and leaves the earlier file as it was.

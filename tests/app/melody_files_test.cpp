@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File New, Open, Save and Save As in the running program: a melody
 // written on the staff goes into a file and comes back from it.
 #include "res/resource.h"

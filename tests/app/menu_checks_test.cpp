@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every item of the menu bar chosen as a user chooses it: the tick its menu
 // shows next comes from its update handler alone.
 #include "res/resource.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nothing the student wrote is lost without a question or a way back: a
 // melody longer than the staff keeps its end through every click, the
 // program asks before it throws changes away, and undo brings back what a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `voldrim --open tune.vdm`: the program starts with that melody, opened as
 // File Open opens it once its window shows; a file it cannot read is said
 // so in File Open's own words, and the program goes on with an empty melody.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's bitmaps are compiled in and load by name and by number.
 #include "framework/gdi_objects.h"
 

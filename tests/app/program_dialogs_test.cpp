@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's dialogs as their templates build them: every label shows
 // a whole line, and the About box shows its whole icon.
 #include "app/about_dlg.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program, started as a user starts it: on every audio output the
 // synthesizer plays through it sits idle without eating a core, and it ends
 // cleanly and at once when the system asks it to (kill, Ctrl+C).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting the program: the command line, the main window, its menus and
 // keys, the start-up sound and the help and About commands.
 #include "app/about_dlg.h"

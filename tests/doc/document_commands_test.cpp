@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's commands as the menus run them, with their update
 // handlers, idle and while a melody plays.
 #include "model/key.h"

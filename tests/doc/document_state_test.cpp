@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's construction, reset operations and the caption rule.
 #include "doc/voldrim_doc.h"
 #include "model/key.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Melody files: the bytes written, the forms read, and what a damaged or
 // unreachable file leaves behind.
 #include "doc/voldrim_doc.h"

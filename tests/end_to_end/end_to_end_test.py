@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Voldrim developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Voldrim as a user meets it: the built program on an X server of its own,
 clicked and typed at with xdotool, its screen read back from the server's
 frame buffer.

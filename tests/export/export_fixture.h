@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A document with a melody of the tests' choosing, its MIDI output a
 // recorder, and a folder for the files exported from it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MusicXML score converted by a second independent reader, LilyPond's
 // musicxml2ly (Debian's lilypond): the notes it writes for LilyPond with
 // the signs it is told to print and the key, and an empty melody converted

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Standard MIDI File read back by an independent reader, mido (Debian's
 // python3-mido): the notes, their lengths in ticks, the tempo and the
 // instrument, as playback would sound them.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tempo of the MusicXML score at every step of the tempo dialog: the
 // metronome mark shows the dialog's figure and notation programs play it.
 #include "export_fixture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MusicXML score imported by an independent reader, MuseScore 3
 // (Debian's musescore3), and saved in its own format: the notes with their
 // spelling, values and signs, the key signature, the title, the composer

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clicking stops and the flash card, holding letter keys, and the Show Me
 // button's refusals.
 #include "fboard_probe.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fingerboard shows: the board, stops in their key colours, labels
 // by the Fingerboard options, the red chosen stop and the flash card.
 #include "fboard_probe.h"

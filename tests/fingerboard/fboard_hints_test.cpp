@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the fingerboard answers the document's update hints.
 #include "fboard_probe.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Looking at the fingerboard as the student sees it: colours and labels of
 // stops read from the view's pixels, and clicks where the stops are.

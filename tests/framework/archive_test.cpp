@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The archive's forms that melody files do not reach: long strings, text
 // outside the code page, large counts and four-byte class tags.
 #include "framework/ansi_code_page.h"

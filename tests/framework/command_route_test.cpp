@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Commands travel view, document, frame, application; update handlers
 // decide what a menu shows; buttons send their id along the same route.
 #include "framework/bitmap_button.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CBitmap and the bitmap calls of CDC: memory device contexts and BitBlt.
 #include "framework/dc.h"
 #include "framework/dc_test_util.h"

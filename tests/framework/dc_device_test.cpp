@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDC on other devices: high-DPI backing images, PDF pages, busy devices.
 #include "framework/dc.h"
 #include "framework/dc_test_util.h"

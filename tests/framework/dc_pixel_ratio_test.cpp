@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDC on images with a device-pixel ratio (a view's backing image on a
 // HiDPI screen): coordinates stay logical, every unit becomes ratio x ratio
 // image pixels, curves are drawn at the image's own pixels.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDC: the drawing conventions, pixel by pixel on a white image.
 #include "framework/dc.h"
 #include "framework/dc_test_util.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers of the device-context tests: a white test image, pixel access,
 // tables of expected pixels and a guard that fails the test on any QPainter

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CFont and the text calls of CDC.
 #include "framework/dc.h"
 #include "framework/dc_test_util.h"

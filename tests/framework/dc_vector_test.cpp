@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDC on a device that is no image (a printer, a PDF): every line, polygon
 // and shape reaches the paint engine whole, in device units, not as pixels.
 #include "framework/dc.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialogs from templates: geometry in dialog units, data exchange,
 // validation, modal results, and the program's message boxes.
 #include "framework/dialog.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Programming errors the framework survives are reported, not hidden.
 #include "framework/data_exchange.h"
 #include "framework/dialog.h"

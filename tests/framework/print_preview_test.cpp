@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real print preview window: it pages on past the last page it offers.
 #include "framework/print_dialogs.h"
 

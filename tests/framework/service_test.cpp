@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replaceable services: overrides nest and each puts back what it replaced.
 #include "framework/help.h"
 #include "support/scripted_responder.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splitter's columns follow their ideal and minimum widths.
 #include "framework/splitter.h"
 #include "framework/view.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Views paint like classic windows: an invalid region, an optional erase,
 // a paint pass that runs on its own, and window drawing that shows at once.
 #include "framework/document.h"

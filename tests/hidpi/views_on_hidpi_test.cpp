@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both views on a screen of two device pixels a logical pixel: drawn at the
 // screen's pixels and sharp.
 #include "fingerboard/fboard_probe.h"

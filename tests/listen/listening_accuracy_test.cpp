@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The listener hears every note of the fingerboard, rendered by the
 // program's synthesizer from each soundfont's cello in each way of
 // playing: named right, never an octave off, one note for each note.

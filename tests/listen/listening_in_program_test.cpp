@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program listening to the student's cello: a note played outside a
 // question is written as a click on its stop would be, a question on the
 // fingerboard is answered by playing, the program's own notes are not

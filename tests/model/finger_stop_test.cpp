@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/finger_stop.h"
 #include "model/key.h"
 #include "model/note_names.h"

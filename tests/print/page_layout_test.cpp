@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed page as the recording device context sees it, in hundredths
 // of an inch with y upward: where notes, staves, signs and texts go.
 #include "doc/voldrim_doc.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real print jobs of the running program, to PDF files read back by
 // poppler's tools: how many pages they have and where the ink is.
 #include "framework/command_ids.h"

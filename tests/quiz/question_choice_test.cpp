@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which question is asked: the side and the note chosen by the clock's
 // second, and the question tables of the keys.
 #include "model/finger_stop.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Show Me in the running program: the clock fixed to a chosen second,
 // answers clicked on either side, and the answer's message dialog

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers on the fingerboard and on the staff, right and wrong, and what
 // Yes and No then do.
 #include "quiz_probe.h"

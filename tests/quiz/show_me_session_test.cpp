@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole Show Me session as a student runs it with the mouse and the
 // keyboard: questions on both sides, a wrong answer tried again, the
 // options, a change of key, files, and the scores.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in synthesizer, rendered offline: it must play the note asked
 // for, loud enough to hear, and let it die away after note-off. Live, it
 // must stop rendering when silent and start again for a note.

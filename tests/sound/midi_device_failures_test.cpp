@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user is told when the output fails, and the state it leaves.
 #include "framework/frame_wnd.h"
 #include "framework/message_box.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The words the device sends for notes, rests, channels and instruments,
 // read back from the recording output system.
 #include "sound/midi_device.h"

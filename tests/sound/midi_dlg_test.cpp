@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MIDI Options dialog driven as a user drives it, with the words that
 // reach the recording output system.
 #include "res/resource.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which bytes of a packed word reach the wire.
 #include "sound/midi_short_message.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Words sent to the synthesizer before its soundfont has loaded: what is
 // still to sound then, in order.
 #include "sound/pending_midi_words.h"

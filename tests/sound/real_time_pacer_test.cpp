@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pace of the synthesizer's audio thread, on a simulated clock: an
 // output that plays in real time is never slowed down, one that swallows
 // samples at once is fed no faster than real time.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's Tempo and MIDI commands, run from the menu of the whole
 // program, with their dialogs answered as a user answers them.
 #include "framework/view.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The machine's own MIDI outputs: the device list must hold together on
 // any machine, with or without a sequencer or a sound card.
 #include "framework/frame_wnd.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Set Tempo dialog driven as a user drives it: the bar's arrows,
 // page clicks and thumb, the labels, the metronome, OK and Cancel.
 #include "res/resource.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tempo steps, their beats per minute and the tempo names.
 #include "sound/tempo_table.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up and good-bye sounds: real playback into ALSA's null device,
 // silence for anything that cannot be played.
 #include "sound/alsa_wave_player.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stop clicked on the fingerboard goes into the next staff column, drawn
 // and sounded, and the melody follows; a full staff asks first.
 #include "fingerboard/fboard_probe.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's melody written into the columns after a re-layout, and
 // rebuilt from the columns.
 #include "model/key.h"

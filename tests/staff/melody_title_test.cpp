@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Title button's dialog and the caption it sets.
 #include "res/resource.h"
 #include "staff_entry_probe.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Notes and rests written into the columns, drawn when the staff is painted.
 #include "model/key.h"
 #include "staff_view_fixture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing the written melody: ticks of an eighth note delivered by the
 // test, the words sent, the red marker under the sounding column, Stop,
 // continuous play and the failures.

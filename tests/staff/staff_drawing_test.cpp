@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The empty staves: lines, guide dashes, clefs and key signatures.
 #include "model/key.h"
 #include "staff_view_fixture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing on the staff as the student does: clicks on the rows of a
 // column with letter keys held, and the MIDI words that come out.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing and erasing notes by clicking the staff rows, with letter keys
 // held for the rhythmic value.
 #include "model/key.h"

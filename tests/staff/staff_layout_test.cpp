@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The staff's systems, columns and rows for a client size.
 #include "doc/voldrim_doc.h"
 #include "support/recording_midi_output.h"

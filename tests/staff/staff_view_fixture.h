@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A staff view on its own document, sized like a window's client area,
 // with MIDI output and message boxes replaced by recorders.

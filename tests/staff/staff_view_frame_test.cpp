@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The staff view's window: class, cursor, buttons, resizing and the
 // update hints.
 #include "framework/wnd_class.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole program started as a user starts it, with its sound, help,
 // message boxes and print dialogs replaced by recorders while it lives, for

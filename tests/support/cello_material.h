@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bowed cello notes rendered offline by the program's own synthesizer
 // from a General MIDI soundfont's cello (program 43), for measuring how

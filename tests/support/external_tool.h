@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a program outside the tests, such as an independent reader of the
 // files the program writes, and keeps what it said.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A sound input that tests feed with samples, installed for its lifetime:
 // an open stream hands over what was fed, then waits for more as a quiet

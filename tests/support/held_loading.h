@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Holds a synthesizer's soundfont loading back until the test releases it,
 // as a slow disk would, to show that nothing waits for it meanwhile.

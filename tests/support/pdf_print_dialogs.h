@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stands in for the print, page setup and preview dialogs while it lives:
 // the print dialog chooses a PDF file, page setup applies a given layout,

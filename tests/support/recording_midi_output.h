@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A MIDI output system that plays nothing and keeps every word sent, in
 // order, per device. It is the system in use while it lives. Tests choose

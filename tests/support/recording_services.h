@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stand-ins for the wave player and the help viewer that keep what they
 // were asked to do, each installed for its lifetime.

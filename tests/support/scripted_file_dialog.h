@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chooses files in place of the user in the Open and Save As dialogs. It
 // installs itself for its lifetime, answers each dialog with the next

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers message boxes and modal dialogs in tests. It installs itself for
 // its lifetime, answers each box with the next queued answer, keeps every

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small resource set of a test's own, registered while it lives: strings
 // by id and pictures written into a scratch folder.

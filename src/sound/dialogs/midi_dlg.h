@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The MIDI Options dialog: note sounds on or off, the output device, the
 // channel, the instrument and a test note. Device, channel and instrument

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Set Tempo dialog: twenty tempo steps on a vertical bar, fastest at
 // the top, with the step's name, its beats per minute and a swinging

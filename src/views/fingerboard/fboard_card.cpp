@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flash card beside a wide fingerboard: a red cross-hatched card that
 // hides the name of the chosen stop until the student clicks it.
 #include "views/fingerboard/fboard_view.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the fingerboard: strings, nut, stops, the chosen stop in red
 // and the text of a running Show Me question.
 #include "views/fingerboard/fboard_view.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fingerboard does with clicks, held letter keys and its Show Me
 // button.
 #include "views/fingerboard/fboard_view.h"

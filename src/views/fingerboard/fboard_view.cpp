@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fingerboard view's drawing tools, window, layout and update hints.
 #include "views/fingerboard/fboard_view.h"
 

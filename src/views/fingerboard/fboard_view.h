@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fingerboard view: the cello's four strings with their stops, the red
 // chosen stop, the flash card and the text of a running Show Me question.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Exit button: the question whether to save, a goodbye, then the
 // program closes.
 #include "framework/document.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Notes written into the staff columns: one at a time, or the document's
 // whole melody, each column knowing the record it shows; and the melody
 // read back from the columns.

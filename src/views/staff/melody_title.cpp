@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Title button: the melody's title and composer, shown in the caption
 // of the main window.
 #include "doc/voldrim_doc.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Notes and rests of the written columns: heads, stems, flags, dots,
 // accidentals and names.
 #include "doc/voldrim_doc.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The note still to be shown when the staff has been painted: one written
 // by a click on the staff, or one handed over by the fingerboard or by a
 // question that shows its note on the staff, which goes into the next

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A note written or clicked on the staff sounds for one second.
 #include "doc/voldrim_doc.h"
 #include "framework/message_box.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six picture buttons along the bottom of the staff view.
 #include "views/staff/staff_view.h"
 

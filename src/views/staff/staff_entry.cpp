@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing and erasing notes with the mouse on the staff, with the rhythmic
 // value chosen by the letter keys held down.
 #include "doc/voldrim_doc.h"

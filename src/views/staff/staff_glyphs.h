@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The signs of the staff, drawn relative to an anchor point: the bass
 // clef, sharp, flat and natural, the quarter rest and the eighth flag.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The header line and the empty staves with their clefs and key
 // signatures.
 #include "views/staff/staff_view.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing the written melody in rhythm: one tick of the playback timer is
 // an eighth note, a red marker points at the sounding column, and the
 // fingerboard shows the sounding stop.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The staff view: a header line, bass-clef systems with the key signature
 // and a row of note columns each, the melody written into those columns,
