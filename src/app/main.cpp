@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QTextStream>
 
+#include <csignal>
+
 CVoldrimApp theApp;
 
 namespace {
@@ -63,6 +65,10 @@ int RunProgram(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // A file grown past the size limit the shell set is a failed write,
+    // which says so and leaves the melody and any earlier file intact, not
+    // the end of the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     const CommandLineRequest request = ReadCommandLine(ArgumentsOf(argc, argv));
     switch (request.action) {
     case CommandLineRequest::ShowHelp:

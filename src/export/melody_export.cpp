@@ -33,11 +33,6 @@ const FormatEntry& EntryOf(ExportFormat format)
     return kFormats[0];
 }
 
-bool WriteAll(QIODevice& device, const QByteArray& bytes)
-{
-    return device.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 std::optional<ExportFormat> ExportFormatOfFile(const CString& path)
@@ -78,8 +73,8 @@ CString ExportMelody(CVoldrimDoc& doc, const CString& path, ExportFormat format,
 {
     return AfxSaveFile(path, [&](QIODevice& device) {
         switch (format) {
-        case ExportFormat::MusicXml: return WriteAll(device, MelodyToMusicXml(doc));
-        case ExportFormat::MidiFile: return WriteAll(device, MelodyToMidiFile(doc));
+        case ExportFormat::MusicXml: return WriteMusicXml(doc, device);
+        case ExportFormat::MidiFile: return WriteMidiFile(doc, device);
         case ExportFormat::Pdf: return PrintMelodyToPdf(doc, pageLayout, device);
         }
         return false;

@@ -7,6 +7,8 @@
 #include "framework/ansi_code_page.h"
 #include "sound/midi_device.h"
 
+#include <QBuffer>
+
 namespace {
 
 constexpr int kTicksPerQuarter = 480;
@@ -19,11 +21,15 @@ constexpr quint8 kNoteOn = 0x90;
 constexpr quint8 kNoteOff = 0x80;
 constexpr quint8 kProgramChange = 0xC0;
 constexpr quint8 kMeta = 0xFF;
+constexpr quint8 kMetaText = 0x01;
 constexpr quint8 kMetaTrackName = 0x03;
 constexpr quint8 kMetaTempo = 0x51;
 constexpr quint8 kMetaEndOfTrack = 0x2F;
 constexpr quint8 kChannelMask = 0x0F;
 constexpr quint8 kDataMask = 0x7F;
+constexpr quint32 kHeaderLength = 6;
+// The largest time four bytes of seven bits can carry.
+constexpr quint32 kLongestDelta = 0x0FFFFFFF;
 
 void AppendBigEndian(QByteArray& bytes, quint32 value, int size)
 {
@@ -41,13 +47,32 @@ void AppendVariableLength(QByteArray& bytes, quint32 value)
     bytes.append(groups);
 }
 
+// The track goes to the device as it is written, a piece at a time; its
+// length, which comes first, is filled in at the end.
 class TrackWriter {
 public:
-    // Events come in time order; each is written with the time since the one before.
+    explicit TrackWriter(QIODevice& device) : m_device(device)
+    {
+        m_bytes.append("MTrk", 4);
+        m_lengthAt = m_device.pos() + m_bytes.size();
+        AppendBigEndian(m_bytes, 0, 4);
+    }
+
+    // Events come in time order; each is written with the time since the
+    // one before. A file may carry at most four bytes of it, so a longer
+    // silence is bridged by empty text events.
     void At(quint32 time)
     {
-        AppendVariableLength(m_bytes, time - m_last);
+        quint32 delta = time - m_last;
+        while (delta > kLongestDelta) {
+            AppendVariableLength(m_bytes, kLongestDelta);
+            m_bytes.append(char(kMeta)).append(char(kMetaText)).append(char(0));
+            delta -= kLongestDelta;
+        }
+        AppendVariableLength(m_bytes, delta);
         m_last = time;
+        if (m_bytes.size() >= kPieceSize)
+            Flush();
     }
     void Event(quint32 time, quint8 status, quint8 data)
     {
@@ -66,19 +91,32 @@ public:
         AppendVariableLength(m_bytes, quint32(data.size()));
         m_bytes.append(data);
     }
-    const QByteArray& Bytes() const { return m_bytes; }
+    // Writes what is left and the track's length; false when the device failed.
+    bool Finish()
+    {
+        Flush();
+        const qint64 end = m_device.pos();
+        QByteArray length;
+        AppendBigEndian(length, quint32(end - m_lengthAt - kLengthSize), kLengthSize);
+        return m_bWritten && m_device.seek(m_lengthAt) && m_device.write(length) == kLengthSize &&
+               m_device.seek(end);
+    }
 
 private:
-    QByteArray m_bytes;
-    quint32 m_last = 0;
-};
+    static constexpr int kLengthSize = 4;
+    static constexpr qsizetype kPieceSize = 64 * 1024;
+    void Flush()
+    {
+        m_bWritten = m_bWritten && m_device.write(m_bytes) == m_bytes.size();
+        m_bytes.clear();
+    }
 
-QByteArray Chunk(const char* type, const QByteArray& data)
-{
-    QByteArray chunk(type, 4);
-    AppendBigEndian(chunk, quint32(data.size()), 4);
-    return chunk + data;
-}
+    QIODevice& m_device;
+    QByteArray m_bytes;
+    qint64 m_lengthAt = 0;
+    quint32 m_last = 0;
+    bool m_bWritten = true;
+};
 
 // The length of a quarter note as playback gives it: two ticks of whole
 // milliseconds, so that the file lasts exactly as long as playback.
@@ -89,19 +127,27 @@ quint32 MicrosecondsPerQuarter(int tempo)
 
 } // namespace
 
-QByteArray MelodyToMidiFile(const CVoldrimDoc& doc)
+bool WriteMidiFile(const CVoldrimDoc& doc, QIODevice& device)
 {
     const CMidiDevice defaults;
-    const CMidiDevice& device = doc.m_pMidiDevice ? *doc.m_pMidiDevice : defaults;
-    const quint8 channel = quint8(device.GetChannel()) & kChannelMask;
+    const CMidiDevice& output = doc.m_pMidiDevice ? *doc.m_pMidiDevice : defaults;
+    const quint8 channel = quint8(output.GetChannel()) & kChannelMask;
 
-    TrackWriter track;
+    QByteArray header("MThd", 4);
+    AppendBigEndian(header, kHeaderLength, 4);
+    AppendBigEndian(header, 0, 2); // format 0: one track
+    AppendBigEndian(header, 1, 2);
+    AppendBigEndian(header, kTicksPerQuarter, 2);
+    if (device.write(header) != header.size())
+        return false;
+
+    TrackWriter track(device);
     if (!doc.m_strMelodyTitle.isEmpty())
         track.Meta(0, kMetaTrackName, AfxToAnsi(doc.m_strMelodyTitle));
     QByteArray tempo;
     AppendBigEndian(tempo, MicrosecondsPerQuarter(doc.m_nTempo), 3);
     track.Meta(0, kMetaTempo, tempo);
-    track.Event(0, kProgramChange | channel, quint8(device.GetProgram()));
+    track.Event(0, kProgramChange | channel, quint8(output.GetProgram()));
 
     // A note ends where the next begins, so the notes join without a gap.
     quint32 time = 0;
@@ -114,10 +160,13 @@ QByteArray MelodyToMidiFile(const CVoldrimDoc& doc)
         time = end;
     }
     track.Meta(time, kMetaEndOfTrack, QByteArray());
+    return track.Finish();
+}
 
-    QByteArray header;
-    AppendBigEndian(header, 0, 2); // format 0: one track
-    AppendBigEndian(header, 1, 2);
-    AppendBigEndian(header, kTicksPerQuarter, 2);
-    return Chunk("MThd", header) + Chunk("MTrk", track.Bytes());
+QByteArray MelodyToMidiFile(const CVoldrimDoc& doc)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    WriteMidiFile(doc, buffer);
+    return buffer.data();
 }

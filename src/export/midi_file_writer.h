@@ -7,5 +7,10 @@
 #include <QByteArray>
 
 class CVoldrimDoc;
+class QIODevice;
 
+// Written to the device as it goes, which must be open and seekable;
+// false when the device failed.
+bool WriteMidiFile(const CVoldrimDoc& doc, QIODevice& device);
+// The same in memory.
 QByteArray MelodyToMidiFile(const CVoldrimDoc& doc);

@@ -16,6 +16,7 @@
 #include "res/program_version.h"
 #include "sound/tempo_table.h"
 
+#include <QBuffer>
 #include <QXmlStreamWriter>
 
 #include <algorithm>
@@ -57,12 +58,13 @@ const char* AccidentalName(int alter)
 
 class ScoreWriter {
 public:
-    ScoreWriter(const CVoldrimDoc& doc, QByteArray* out) : m_doc(doc), m_xml(out)
+    ScoreWriter(const CVoldrimDoc& doc, QIODevice* out) : m_doc(doc), m_xml(out)
     {
         m_xml.setAutoFormatting(true);
     }
 
-    void Write()
+    // False when the device failed.
+    bool Write()
     {
         m_xml.writeStartDocument();
         m_xml.writeDTD(QStringLiteral("<!DOCTYPE score-partwise PUBLIC \"-//Recordare//DTD MusicXML 4.0 "
@@ -73,6 +75,7 @@ public:
         WritePart();
         m_xml.writeEndElement();
         m_xml.writeEndDocument();
+        return !m_xml.hasError();
     }
 
 private:
@@ -249,9 +252,15 @@ private:
 
 } // namespace
 
+bool WriteMusicXml(const CVoldrimDoc& doc, QIODevice& device)
+{
+    return ScoreWriter(doc, &device).Write();
+}
+
 QByteArray MelodyToMusicXml(const CVoldrimDoc& doc)
 {
-    QByteArray out;
-    ScoreWriter(doc, &out).Write();
-    return out;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    WriteMusicXml(doc, buffer);
+    return buffer.data();
 }

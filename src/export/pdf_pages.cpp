@@ -4,13 +4,13 @@
 
 #include "doc/melody_view.h"
 #include "doc/voldrim_doc.h"
+#include "export/pdf_scratch_folder.h"
 #include "print/melody_pages.h"
 
 #include <QFile>
 #include <QMarginsF>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -43,10 +43,19 @@ void GiveMarginsWhenNone(QPrinter& printer)
     }
 }
 
-QByteArray FileBytes(const QString& path)
+// The pages copied a piece at a time; false when nothing or not all came over.
+bool CopyFile(const QString& path, QIODevice& out)
 {
+    constexpr qint64 kPieceSize = 64 * 1024;
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+        return false;
+    while (!file.atEnd()) {
+        const QByteArray piece = file.read(kPieceSize);
+        if (piece.isEmpty() || out.write(piece) != piece.size())
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -55,10 +64,10 @@ bool PrintMelodyToPdf(CVoldrimDoc& doc, const QPageLayout* layout, QIODevice& ou
 {
     // The printer writes to a file of its own; the caller decides where the
     // pages go and that nothing is left half-written there.
-    const QTemporaryDir folder;
-    if (!folder.isValid())
+    const CPdfScratchFolder folder;
+    if (!folder.IsValid())
         return false;
-    const QString path = folder.filePath(QStringLiteral("pages.pdf"));
+    const QString path = folder.PagesPath();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
@@ -76,6 +85,5 @@ bool PrintMelodyToPdf(CVoldrimDoc& doc, const QPageLayout* layout, QIODevice& ou
         return false;
     if (view.PrintJob(printer) < 1)
         return false;
-    const QByteArray pdf = FileBytes(path);
-    return !pdf.isEmpty() && out.write(pdf) == pdf.size();
+    return CopyFile(path, out);
 }

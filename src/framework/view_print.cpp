@@ -10,11 +10,13 @@
 #include <QPrinter>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
-// A job whose length no view announces ends here at the latest.
-constexpr UINT kLastPage = 0xFFFF;
+// A job whose length no view announces ends when its view says so: the
+// document prints every page its melody fills, however many.
+constexpr UINT kLastPage = std::numeric_limits<UINT>::max();
 
 // The pages the print dialog asked for: all, or a range from its first page.
 struct PageRange {

@@ -14,7 +14,11 @@
 #include "support/scratch_folder.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QTest>
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace {
 
@@ -71,14 +75,15 @@ protected:
         return RunExternalTool(QStringLiteral(VOLDRIM_PROGRAM), arguments, environment);
     }
 
-    // A melody of the title saved by the program itself.
-    QString Saved(const CString& title, const QString& name)
+    // A melody of the title and number of notes, saved by the program itself.
+    QString Saved(const CString& title, const QString& name, int notes = 1)
     {
         const QString path = m_folder.filePath(name);
         CRecordingMidiOutput midi;
         CVoldrimDoc doc;
         doc.m_strMelodyTitle = title;
-        doc.m_melody.push_back(std::make_unique<CNoteSeries>(NoteHalf, 48));
+        for (int i = 0; i < notes; ++i)
+            doc.m_melody.push_back(std::make_unique<CNoteSeries>(NoteHalf, 48));
         EXPECT_TRUE(doc.OnSaveDocument(path));
         return path;
     }
@@ -160,6 +165,42 @@ TEST_F(ShellCommands, HelpAndVersionAnswerOnStandardOutput)
     const ToolRun version = Voldrim({"--version"});
     EXPECT_TRUE(version.Succeeded());
     EXPECT_EQ(version.out, QByteArray("Voldrim ") + ProgramVersion() + "\n");
+}
+
+TEST_F(ShellCommands, AnInterruptedPdfExportLeavesNothingBehind)
+{
+    // Long enough to be caught half-way: some seconds of pages.
+    const QString melody = Saved("Long", "long.vdm", 20000);
+    const QString output = m_folder.filePath("long.pdf");
+    QTemporaryDir scratch;
+    QTemporaryDir runtime;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", scratch.path());
+    // Else Qt makes a runtime folder of its own in the temporary folder.
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    const auto scratchLeft = [&] { return QDir(scratch.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); };
+
+    for (int number : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(number);
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(VOLDRIM_PROGRAM), {"--export", melody, output});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !scratchLeft().isEmpty(); }, kToolTimeoutMs));
+        ::kill(pid_t(program.processId()), number);
+        ASSERT_TRUE(program.waitForFinished(kToolTimeoutMs));
+        EXPECT_EQ(program.exitStatus(), QProcess::CrashExit);
+        EXPECT_EQ(scratchLeft(), QStringList());
+        EXPECT_FALSE(QFile::exists(output));
+    }
+
+    // A file-size limit: a failed write, said in one line.
+    const ToolRun limited = RunExternalTool("/bin/sh", {"-c", "ulimit -f 64; exec \"$0\" --export \"$1\" \"$2\"",
+                                                        QStringLiteral(VOLDRIM_PROGRAM), melody, output},
+                                            environment);
+    EXPECT_EQ(limited.exitCode, 1);
+    EXPECT_EQ(limited.err.count('\n'), 1) << limited.err.toStdString();
+    EXPECT_EQ(scratchLeft(), QStringList());
+    EXPECT_FALSE(QFile::exists(output));
 }
 
 } // namespace

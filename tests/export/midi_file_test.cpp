@@ -80,4 +80,44 @@ TEST_F(MidiFileTest, AnEmptyMelodyIsTheTempoAndTheInstrumentAlone)
                      "still sounding 0"}));
 }
 
+// The most bytes any time in the track takes: a file may use four at most.
+const QString kLongestTime = QStringLiteral(R"(
+import sys
+data = open(sys.argv[1], 'rb').read()
+at, longest = data.index(b'MTrk') + 8, 0
+def number():
+    global at
+    value, start = 0, at
+    while True:
+        byte = data[at]; at += 1
+        value = value << 7 | byte & 0x7F
+        if byte < 0x80:
+            return value, at - start
+while at < len(data):
+    longest = max(longest, number()[1])
+    status = data[at]; at += 1
+    if status == 0xFF:
+        at += 1
+        length = number()[0]
+        at += length
+    else:
+        at += 1 if status & 0xF0 == 0xC0 else 2
+print(longest)
+)");
+
+TEST_F(MidiFileTest, ASilenceLongerThanFourBytesOfTimeIsBridged)
+{
+    // 600,000 quarter rests: 288,000,000 ticks, past the 268,435,455 that
+    // four bytes carry.
+    std::vector<std::pair<int, int>> melody(600000, {999, 999});
+    melody.push_back({2, 48});
+    SetMelody(KeyC, melody);
+    const QString path = Export("silence.mid", ExportFormat::MidiFile);
+    const std::string read = ReadMidi(path);
+    EXPECT_NE(read.find(Note(48, 288000000, 480).replace("note 3", "note 0").toStdString()), std::string::npos)
+        << read;
+    const ToolRun longest = RunExternalTool(kPython, {QStringLiteral("-c"), kLongestTime, path});
+    EXPECT_EQ(longest.out.trimmed(), "4");
+}
+
 } // namespace
