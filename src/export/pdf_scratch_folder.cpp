@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace {
@@ -44,12 +45,32 @@ void RemoveFolderOnSignal(int number)
     raise(number);
 }
 
+// The signals held back while the folder is made and its removal set up,
+// so that none comes between the two.
+class CSignalsHeld {
+public:
+    explicit CSignalsHeld(const int* numbers, std::size_t count)
+    {
+        sigset_t held;
+        sigemptyset(&held);
+        for (std::size_t i = 0; i < count; ++i)
+            sigaddset(&held, numbers[i]);
+        pthread_sigmask(SIG_BLOCK, &held, &m_before);
+    }
+    ~CSignalsHeld() { pthread_sigmask(SIG_SETMASK, &m_before, nullptr); }
+
+private:
+    sigset_t m_before;
+};
+
 } // namespace
 
 CPdfScratchFolder::CPdfScratchFolder()
 {
     static_assert(std::size(kSignals) == std::size(g_previous));
-    if (!m_folder.isValid() || !CopyPath(g_pages, PagesPath()) || !CopyPath(g_folder, m_folder.path()))
+    const CSignalsHeld held(kSignals, std::size(kSignals));
+    m_folder = std::make_unique<QTemporaryDir>();
+    if (!IsValid() || !CopyPath(g_pages, PagesPath()) || !CopyPath(g_folder, m_folder->path()))
         return;
     struct sigaction action = {};
     action.sa_handler = &RemoveFolderOnSignal;
@@ -75,5 +96,5 @@ CPdfScratchFolder::~CPdfScratchFolder()
 
 QString CPdfScratchFolder::PagesPath() const
 {
-    return m_folder.filePath(kPagesName);
+    return m_folder->filePath(kPagesName);
 }

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <memory>
 
 class CPdfScratchFolder {
 public:
@@ -16,12 +17,12 @@ public:
     CPdfScratchFolder(const CPdfScratchFolder&) = delete;
     CPdfScratchFolder& operator=(const CPdfScratchFolder&) = delete;
 
-    bool IsValid() const { return m_folder.isValid(); }
+    bool IsValid() const { return m_folder && m_folder->isValid(); }
     // Where the printer writes the pages.
     QString PagesPath() const;
 
 private:
     static constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
-    QTemporaryDir m_folder;
+    std::unique_ptr<QTemporaryDir> m_folder;
     struct sigaction m_previous[std::size(kSignals)] = {};
 };
