@@ -202,28 +202,24 @@ void CView::resizeEvent(QResizeEvent* event)
 
 void CView::ResizeBacking(QSize size)
 {
-    CDC::ReleasePaintersOn(&m_backing);
     if (size.isEmpty()) {
+        CDC::ReleasePaintersOn(&m_backing);
         m_backing = QImage();
         m_backingSize = QSize();
         m_invalid = QRegion();
         return;
     }
-    // Keep what was drawn; only newly exposed parts need painting.
+    // Keep what was drawn; only newly exposed parts need painting. An image
+    // with room for the new size is kept as it is: a window dragged larger
+    // and smaller again costs no new image of the whole screen.
     const qreal ratio = devicePixelRatioF();
-    QImage image(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(m_class.hasBackground ? QColor(GetRValue(m_class.background), GetGValue(m_class.background),
-                                              GetBValue(m_class.background))
-                                     : QColor(Qt::white));
+    const QSize pixels(qCeil(size.width() * ratio), qCeil(size.height() * ratio));
+    const bool sameRatio = !m_backing.isNull() && m_backing.devicePixelRatio() == ratio;
+    if (!sameRatio || m_backing.width() < pixels.width() || m_backing.height() < pixels.height())
+        GrowBacking(pixels + pixels / kBackingRoomToGrow, ratio);
     QRegion exposed(QRect(QPoint(0, 0), size));
-    if (!m_backing.isNull()) {
-        QPainter p(&image);
-        p.drawImage(QPointF(0, 0), m_backing);
-        if (m_backing.devicePixelRatio() == ratio)
-            exposed -= QRect(QPoint(0, 0), m_backingSize);
-    }
-    m_backing = image;
+    if (sameRatio)
+        exposed -= QRect(QPoint(0, 0), m_backingSize);
     m_backingSize = size;
     m_invalid &= QRect(QPoint(0, 0), size);
     if (!exposed.isEmpty()) {
@@ -231,6 +227,21 @@ void CView::ResizeBacking(QSize size)
         m_erasePending = true;
         SchedulePaint();
     }
+}
+
+void CView::GrowBacking(QSize pixels, qreal ratio)
+{
+    CDC::ReleasePaintersOn(&m_backing);
+    QImage image(pixels, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(m_class.hasBackground ? QColor(GetRValue(m_class.background), GetGValue(m_class.background),
+                                              GetBValue(m_class.background))
+                                     : QColor(Qt::white));
+    if (!m_backing.isNull()) {
+        QPainter p(&image);
+        p.drawImage(QPointF(0, 0), m_backing);
+    }
+    m_backing = image;
 }
 
 UINT CView::MouseFlags(const QMouseEvent* event)

@@ -129,6 +129,11 @@ private:
     // drawn so far in it; at the same ratio what that picture covers stays
     // valid, the rest is painted again.
     void ResizeBacking(QSize size);
+    // A new backing image of that many pixels, the old picture copied in.
+    void GrowBacking(QSize pixels, qreal ratio);
+    // A new backing image is this much larger again (an eighth), so that a
+    // window dragged larger does not need a new one at every step.
+    static constexpr int kBackingRoomToGrow = 8;
     static UINT MouseFlags(const QMouseEvent* event);
     static UINT VirtualKey(const QKeyEvent* event);
     // The application's printer for a job or a preview, and the view's
@@ -137,8 +142,10 @@ private:
 
     CDocument* m_pDocument = nullptr;
     WndClassInfo m_class;
+    // Its pixels may reach past the view: what the view shows is the top
+    // left of it, m_backingSize in logical units.
     QImage m_backing;
-    QSize m_backingSize; // in logical units
+    QSize m_backingSize;
     QRegion m_invalid;
     bool m_erasePending = false;
     bool m_paintPosted = false;
