@@ -5,6 +5,7 @@
 #include "app/quit_on_signals.h"
 #include "app/voldrim_app.h"
 #include "export/command_line_export.h"
+#include "framework/native_path.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -15,11 +16,13 @@ CVoldrimApp theApp;
 
 namespace {
 
+// The arguments after the program's name. A file's name keeps its bytes,
+// UTF-8 or not, so that the program reaches the very file the shell named.
 QStringList ArgumentsOf(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << AfxDecodePath(QByteArray(argv[i]));
     return arguments;
 }
 
@@ -50,7 +53,8 @@ int RunProgram(int argc, char** argv)
     // Before anything opens a sound output: from here on a signal to end
     // closes the program as the user would.
     CQuitOnSignals quitOnSignals;
-    theApp.SetArguments(QApplication::arguments().mid(1));
+    // Without the options Qt took for itself, such as -style.
+    theApp.SetArguments(ArgumentsOf(argc, argv));
     const bool started = theApp.InitInstance();
     if (quitOnSignals.Requested()) {
         CQuitOnSignals::DeleteMainWindowNow();

@@ -10,6 +10,7 @@
 #include "framework/dialog.h"
 #include "framework/help.h"
 #include "framework/main_window_shows.h"
+#include "framework/native_path.h"
 #include "framework/resources.h"
 #include "res/resource.h"
 #include "res/program_resources.h"
@@ -18,7 +19,6 @@
 #include "views/staff/staff_view.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QIcon>
 
 CVoldrimApp* VoldrimApp()
@@ -57,7 +57,7 @@ void CVoldrimApp::OpenWhenShown(const CString& path)
 {
     // The path File Open's dialog would give, so that Save writes where
     // the melody came from.
-    const CString absolute = QFileInfo(path).absoluteFilePath();
+    const CString absolute = AfxAbsolutePath(path);
     // As File Open after its dialog: on screen, where what went wrong can
     // be said over the window.
     AfxCallWhenMainWindowShows([absolute] {

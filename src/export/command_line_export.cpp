@@ -5,6 +5,7 @@
 #include "doc/voldrim_doc.h"
 #include "export/melody_export.h"
 #include "framework/message_box.h"
+#include "framework/native_path.h"
 #include "framework/ui_responder.h"
 #include "sound/midi_output_system.h"
 
@@ -55,7 +56,8 @@ private:
 ExportStatus Fail(QTextStream& errors, ExportStatus status, const CString& path, const CString& message)
 {
     // Messages such as "Unexpected file format." do not name the file.
-    const CString line = message.contains(path) ? message : path + QStringLiteral(": ") + message;
+    const CString shown = AfxDisplayPath(path);
+    const CString line = message.contains(shown) ? message : shown + QStringLiteral(": ") + message;
     errors << kCommandName << ": " << line << Qt::endl;
     return status;
 }

@@ -4,6 +4,7 @@
 
 #include "framework/command_ids.h"
 #include "framework/message_box.h"
+#include "framework/native_path.h"
 #include "framework/view.h"
 
 #include <QFileInfo>
@@ -50,7 +51,9 @@ void CDocument::Serialize(CArchive&) {}
 
 CString CDocument::GetTitle() const
 {
-    return m_strPathName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(m_strPathName).fileName();
+    if (m_strPathName.isEmpty())
+        return QStringLiteral("Untitled");
+    return AfxDisplayPath(QFileInfo(m_strPathName).fileName());
 }
 
 BOOL CDocument::SaveModified()

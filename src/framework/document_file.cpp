@@ -5,11 +5,12 @@
 #include "framework/archive.h"
 #include "framework/document.h"
 #include "framework/message_box.h"
+#include "framework/native_file.h"
+#include "framework/native_path.h"
+#include "framework/replacing_file.h"
 #include "framework/save_file.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -19,30 +20,22 @@ const char kInvalidFormat[] = "Unexpected file format.";
 const char kFailedToOpen[] = "Failed to open document.";
 const char kFailedToSave[] = "Failed to save document.";
 
+// The file as the user can read its name, whatever bytes the name holds.
 CString WithFileName(const char* text, const CString& path)
 {
-    return QString::fromLatin1(text).arg(path);
+    return QString::fromLatin1(text).arg(AfxDisplayPath(path));
 }
 
 // Why a file cannot be read: only a regular file can hold a document (a
 // device or a pipe might never end, or never answer).
 CString OpenFailure(const CString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    const CFileFacts facts = AfxFileFacts(path);
+    if (!facts.exists)
         return WithFileName(kNotFound, path);
-    if (!info.isReadable())
+    if (!facts.readable)
         return WithFileName(kAccessDenied, path);
     return QString::fromLatin1(kFailedToOpen);
-}
-
-// No one, not even the superuser, is meant to write the file.
-bool IsMarkedReadOnly(const QFileInfo& info)
-{
-    // The file's own mode bits: the user's permission is what the running
-    // user may do, which for the superuser is everything.
-    constexpr QFile::Permissions kAnyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-    return !(info.permissions() & kAnyWrite);
 }
 
 // Why a file cannot be written, or empty when nothing speaks against it.
@@ -51,16 +44,16 @@ bool IsMarkedReadOnly(const QFileInfo& info)
 // would turn a device or a pipe into an ordinary file.
 CString SaveObstacle(const CString& path)
 {
-    const QFileInfo info(path);
-    if (info.exists() && (!info.isFile() || !info.isWritable() || IsMarkedReadOnly(info)))
+    const CFileFacts facts = AfxFileFacts(path);
+    if (facts.exists && (!facts.isFile || !facts.writable || facts.markedReadOnly))
         return WithFileName(kAccessDenied, path);
     return CString();
 }
 
 CString SaveFailure(const CString& path)
 {
-    const QFileInfo folder(QFileInfo(path).absolutePath());
-    if (folder.isDir() && !folder.isWritable())
+    const CFileFacts folder = AfxFileFacts(AfxFolderOf(path));
+    if (folder.isFolder && !folder.writable)
         return WithFileName(kAccessDenied, path);
     return QString::fromLatin1(kFailedToSave);
 }
@@ -69,8 +62,8 @@ CString SaveFailure(const CString& path)
 
 BOOL CDocument::OnOpenDocument(const CString& path)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!AfxFileFacts(path).isFile || !AfxOpenForReading(path, file)) {
         AfxMessageBox(OpenFailure(path));
         return FALSE;
     }
@@ -104,17 +97,11 @@ CString AfxSaveFile(const CString& path, const std::function<bool(QIODevice&)>& 
 {
     if (const CString obstacle = SaveObstacle(path); !obstacle.isEmpty())
         return obstacle;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    CReplacingFile file(path);
+    if (!file.Open())
         return SaveFailure(path);
-    // The last bytes are written out here, where a full disk shows; the
-    // commit would not notice.
-    if (!write(file) || !file.flush()) {
-        file.cancelWriting();
-        return QString::fromLatin1(kFailedToSave);
-    }
-    // The earlier file is replaced only now, and only when every byte is on disk.
-    if (!file.commit())
+    // The earlier file is replaced only when every byte is on disk.
+    if (!write(file.Device()) || !file.Commit())
         return QString::fromLatin1(kFailedToSave);
     return CString();
 }

@@ -6,6 +6,7 @@
 // --open names the melody to start with.
 #include "app/command_line.h"
 #include "doc/voldrim_doc.h"
+#include "export/command_line_export.h"
 #include "res/program_version.h"
 #include "support/external_tool.h"
 #include "support/file_bytes.h"
@@ -69,10 +70,19 @@ protected:
     // The program run with no display of any kind to reach.
     static ToolRun Voldrim(const QStringList& arguments)
     {
+        return RunExternalTool(QStringLiteral(VOLDRIM_PROGRAM), arguments, WithoutDisplay());
+    }
+    // The same with arguments of any bytes, as a shell passes them.
+    static ToolRun VoldrimOnBytes(const QList<QByteArray>& arguments)
+    {
+        return RunExternalToolOnBytes(QStringLiteral(VOLDRIM_PROGRAM), arguments, WithoutDisplay());
+    }
+    static QProcessEnvironment WithoutDisplay()
+    {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QLatin1String(display));
-        return RunExternalTool(QStringLiteral(VOLDRIM_PROGRAM), arguments, environment);
+        return environment;
     }
 
     // A melody of the title and number of notes, saved by the program itself.
@@ -151,6 +161,43 @@ TEST_F(ShellCommands, AFailureIsOneLineAndAnExitStatus)
         EXPECT_EQ(run.out, QByteArray());
     }
     EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList({"damaged.vdm", "tune.vdm"}));
+}
+
+TEST_F(ShellCommands, NamesThatAreNotUtf8AreTheFilesOfExactlyThoseBytes)
+{
+    const QByteArray melody = m_folder.NativePath("bad-\xFF\xFE-name.vdm");
+    ASSERT_TRUE(WriteNamedFileBytes(melody, kMelody));
+    const struct {
+        QByteArray name;
+        QByteArray start;
+    } exports[] = {{"out-\xFF.musicxml", "<?xml"}, {"out-\xFE\xFD.mid", "MThd"}, {"out-\xC0\xAF.pdf", "%PDF"}};
+    for (const auto& c : exports) {
+        SCOPED_TRACE(c.name.toHex().toStdString());
+        const QByteArray output = m_folder.NativePath(c.name);
+        const ToolRun run = VoldrimOnBytes({"--export", melody, output});
+        EXPECT_TRUE(run.Succeeded()) << run.err.toStdString();
+        EXPECT_EQ(run.err, QByteArray());
+        EXPECT_TRUE(ReadNamedFileBytes(output).startsWith(c.start));
+    }
+
+    // The line names the file with U+FFFD for the bytes no text can show.
+    const QByteArray missing = m_folder.NativePath("gone-\xFF.vdm");
+    const QString unwritable = m_folder.filePath(QStringLiteral("bad-\uFFFD\uFFFD-name.vdm/x-\uFFFD.mid"));
+    const struct {
+        QList<QByteArray> arguments;
+        QString line;
+    } failures[] = {
+        {{"--export", missing, m_folder.NativePath("out.mid")},
+         m_folder.filePath(QStringLiteral("gone-\uFFFD.vdm")) + " was not found."},
+        {{"--export", melody, melody + "/x-\xFF.mid"}, unwritable + ": Failed to save document."},
+    };
+    for (const auto& c : failures) {
+        SCOPED_TRACE(c.line.toStdString());
+        const ToolRun run = VoldrimOnBytes(c.arguments);
+        EXPECT_TRUE(run.finished);
+        EXPECT_EQ(run.exitCode, int(ExportFailed));
+        EXPECT_EQ(QString::fromUtf8(run.err), "voldrim: " + c.line + "\n");
+    }
 }
 
 TEST_F(ShellCommands, HelpAndVersionAnswerOnStandardOutput)

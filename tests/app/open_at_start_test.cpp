@@ -3,11 +3,16 @@
 // `voldrim --open tune.vdm`: the program starts with that melody, opened as
 // File Open opens it once its window shows; a file it cannot read is said
 // so in File Open's own words, and the program goes on with an empty melody.
+#include "framework/command_ids.h"
+#include "framework/native_path.h"
 #include "support/app_harness.h"
 #include "support/scratch_folder.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -45,6 +50,35 @@ TEST_F(OpenAtStart, TheMelodyNamedIsOpenedAsFileOpenOpensIt)
         EXPECT_EQ(app.Doc()->GetPathName(), path);
         EXPECT_FALSE(app.Doc()->IsModified());
         EXPECT_TRUE(app.Frame()->isVisible());
+        EXPECT_TRUE(app.m_responder.Texts().empty());
+    }
+}
+
+TEST_F(OpenAtStart, ANameThatIsNotUtf8IsOpenedAndSavedBackToTheSameFile)
+{
+    // The folder's name is not UTF-8 either: a name relative to it is
+    // completed with its bytes.
+    const QByteArray folder = m_folder.NativePath("lessons-\xFF");
+    ASSERT_EQ(::mkdir(folder.constData(), S_IRWXU), 0);
+    const QByteArray file = folder + "/waltz-\xFE.vdm";
+    const QByteArray old = QFile::encodeName(QDir::currentPath());
+    const struct {
+        QByteArray argument;
+        QByteArray startFolder;
+        const char* title; // given before File Save
+    } cases[] = {{file, old, "Minuet"}, {"waltz-\xFE.vdm", folder, "Gavotte"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.argument.toHex().toStdString());
+        ASSERT_TRUE(WriteNamedFileBytes(file, kWaltz));
+        ASSERT_EQ(::chdir(c.startFolder.constData()), 0);
+        CAppHarness app({"--open", AfxDecodePath(c.argument)});
+        ASSERT_EQ(::chdir(old.constData()), 0);
+        EXPECT_EQ(app.Doc()->m_melody.size(), 2u);
+        EXPECT_EQ(app.Doc()->m_strMelodyTitle, "Waltz");
+        EXPECT_EQ(AfxEncodePath(app.Doc()->GetPathName()), file);
+        app.Doc()->m_strMelodyTitle = c.title;
+        ASSERT_TRUE(app.Choose(ID_FILE_SAVE));
+        EXPECT_TRUE(ReadNamedFileBytes(file).contains(c.title)) << c.title;
         EXPECT_TRUE(app.m_responder.Texts().empty());
     }
 }

@@ -3,6 +3,7 @@
 // Melody files: the bytes written, the forms read, and what a damaged or
 // unreachable file leaves behind.
 #include "doc/voldrim_doc.h"
+#include "framework/native_path.h"
 #include "model/key.h"
 #include "support/file_bytes.h"
 #include "support/scratch_folder.h"
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -289,6 +291,73 @@ TEST_F(MelodyFile, AFailedSaveLeavesTheEarlierFileAsItWasAndSaysSo)
     EXPECT_FALSE(m_doc.OnSaveDocument(earlier + "/melody.vdm"));
     EXPECT_EQ(m_responder.Texts().back(), "Failed to save document.");
     EXPECT_EQ(Read(earlier), kEmptyMelody);
+}
+
+constexpr mode_t kPermissionBits = 0777;
+// What a program asks for a new file, less the umask.
+constexpr mode_t kNewFileMode = 0666;
+
+// The mode of what the name leads to, or of the name itself.
+mode_t ModeOf(const QByteArray& name, bool followLink = true)
+{
+    struct stat status {};
+    const int result = followLink ? ::stat(name.constData(), &status) : ::lstat(name.constData(), &status);
+    return result == 0 ? status.st_mode : 0;
+}
+
+mode_t CurrentUmask()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+TEST_F(MelodyFile, ANameThatIsNotUtf8IsTheFileOfExactlyThoseBytes)
+{
+    const QByteArray name = m_folder.NativePath("tune-\xFF\xFE.vdm");
+    AddRecord(48, 2);
+    AddRecord(999, 999);
+    ASSERT_TRUE(m_doc.OnSaveDocument(AfxDecodePath(name)));
+    EXPECT_EQ(ReadNamedFileBytes(name), kExample);
+    // A new file, as any program makes one.
+    EXPECT_EQ(ModeOf(name) & kPermissionBits, kNewFileMode & ~CurrentUmask());
+    m_doc.DeleteContents();
+    ASSERT_TRUE(m_doc.OnOpenDocument(AfxDecodePath(name)));
+    EXPECT_EQ(Records(), (std::vector<std::pair<int, int>>{{48, 2}, {999, 999}}));
+    // Save Changes names it without the lone halves of a character.
+    m_doc.SetPathName(AfxDecodePath(name));
+    EXPECT_EQ(m_doc.GetTitle(), QStringLiteral("tune-\uFFFD\uFFFD.vdm"));
+
+    // A link of such a name, to a file of such a name beside it: the file
+    // is replaced and keeps its permissions, the link stays.
+    const QByteArray target = m_folder.NativePath("target-\xE9.vdm");
+    ASSERT_TRUE(WriteNamedFileBytes(target, kEmptyMelody));
+    ASSERT_EQ(::chmod(target.constData(), S_IRUSR | S_IWUSR | S_IRGRP), 0);
+    const QByteArray link = m_folder.NativePath("link-\xFF.vdm");
+    ASSERT_EQ(::symlink("target-\xE9.vdm", link.constData()), 0);
+    ASSERT_TRUE(m_doc.OnSaveDocument(AfxDecodePath(link)));
+    EXPECT_TRUE(S_ISLNK(ModeOf(link, false)));
+    EXPECT_EQ(ReadNamedFileBytes(target), kExample);
+    EXPECT_EQ(ModeOf(target) & kPermissionBits, mode_t(S_IRUSR | S_IWUSR | S_IRGRP));
+}
+
+TEST_F(MelodyFile, WhatGoesWrongWithANameThatIsNotUtf8NamesItReadably)
+{
+    const QByteArray readOnly = m_folder.NativePath("read-only-\xFF.vdm");
+    ASSERT_TRUE(WriteNamedFileBytes(readOnly, kEmptyMelody));
+    ASSERT_EQ(::chmod(readOnly.constData(), S_IRUSR | S_IRGRP | S_IROTH), 0);
+    AddRecord(48, 2);
+    const QString shown = m_folder.filePath(QStringLiteral("missing-\uFFFD.vdm"));
+    m_responder.ExpectMessageBox();
+    EXPECT_FALSE(m_doc.OnOpenDocument(AfxDecodePath(m_folder.NativePath("missing-\xFF.vdm"))));
+    EXPECT_EQ(m_responder.Texts().back(), shown + " was not found.");
+    EXPECT_EQ(m_doc.m_melody.size(), 1u);
+
+    m_responder.ExpectMessageBox();
+    EXPECT_FALSE(m_doc.OnSaveDocument(AfxDecodePath(readOnly)));
+    EXPECT_EQ(m_responder.Texts().back(),
+              "Access to " + m_folder.filePath(QStringLiteral("read-only-\uFFFD.vdm")) + " was denied.");
+    EXPECT_EQ(ReadNamedFileBytes(readOnly), kEmptyMelody);
 }
 
 } // namespace

@@ -451,7 +451,8 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(program.process.wait(WAIT_SECONDS), 0)
 
     def test_opens_the_melody_named_and_is_the_window_of_its_menu_entry(self):
-        melody = os.path.join(self.folder, "tune.vdm")
+        # Named with bytes that are not UTF-8: the shell passes them as they are.
+        melody = os.path.join(os.fsencode(self.folder), b"tune-\xff\xfe.vdm")
         with open(melody, "wb") as file:
             file.write(melody_file([E3, A3]))
         server = SoundServer(self.folder)

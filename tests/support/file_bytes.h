@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QString>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 // Empty when the file cannot be read.
 inline QByteArray ReadFileBytes(const QString& path)
 {
@@ -19,4 +22,23 @@ inline bool WriteFileBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The same by the name's own bytes, for names Qt cannot spell (not UTF-8).
+inline QByteArray ReadNamedFileBytes(const QByteArray& name)
+{
+    QFile file;
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0 || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return QByteArray();
+    return file.readAll();
+}
+
+inline bool WriteNamedFileBytes(const QByteArray& name, const QByteArray& bytes)
+{
+    constexpr mode_t kMode = 0644;
+    QFile file;
+    const int descriptor = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kMode);
+    return descriptor >= 0 && file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle) &&
+           file.write(bytes) == bytes.size() && file.flush();
 }
