@@ -159,30 +159,25 @@ BOOL CVoldrimDoc::OnNewDocument()
     return TRUE;
 }
 
-namespace {
-// A title or composer as the caption shows it: control characters (a
-// file may hold any byte) left out, and a long text cut short, since a
-// window manager takes only so much.
-CString CaptionPart(const CString& text)
+CString CVoldrimDoc::ShownText(const CString& text)
 {
     CString part;
     for (const QChar c : text) {
         if (c.category() != QChar::Other_Control)
             part += c;
+        if (part.size() > kLongestCaptionText)
+            return part.left(kLongestCaptionText) + QChar(0x2026);
     }
-    if (part.size() > CVoldrimDoc::kLongestCaptionText)
-        part = part.left(CVoldrimDoc::kLongestCaptionText) + QChar(0x2026);
     return part;
 }
-} // namespace
 
 CString CVoldrimDoc::CaptionFor(const CString& title, const CString& composer)
 {
     CString caption = AfxLoadString(AFX_IDS_APP_TITLE);
     if (!title.isEmpty()) {
-        caption += QStringLiteral("   -   ") + CaptionPart(title);
+        caption += QStringLiteral("   -   ") + ShownText(title);
         if (!composer.isEmpty())
-            caption += QStringLiteral(" by ") + CaptionPart(composer);
+            caption += QStringLiteral(" by ") + ShownText(composer);
     }
     return caption;
 }

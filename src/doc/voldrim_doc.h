@@ -40,7 +40,7 @@ public:
     // and taking it would cost gigabytes.
     static constexpr std::uint64_t kLongestMelodyText = 65535;
     static constexpr std::uint32_t kMostMelodyNotes = 100000;
-    // How much of a title or composer the caption shows.
+    // How much of a title or composer the caption and a printed page show.
     static constexpr int kLongestCaptionText = 100;
 
     CVoldrimDoc();
@@ -123,6 +123,11 @@ public:
 
     // The main window's caption for the melody's title and composer.
     static CString CaptionFor(const CString& title, const CString& composer);
+    // A title or composer as the caption and a printed page show it:
+    // control characters (a file may hold any byte) left out, and a long
+    // text cut short, since a window manager takes only so much and a page
+    // line no more.
+    static CString ShownText(const CString& text);
     void UpdateCaption();
 
     CMidiDevice* m_pMidiDevice = nullptr;

@@ -103,10 +103,10 @@ void CMelodyPages::PrintPageFrame(CVoldrimDoc& doc, CDC& dc, CPrintInfo& info)
 
     // A composer without a title prints nothing at the top.
     if (!doc.m_strMelodyTitle.isEmpty()) {
-        TextCentred(dc, doc.m_strMelodyTitle, width, 0);
+        TextCentred(dc, CVoldrimDoc::ShownText(doc.m_strMelodyTitle), width, 0);
         if (!doc.m_strMelodyComposer.isEmpty()) {
             TextCentred(dc, CString("by"), width, -tm.tmHeight);
-            TextCentred(dc, doc.m_strMelodyComposer, width, -2 * tm.tmHeight);
+            TextCentred(dc, CVoldrimDoc::ShownText(doc.m_strMelodyComposer), width, -2 * tm.tmHeight);
         }
     }
 
