@@ -28,6 +28,10 @@ IDLE_SETTLE_S = 6     # the synthesizer sleeps after 3 s of silence
 IDLE_WINDOW_S = 10
 IDLE_TICK_LANES = 4   # side by side, while the idle programs are measured
 BUSY_TICK_LANES = 5
+# Each run of an export is a whole program; the largest PDF takes seconds.
+EXPORT_RUNS = 5
+ACCEPTED_PEAK_MB = 300
+REFUSED_PEAK_MB = 100
 SCRATCH = tempfile.mkdtemp(prefix='voldrim-bench-')
 LOG = open(os.path.join(SCRATCH, 'programs.log'), 'w')
 children = []
@@ -241,6 +245,8 @@ def measure():
     figures['views'] = google_benchmark('view_bench', '.', environment())()
     figures['clicks'] = google_benchmark('note_click_bench', '.', environment())()
     figures['files'] = google_benchmark('melody_file_bench', '.', environment())()
+    say('peak memory of exports from the command line')
+    figures['exports'] = google_benchmark('export_memory_bench', '.', environment(), EXPORT_RUNS)()
     shared_server.terminate()
     return figures
 
@@ -296,6 +302,15 @@ def rows_of(f):
         rows.append(row(f'{"Saving" if save else "Loading"} a melody of 65,534 notes', 'plain file calls, same bytes',
                         counter(f['files'], name, 'file_ms'), counter(f['files'], name, 'anchor_ms'), 'ms',
                         '<= 3x', ratio_at_most(3)))
+    exports, empty_export = f['exports'], 'an empty melody, same format'
+    for name in exports:
+        limit = ACCEPTED_PEAK_MB if exports[name][0]['accepted'] else REFUSED_PEAK_MB
+        rows.append(row(f'Peak memory, {exports[name][0]["label"]}', empty_export,
+                        counter(exports, name, 'peak_mb'), counter(exports, name, 'anchor_peak_mb'), 'MB',
+                        f'< {limit} MB', median_under(limit)))
+    for name in exports:
+        rows.append(row(f'Time, {exports[name][0]["label"]}', empty_export, counter(exports, name, 'ms'),
+                        counter(exports, name, 'anchor_ms'), 'ms'))
     return rows
 
 
@@ -314,7 +329,7 @@ def main():
     print(text)
     with open(os.path.join(BENCH, 'table.md'), 'w') as f:
         f.write(text + '\n')
-    say(f'{RUNS} runs each, {time.monotonic() - began:.0f} s; medians [ranges]; the table is also in '
+    say(f'{RUNS} runs each ({EXPORT_RUNS} of each export), {time.monotonic() - began:.0f} s; medians [ranges]; the table is also in '
         f'{os.path.relpath(os.path.join(BENCH, "table.md"), ROOT)}')
     shutil.rmtree(SCRATCH, ignore_errors=True)
 
