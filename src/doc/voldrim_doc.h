@@ -162,6 +162,9 @@ public:
     // now (kNoPitch for none).
     bool m_bListening = false;
     int m_nHeardPitch = kNoPitch;
+    // The note the fingerboard hands to the staff was played on the
+    // student's cello: the staff writes it without sounding it.
+    bool m_bPendingNoteHeard = false;
     bool m_bPrintDone = false;
     bool m_bShowOpenStrings = true;
     bool m_bReloadMelody = false;
