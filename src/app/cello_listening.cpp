@@ -80,22 +80,27 @@ void CCelloListening::Heard(const ListenEvent& event)
         ShowInHeader(true, kNoPitch);
         return;
     }
-    if (event.kind == ListenEvent::Kind::NoteTuned)
+    if (event.kind == ListenEvent::Kind::NoteTuned) {
+        // The needle of the note shown follows its pitch.
+        if (const CVoldrimDoc* doc = Doc(); doc && doc->m_nHeardPitch == event.pitch)
+            ShowInHeader(true, event.pitch, event.cents);
         return;
+    }
     if (QApplication::activeModalWidget() || IsOwnSoundAround())
         return;
-    ShowInHeader(true, event.pitch);
+    ShowInHeader(true, event.pitch, event.cents);
     if (auto* board = static_cast<CFboardView*>(m_frame.GetSplitter()->GetPane(0, 0)))
         board->TakePlayedNote(event.pitch);
 }
 
-void CCelloListening::ShowInHeader(bool listening, int heardPitch)
+void CCelloListening::ShowInHeader(bool listening, int heardPitch, int cents)
 {
     CVoldrimDoc* doc = Doc();
     if (!doc)
         return;
     doc->m_bListening = listening;
     doc->m_nHeardPitch = heardPitch;
+    doc->m_nHeardCents = cents;
     // The fingerboard takes no part: only the staff repaints its header.
     doc->UpdateAllViews(m_frame.GetSplitter()->GetPane(0, 0), HintNoteOrTempo);
 }

@@ -3,8 +3,9 @@
 // The program listening to the student's cello: a note played outside a
 // question is written as a click on its stop would be, but not sounded, so
 // that quick notes are all heard; a question on the fingerboard is
-// answered by playing, the program's own notes are not answers, and
-// without an input the item says so and stays off.
+// answered by playing, the program's own notes are not answers, the
+// header shows how far the note is from true, and without an input the
+// item says so and stays off.
 #include "quiz/quiz_probe.h"
 #include "sound/builtin_synth.h"
 #include "sound/midi_device.h"
@@ -101,6 +102,28 @@ TEST(ListeningInProgram, EighthsAt120AreAllWrittenAndNoneIsSounded)
         written.push_back(doc->m_columnList[std::size_t(i)].GetPitch());
     EXPECT_EQ(written, scale);
     EXPECT_EQ(staffentry::NotesStarted(app.m_midi.AllWords()), std::vector<int>{});
+}
+
+TEST(ListeningInProgram, TheHeaderShowsHowFarTheNoteIsFromTrue)
+{
+    CAppHarness app;
+    ASSERT_TRUE(app.ChooseFromMenu(ID_LISTEN));
+    CVoldrimDoc* doc = app.Doc();
+    BowedNote note;
+    note.pitch = 45;
+    note.cents = 20;
+    note.startSeconds = 0.5;
+    note.seconds = 1.5;
+    app.m_input.Feed(RenderBowedCello({note}, CelloBody::Large, RoomSound(), 0.0));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.m_input.Drained() && doc->m_nHeardPitch == 45; }, kWaitMs));
+    Settle(app);
+    EXPECT_NEAR(doc->m_nHeardCents, 20, 8);
+    const std::vector<CString> texts = app.StaffBoxTexts();
+    // The specified text stays as it was; the cents follow it.
+    const auto listening = std::find(texts.begin(), texts.end(), CString("Listening: A2"));
+    ASSERT_NE(listening, texts.end());
+    ASSERT_NE(listening + 1, texts.end());
+    EXPECT_EQ(*(listening + 1), (doc->m_nHeardCents >= 0 ? "+" : "") + QString::number(doc->m_nHeardCents));
 }
 
 TEST(ListeningInProgram, TheHeaderNamesTheNoteHeardWithItsOctave)
