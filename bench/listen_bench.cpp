@@ -9,6 +9,15 @@
 //   note's report (median_ms, max_ms).
 // - BM_ListeningOverall/<order>: the same over all soundfonts and ways of
 //   playing; named_pct is the share named right.
+// - BM_ListeningWay/<way>: the bowed-string model (STK's Bowed) played
+//   in each way of playing a student plays (tests/support/playing_ways.h),
+//   100 notes in four takes of different instruments and rooms: the share
+//   of notes whose first report is right (first_right_pct, goal >= 95),
+//   that have exactly one report (single_pct, goal >= 90), the reports
+//   after the first (extra), octave or twelfth errors (goal 0), and the
+//   latency from the moment the note reaches its pitch to its report
+//   (median_ms, goal <= 80; max_ms, goal <= 200); goals_met is 1 when all
+//   are.
 // - BM_ListeningCost: what listening costs while a cello plays: the sound
 //   fed to the program's listener through its sound input, read on the
 //   listener's thread and the notes handed to the user-interface thread;
@@ -19,6 +28,7 @@
 #include "listen/pitch_listener.h"
 #include "support/cello_material.h"
 #include "support/fed_sound_input.h"
+#include "support/playing_ways.h"
 
 #include <benchmark/benchmark.h>
 
@@ -106,6 +116,51 @@ void BM_ListeningOverall(benchmark::State& state)
     Report(state, total);
 }
 BENCHMARK(BM_ListeningOverall)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+constexpr int kWayTakes = 4;
+constexpr int kNotesPerTake = 25;
+constexpr double kLeastFirstRightPct = 95;
+constexpr double kLeastSinglePct = 90;
+constexpr double kLongestMedianMs = 80;
+constexpr double kLongestMs = 200;
+
+void BM_ListeningWay(benchmark::State& state)
+{
+    const CelloWay way = kCelloWays[state.range(0)];
+    state.SetLabel(CelloWayName(way));
+    std::vector<CelloRecording> takes;
+    for (int take = 0; take < kWayTakes; ++take)
+        takes.push_back(PlayBowedTake(way, kNotesPerTake, unsigned(take + 1)));
+    ListeningScore total;
+    for (auto _ : state) {
+        total = ListeningScore();
+        for (const CelloRecording& recording : takes) {
+            const ListeningScore score = ScoreListening(recording);
+            total.notes += score.notes;
+            total.firstRight += score.firstRight;
+            total.single += score.single;
+            total.extraReports += score.extraReports;
+            total.octaveErrors += score.octaveErrors;
+            total.latenciesMs.insert(total.latenciesMs.end(), score.latenciesMs.begin(), score.latenciesMs.end());
+        }
+    }
+    const double firstRightPct = kPercent * total.firstRight / total.notes;
+    const double singlePct = kPercent * total.single / total.notes;
+    state.counters["notes"] = total.notes;
+    state.counters["first_right_pct"] = firstRightPct;
+    state.counters["single_pct"] = singlePct;
+    state.counters["extra"] = total.extraReports;
+    state.counters["octave_errors"] = total.octaveErrors;
+    state.counters["median_ms"] = Median(total.latenciesMs);
+    state.counters["max_ms"] = Maximum(total.latenciesMs);
+    state.counters["goals_met"] = firstRightPct >= kLeastFirstRightPct && singlePct >= kLeastSinglePct
+        && total.octaveErrors == 0 && Median(total.latenciesMs) <= kLongestMedianMs
+        && Maximum(total.latenciesMs) <= kLongestMs;
+}
+BENCHMARK(BM_ListeningWay)
+    ->DenseRange(0, int(std::size(kCelloWays)) - 1)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 double ProcessCpuSeconds()
 {

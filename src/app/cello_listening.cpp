@@ -9,14 +9,15 @@
 #include "framework/splitter.h"
 #include "res/resource.h"
 #include "sound/midi_device.h"
+#include "sound/play_wave_sound.h"
 #include "views/fingerboard/fboard_view.h"
 
 #include <QApplication>
 
 namespace {
 
-// The ring of a note of the program, in the room and in the microphone,
-// after its note-off.
+// The ring of a sound of the program, in the room and in the microphone,
+// after its note-off or its end.
 constexpr std::chrono::milliseconds kOwnRing(400);
 
 } // namespace
@@ -42,6 +43,7 @@ void CCelloListening::Toggle()
         AfxMessageBox(IDS_NO_SOUND_INPUT);
         return;
     }
+    m_listeningSince = std::chrono::steady_clock::now();
     ShowInHeader(true, kNoPitch);
 }
 
@@ -58,11 +60,18 @@ void CCelloListening::InputFailed()
 
 bool CCelloListening::IsOwnSoundAround() const
 {
+    const auto now = std::chrono::steady_clock::now();
+    // The good-bye sound plays while the program waits: what was heard
+    // meanwhile arrives just after it ends. (The start-up sound is over
+    // before anyone can ask the program to listen.)
+    const auto waveEnded = LastWaveSoundEnded();
+    if (waveEnded > m_listeningSince && now - waveEnded < kOwnRing)
+        return true;
     const CVoldrimDoc* doc = Doc();
     const CMidiDevice* midi = doc ? doc->m_pMidiDevice : nullptr;
     if (!midi)
         return false;
-    return midi->IsNoteSounding() || std::chrono::steady_clock::now() - midi->LastSilenced() < kOwnRing;
+    return midi->IsNoteSounding() || now - midi->LastSilenced() < kOwnRing;
 }
 
 void CCelloListening::Heard(const ListenEvent& event)
@@ -71,20 +80,27 @@ void CCelloListening::Heard(const ListenEvent& event)
         ShowInHeader(true, kNoPitch);
         return;
     }
+    if (event.kind == ListenEvent::Kind::NoteTuned) {
+        // The needle of the note shown follows its pitch.
+        if (const CVoldrimDoc* doc = Doc(); doc && doc->m_nHeardPitch == event.pitch)
+            ShowInHeader(true, event.pitch, event.cents);
+        return;
+    }
     if (QApplication::activeModalWidget() || IsOwnSoundAround())
         return;
-    ShowInHeader(true, event.pitch);
+    ShowInHeader(true, event.pitch, event.cents);
     if (auto* board = static_cast<CFboardView*>(m_frame.GetSplitter()->GetPane(0, 0)))
         board->TakePlayedNote(event.pitch);
 }
 
-void CCelloListening::ShowInHeader(bool listening, int heardPitch)
+void CCelloListening::ShowInHeader(bool listening, int heardPitch, int cents)
 {
     CVoldrimDoc* doc = Doc();
     if (!doc)
         return;
     doc->m_bListening = listening;
     doc->m_nHeardPitch = heardPitch;
+    doc->m_nHeardCents = cents;
     // The fingerboard takes no part: only the staff repaints its header.
     doc->UpdateAllViews(m_frame.GetSplitter()->GetPane(0, 0), HintNoteOrTempo);
 }

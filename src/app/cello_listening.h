@@ -2,10 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Listen to My Cello": while it is on, the notes the student plays are
-// taken as clicks on their stops, and the staff's header shows that the
-// program listens and the note it hears. The program's own notes, and
-// anything played while a dialog waits for an answer, are not answers.
+// taken as clicks on their stops, but not sounded (the student hears their
+// own instrument, and nothing they play is missed for an echo), and the
+// staff's header shows that the program listens, the note it hears and
+// how far it is from true. The program's own sounds, and anything played
+// while a dialog waits for an answer, are not answers.
 #include "listen/cello_listener.h"
+
+#include <chrono>
 
 class CMainFrame;
 class CVoldrimDoc;
@@ -28,8 +32,9 @@ private:
     // The program's own note sounds, or has only just stopped ringing.
     bool IsOwnSoundAround() const;
     // The listening state and the note heard, to the staff's header.
-    void ShowInHeader(bool listening, int heardPitch);
+    void ShowInHeader(bool listening, int heardPitch, int cents = 0);
 
     CMainFrame& m_frame;
     CCelloListener m_listener;
+    std::chrono::steady_clock::time_point m_listeningSince;
 };

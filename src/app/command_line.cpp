@@ -9,10 +9,12 @@ const QString kHelp = QStringLiteral("--help");
 const QString kVersion = QStringLiteral("--version");
 const QString kExport = QStringLiteral("--export");
 const QString kOpen = QStringLiteral("--open");
+const QString kListen = QStringLiteral("--listen");
 // --export and the two files it takes.
 constexpr qsizetype kExportArguments = 3;
-// --open and the file it takes.
+// --open and the file it takes; so --listen.
 constexpr qsizetype kOpenArguments = 2;
+constexpr qsizetype kListenArguments = 2;
 
 // --open alone starts with an empty melody: the menu entry starts the
 // program so when it is given no file.
@@ -47,6 +49,14 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments)
             request.melodyPath = arguments[1];
             request.outputPath = arguments[2];
         }
+    } else if (const qsizetype listenAt = arguments.indexOf(kListen); listenAt >= 0) {
+        if (arguments.size() != kListenArguments || listenAt != 0) {
+            request.action = CommandLineRequest::Misused;
+            request.misuse = QStringLiteral("--listen takes one sound file, and nothing else (see voldrim --help)");
+        } else {
+            request.action = CommandLineRequest::ListenToRecording;
+            request.melodyPath = arguments[1];
+        }
     } else if (const qsizetype openAt = arguments.indexOf(kOpen); openAt >= 0) {
         request = ReadOpen(arguments, openAt);
     }
@@ -59,6 +69,7 @@ CString CommandLineHelp()
         "Usage: voldrim\n"
         "       voldrim --open MELODY.vdm\n"
         "       voldrim --export MELODY.vdm OUTPUT\n"
+        "       voldrim --listen RECORDING.wav\n"
         "\n"
         "Voldrim helps cello students learn to read music in the bass clef.\n"
         "Without options it opens its window with a new, empty melody.\n"
@@ -71,12 +82,19 @@ CString CommandLineHelp()
         "                              .musicxml (MusicXML, for notation programs),\n"
         "                              .mid (Standard MIDI File) or .pdf (the printed\n"
         "                              pages)\n"
+        "  --listen RECORDING.wav      hear a recording of a cello as Listen to My Cello\n"
+        "                              hears the microphone, and print one line for\n"
+        "                              each note heard: its onset and the moment it\n"
+        "                              was heard (seconds into the recording), its\n"
+        "                              name, MIDI number and cents from true, e.g.\n"
+        "                              \"1.234 1.301 A2 45 +12\"\n"
         "  --help                      show this help and exit\n"
         "  --version                   show the version and exit\n"
         "\n"
         "Exit status: 2 when the command line is wrong. With --export: 0 when the\n"
         "file is written, 1 when the melody cannot be read or the file cannot be\n"
-        "written.\n");
+        "written. With --listen: 0 when the recording was heard, 1 when it cannot\n"
+        "be read.\n");
 }
 
 CString CommandLineVersion()

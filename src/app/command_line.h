@@ -2,17 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the command line asks of the program. Only --help, --version,
-// --open and --export are its own; everything else keeps the meaning it
+// --open, --export and --listen are its own; everything else keeps the meaning it
 // always had (the splash switch; a file named without --open is not opened).
 #include "framework/types.h"
 
 #include <QStringList>
 
 struct CommandLineRequest {
-    enum Action { RunProgram, OpenMelody, ShowHelp, ShowVersion, ExportMelody, Misused };
+    enum Action { RunProgram, OpenMelody, ShowHelp, ShowVersion, ExportMelody, ListenToRecording, Misused };
     Action action = RunProgram;
     // For OpenMelody: the melody file to open. For ExportMelody: the melody
-    // file and the file to write.
+    // file and the file to write. For ListenToRecording: the recording, in
+    // melodyPath.
     CString melodyPath;
     CString outputPath;
     // For Misused: what is wrong, in one line.

@@ -6,6 +6,7 @@
 #include "app/voldrim_app.h"
 #include "export/command_line_export.h"
 #include "framework/native_path.h"
+#include "listen/recording_listening.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -86,6 +87,11 @@ int main(int argc, char** argv)
         return ExportMisused;
     case CommandLineRequest::ExportMelody:
         return ExportWithoutDisplay(argc, argv, request);
+    case CommandLineRequest::ListenToRecording: {
+        // No window, no sound: the notes heard, or one line why not.
+        QTextStream out(stdout), errors(stderr);
+        return ListenToRecording(request.melodyPath, out, errors);
+    }
     case CommandLineRequest::RunProgram:
     case CommandLineRequest::OpenMelody:
         break;

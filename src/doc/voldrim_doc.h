@@ -167,6 +167,11 @@ public:
     // now (kNoPitch for none).
     bool m_bListening = false;
     int m_nHeardPitch = kNoPitch;
+    // How far the note heard is from true, in cents.
+    int m_nHeardCents = 0;
+    // The note the fingerboard hands to the staff was played on the
+    // student's cello: the staff writes it without sounding it.
+    bool m_bPendingNoteHeard = false;
     bool m_bPrintDone = false;
     bool m_bShowOpenStrings = true;
     bool m_bReloadMelody = false;

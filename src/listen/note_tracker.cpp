@@ -58,6 +58,14 @@ constexpr std::size_t kLevelMemory = std::size_t(ReadingsIn(300));
 // loudest, only as its ring.
 constexpr std::int64_t kRingFrames = CPitchReader::kSampleRate;
 constexpr float kRingBelowPeakDb = 12.0f;
+// The held note's pitch follows its readings as a tuner's needle does
+// (over 150 ms), and is told at most this often while it changes; the
+// pitch a note is heard at is that of its last readings.
+constexpr float kNeedleSmoothing = float(kHop) / (0.15f * CPitchReader::kSampleRate);
+constexpr std::int64_t kTuningFrames = CPitchReader::kSampleRate / 10;
+constexpr int kTuningReadings = ReadingsIn(21);
+constexpr float kTuningBand = 0.5f;
+constexpr float kCentsPerSemitone = 100.0f;
 // A dying note's overtones (octave, twelfth, two octaves) take over
 // only with a new stroke.
 constexpr int kOvertoneIntervals[] = {12, 19, 24};
@@ -163,10 +171,40 @@ void CNoteTracker::RememberLevel(float levelDb)
         m_recentLevels.pop_front();
 }
 
+float CNoteTracker::PitchOfRun(int note) const
+{
+    float sum = 0;
+    int count = 0;
+    for (auto it = m_run.rbegin(); it != m_run.rend() && count < kTuningReadings; ++it) {
+        if (std::fabs(it->pitch - float(note)) <= kTuningBand) {
+            sum += it->pitch;
+            ++count;
+        }
+    }
+    return count > 0 ? sum / float(count) : float(note);
+}
+
+int CNoteTracker::CentsOffHeld() const
+{
+    const int cents = int(std::lround((m_fHeldPitch - float(m_nHeld)) * kCentsPerSemitone));
+    return std::clamp(cents, -int(kCentsPerSemitone) / 2, int(kCentsPerSemitone) / 2);
+}
+
+void CNoteTracker::FollowTuning(float pitch, std::int64_t frame, std::vector<ListenEvent>& events)
+{
+    m_fHeldPitch += kNeedleSmoothing * (pitch - m_fHeldPitch);
+    const int cents = CentsOffHeld();
+    if (cents != m_nToldCents && frame - m_lastToldFrame >= kTuningFrames) {
+        m_nToldCents = cents;
+        m_lastToldFrame = frame;
+        events.push_back({ListenEvent::Kind::NoteTuned, m_nHeld, frame, frame, cents});
+    }
+}
+
 void CNoteTracker::EndHeld(std::int64_t frame, std::vector<ListenEvent>& events)
 {
     if (m_nHeld != 0) {
-        events.push_back({ListenEvent::Kind::NoteEnded, m_nHeld, frame, frame});
+        events.push_back({ListenEvent::Kind::NoteEnded, m_nHeld, frame, frame, CentsOffHeld()});
         m_nLastEnded = m_nHeld;
         m_fLastPeakDb = m_fHeldPeakDb;
         m_lastEndFrame = frame;
@@ -182,6 +220,7 @@ void CNoteTracker::Take(const PitchReading& reading, std::int64_t endFrame, std:
     if (m_nHeld != 0 && voiced && std::fabs(reading.pitch - float(m_nHeld)) < kHeldBand) {
         m_fHeldPeakDb = std::max(m_fHeldPeakDb, reading.levelDb);
         m_nQuietReadings = 0;
+        FollowTuning(reading.pitch, endFrame, events);
         // A run under way goes on: the vibrato of a note a semitone from
         // the held one swings close to it.
         if (m_run.empty())
@@ -215,9 +254,12 @@ void CNoteTracker::Take(const PitchReading& reading, std::int64_t endFrame, std:
     const std::int64_t onset = m_run.front().endFrame;
     EndHeld(endFrame, events);
     m_nHeld = note;
+    m_fHeldPitch = PitchOfRun(note);
     m_fHeldPeakDb = reading.levelDb;
     m_fQuietestSinceHeldDb = reading.levelDb;
     m_nQuietReadings = 0;
     m_run.clear();
-    events.push_back({ListenEvent::Kind::NoteStarted, note, onset, endFrame});
+    m_nToldCents = CentsOffHeld();
+    m_lastToldFrame = endFrame;
+    events.push_back({ListenEvent::Kind::NoteStarted, note, onset, endFrame, m_nToldCents});
 }

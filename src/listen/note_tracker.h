@@ -7,6 +7,7 @@
 // another note takes over. The slow start of a bow, a vibrato of up to
 // half a semitone either way, the ring of the note before and the
 // harmonics of a dying note must not be heard as notes of their own.
+// While a note is held, how far it lies from true is told as it changes.
 #include "listen/pitch_reading.h"
 
 #include <cstdint>
@@ -14,7 +15,7 @@
 #include <vector>
 
 struct ListenEvent {
-    enum class Kind { NoteStarted, NoteEnded };
+    enum class Kind { NoteStarted, NoteEnded, NoteTuned };
     Kind kind = Kind::NoteStarted;
     // MIDI note.
     int pitch = 0;
@@ -22,6 +23,9 @@ struct ListenEvent {
     std::int64_t onsetFrame = 0;
     // Sample at which the event was known.
     std::int64_t frame = 0;
+    // How far the note is from true, in cents (-50 to +50): when it is
+    // heard, and as it goes on.
+    int cents = 0;
 };
 
 struct NoteSteadiness;
@@ -58,6 +62,11 @@ private:
     bool IsNewStroke(float levelDb) const;
     bool MayTakeOver(int note, float levelDb) const;
     bool IsRingOfLastNote(int note, float levelDb, std::int64_t frame) const;
+    // The pitch of the run's latest readings near the note.
+    float PitchOfRun(int note) const;
+    // The held note's pitch follows the reading, as a tuner's needle does.
+    void FollowTuning(float pitch, std::int64_t frame, std::vector<ListenEvent>& events);
+    int CentsOffHeld() const;
     // Passes over a reading that does not continue the run; false once
     // too many have, and the run is over.
     bool SkipStray();
@@ -70,6 +79,10 @@ private:
     // note that ended, when and how loud it was at its loudest.
     float m_fHeldPeakDb = 0;
     float m_fQuietestSinceHeldDb = 0;
+    // The held note's pitch, smoothed, and the cents last told of it.
+    float m_fHeldPitch = 0;
+    int m_nToldCents = 0;
+    std::int64_t m_lastToldFrame = 0;
     int m_nLastEnded = 0;
     std::int64_t m_lastEndFrame = 0;
     float m_fLastPeakDb = 0;

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <atomic>
+
 CString WaveSoundPath(const CString& name, const CString& programDir)
 {
     const CString here = QDir::current().filePath(name);
@@ -18,8 +20,18 @@ CString WaveSoundPath(const CString& name, const CString& programDir)
     return QFileInfo(installed).isFile() ? QDir::cleanPath(installed) : here;
 }
 
+namespace {
+std::atomic<std::chrono::steady_clock::rep> lastWaveSoundEnded{0};
+}
+
 void PlayWaveSound(const CString& name)
 {
     // The result is dropped on purpose: start-up and exit go on in silence.
     AfxGetWavePlayer().PlaySync(WaveSoundPath(name, QCoreApplication::applicationDirPath()));
+    lastWaveSoundEnded = std::chrono::steady_clock::now().time_since_epoch().count();
+}
+
+std::chrono::steady_clock::time_point LastWaveSoundEnded()
+{
+    return std::chrono::steady_clock::time_point(std::chrono::steady_clock::duration(lastWaveSoundEnded.load()));
 }

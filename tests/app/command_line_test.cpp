@@ -3,11 +3,13 @@
 // The program started from a shell: --export writes a melody file as
 // MusicXML, MIDI or PDF with no display at all, says what went wrong in
 // one line, and --help and --version answer as command-line users expect;
-// --open names the melody to start with.
+// --open names the melody to start with; --listen hears a recording.
 #include "app/command_line.h"
 #include "doc/voldrim_doc.h"
 #include "export/command_line_export.h"
 #include "res/program_version.h"
+#include "listen/resampler.h"
+#include "support/cello_material.h"
 #include "support/external_tool.h"
 #include "support/file_bytes.h"
 #include "support/pdf_print_dialogs.h"
@@ -16,9 +18,12 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <csignal>
 
 namespace {
@@ -55,6 +60,9 @@ TEST(CommandLineReading, EachArgumentListAsksForOneThing)
         {{"--open", "tune.vdm", "--help"}, Request::ShowHelp, ""},
         {{"--export", "tune.vdm", "tune.mid"}, Request::ExportMelody, "tune.vdm"},
         {{"--open", "--export", "tune.vdm"}, Request::Misused, ""},
+        {{"--listen", "take.wav"}, Request::ListenToRecording, "take.wav"},
+        {{"--listen"}, Request::Misused, ""},
+        {{"--listen", "take.wav", "more.wav"}, Request::Misused, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -161,6 +169,80 @@ TEST_F(ShellCommands, AFailureIsOneLineAndAnExitStatus)
         EXPECT_EQ(run.out, QByteArray());
     }
     EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList({"damaged.vdm", "tune.vdm"}));
+}
+
+// A 16-bit PCM wave file of the mono samples, at the rate, on that many
+// channels (each the same).
+QByteArray WaveFile(const std::vector<float>& samples, int rate, int channels)
+{
+    QByteArray data;
+    for (float sample : samples) {
+        const auto value = qint16(std::lround(std::clamp(sample, -1.0f, 1.0f) * 32767));
+        for (int c = 0; c < channels; ++c)
+            data.append(char(value & 0xFF)).append(char((value >> 8) & 0xFF));
+    }
+    const auto le32 = [](quint32 v) {
+        return QByteArray(1, char(v & 0xFF)) + char((v >> 8) & 0xFF) + char((v >> 16) & 0xFF) + char(v >> 24);
+    };
+    const auto le16 = [](quint16 v) { return QByteArray(1, char(v & 0xFF)) + char(v >> 8); };
+    const int blockAlign = 2 * channels;
+    return "RIFF" + le32(quint32(36 + data.size())) + "WAVEfmt " + le32(16) + le16(1) + le16(quint16(channels))
+        + le32(quint32(rate)) + le32(quint32(rate * blockAlign)) + le16(quint16(blockAlign)) + le16(16) + "data"
+        + le32(quint32(data.size())) + data;
+}
+
+TEST_F(ShellCommands, ListenPrintsEachNoteOfARecordingAtAnyRateAndOnAnyChannels)
+{
+    // A2 then D3, bowed 0.5 s and 1.7 s into the recording.
+    const std::vector<float> notes = RenderBowedNotes({45, 50});
+    const struct {
+        const char* name;
+        int rate;
+        int channels;
+    } cases[] = {{"mono48k.wav", 48000, 1}, {"stereo44k.wav", 44100, 2}, {"mono22k.wav", 22050, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString file = m_folder.Write(WaveFile(Resampled(notes, 48000, c.rate), c.rate, c.channels), c.name);
+        const ToolRun run = Voldrim({"--listen", file});
+        ASSERT_TRUE(run.Succeeded()) << run.err.toStdString();
+        EXPECT_EQ(run.err, QByteArray());
+        const QStringList lines = QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), 2) << run.out.toStdString();
+        const struct {
+            double onset;
+            const char* name;
+            const char* midi;
+        } expected[] = {{0.5, "A2", "45"}, {1.7, "D3", "50"}};
+        for (int i = 0; i < 2; ++i) {
+            const QStringList fields = lines[i].split(' ');
+            ASSERT_EQ(fields.size(), 5) << lines[i].toStdString();
+            const double onset = fields[0].toDouble(), reported = fields[1].toDouble();
+            EXPECT_NEAR(onset, expected[i].onset, 0.1) << lines[i].toStdString();
+            EXPECT_GE(reported, onset);
+            EXPECT_LE(reported - expected[i].onset, 0.2);
+            EXPECT_EQ(fields[2], expected[i].name);
+            EXPECT_EQ(fields[3], expected[i].midi);
+            EXPECT_TRUE(QRegularExpression("^[+-][0-9]{1,2}$").match(fields[4]).hasMatch()) << lines[i].toStdString();
+            EXPECT_LE(std::abs(fields[4].toInt()), 50);
+        }
+    }
+}
+
+TEST_F(ShellCommands, ListenSaysInOneLineThatARecordingCannotBeRead)
+{
+    const QString missing = m_folder.filePath("missing.wav");
+    const QString text = m_folder.Write("not a sound at all", "text.wav");
+    for (const QString& file : {missing, text}) {
+        SCOPED_TRACE(file.toStdString());
+        const ToolRun run = Voldrim({"--listen", file});
+        EXPECT_TRUE(run.finished);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.out, QByteArray());
+        const QString err = QString::fromLocal8Bit(run.err);
+        EXPECT_TRUE(err.startsWith("voldrim: " + file + ": ")) << err.toStdString();
+        EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+        EXPECT_TRUE(err.endsWith('\n'));
+    }
 }
 
 TEST_F(ShellCommands, NamesThatAreNotUtf8AreTheFilesOfExactlyThoseBytes)

@@ -1,12 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Voldrim developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program listening to the student's cello: a note played outside a
-// question is written as a click on its stop would be, a question on the
-// fingerboard is answered by playing, the program's own notes are not
-// answers, and without an input the item says so and stays off.
+// question is written as a click on its stop would be, but not sounded, so
+// that quick notes are all heard; a question on the fingerboard is
+// answered by playing, the program's own notes are not answers, the
+// header shows how far the note is from true, and without an input the
+// item says so and stays off.
 #include "quiz/quiz_probe.h"
 #include "sound/builtin_synth.h"
 #include "sound/midi_device.h"
+#include "support/bowed_cello.h"
 #include "support/cello_material.h"
 
 #include <QTest>
@@ -55,7 +58,8 @@ TEST(ListeningInProgram, APlayedNoteLightsItsStopIsWrittenAndShownInTheHeader)
     Settle(app);
     EXPECT_EQ(doc->m_columnList[0].GetPitch(), 48);
     EXPECT_EQ(RedStop(app), 48);
-    EXPECT_EQ(staffentry::NotesStarted(app.m_midi.AllWords()), std::vector<int>{48});
+    // The student hears their own cello: the program does not echo it.
+    EXPECT_EQ(staffentry::NotesStarted(app.m_midi.AllWords()), std::vector<int>{});
     // The bow leaves the string: the header shows no note any more.
     app.m_input.Feed(std::vector<float>(CBuiltinSynth::kSampleRate, 0.0f));
     EXPECT_TRUE(QTest::qWaitFor([&] { return doc->m_nHeardPitch == kNoPitch; }, kWaitMs));
@@ -64,6 +68,62 @@ TEST(ListeningInProgram, APlayedNoteLightsItsStopIsWrittenAndShownInTheHeader)
     ASSERT_TRUE(app.ChooseFromMenu(ID_LISTEN));
     EXPECT_FALSE(ListenItem(app).checked);
     EXPECT_FALSE(ListeningText(app).startsWith("Listening"));
+}
+
+TEST(ListeningInProgram, EighthsAt120AreAllWrittenAndNoneIsSounded)
+{
+    CAppHarness app;
+    ASSERT_TRUE(app.ChooseFromMenu(ID_LISTEN));
+    CVoldrimDoc* doc = app.Doc();
+    // A C major scale up an octave in separate bows, a note every 250 ms.
+    const std::vector<int> scale = {48, 50, 52, 53, 55, 57, 59, 60};
+    std::vector<BowedNote> notes;
+    for (std::size_t i = 0; i < scale.size(); ++i) {
+        BowedNote note;
+        note.pitch = scale[i];
+        note.startSeconds = 0.5 + 0.25 * double(i);
+        note.seconds = 0.21;
+        notes.push_back(note);
+    }
+    const std::vector<float> sound = RenderBowedCello(notes, CelloBody::Large, RoomSound(), 1.0);
+    // Fed as a microphone hands it over, in real time.
+    constexpr std::size_t kChunk = kBowedSampleRate / 50;
+    for (std::size_t at = 0; at < sound.size(); at += kChunk) {
+        app.m_input.Feed(std::vector<float>(sound.begin() + std::ptrdiff_t(at),
+                                            sound.begin() + std::ptrdiff_t(std::min(sound.size(), at + kChunk))));
+        QTest::qWait(20);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.m_input.Drained() && WrittenColumns(doc) >= int(scale.size()); },
+                                kWaitMs))
+        << WrittenColumns(doc) << " notes written";
+    Settle(app);
+    std::vector<int> written;
+    for (int i = 0; i < WrittenColumns(doc); ++i)
+        written.push_back(doc->m_columnList[std::size_t(i)].GetPitch());
+    EXPECT_EQ(written, scale);
+    EXPECT_EQ(staffentry::NotesStarted(app.m_midi.AllWords()), std::vector<int>{});
+}
+
+TEST(ListeningInProgram, TheHeaderShowsHowFarTheNoteIsFromTrue)
+{
+    CAppHarness app;
+    ASSERT_TRUE(app.ChooseFromMenu(ID_LISTEN));
+    CVoldrimDoc* doc = app.Doc();
+    BowedNote note;
+    note.pitch = 45;
+    note.cents = 20;
+    note.startSeconds = 0.5;
+    note.seconds = 1.5;
+    app.m_input.Feed(RenderBowedCello({note}, CelloBody::Large, RoomSound(), 0.0));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.m_input.Drained() && doc->m_nHeardPitch == 45; }, kWaitMs));
+    Settle(app);
+    EXPECT_NEAR(doc->m_nHeardCents, 20, 8);
+    const std::vector<CString> texts = app.StaffBoxTexts();
+    // The specified text stays as it was; the cents follow it.
+    const auto listening = std::find(texts.begin(), texts.end(), CString("Listening: A2"));
+    ASSERT_NE(listening, texts.end());
+    ASSERT_NE(listening + 1, texts.end());
+    EXPECT_EQ(*(listening + 1), (doc->m_nHeardCents >= 0 ? "+" : "") + QString::number(doc->m_nHeardCents));
 }
 
 TEST(ListeningInProgram, TheHeaderNamesTheNoteHeardWithItsOctave)

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <random>
 
 namespace {
@@ -104,6 +105,7 @@ CelloRecording RenderNotes(const CString& soundFont, CelloPlaying playing, const
         RenderedNote note;
         note.pitch = pitch;
         note.onsetFrame = out.Frames();
+        note.startFrame = note.onsetFrame;
         if (playing == CelloPlaying::BowSwell)
             out.Send(Word(0xB0, kExpression, 0));
         out.Send(Word(0x90, pitch, kVelocity));
@@ -162,30 +164,48 @@ const std::vector<CelloSoundFont>& CelloSoundFonts()
     return fonts;
 }
 
+namespace {
+
+// An octave, two, three, or a twelfth (an octave and a fifth) or a
+// nineteenth: what a harmonic taken for the note makes of it.
+bool IsOctaveOrTwelfthOff(int heard, int played)
+{
+    const int off = std::abs(heard - played);
+    constexpr int kOctave = 12, kTwelfth = 19;
+    return off != 0 && (off % kOctave == 0 || (off - kTwelfth) % kOctave == 0);
+}
+
+} // namespace
+
 ListeningScore ScoreListening(const CelloRecording& recording)
 {
     CPitchListener listener;
     const std::vector<ListenEvent> events = listener.Feed(recording.samples);
+    return ScoreHeard(recording, events, listener.FramesHeard());
+}
+
+ListeningScore ScoreHeard(const CelloRecording& recording, const std::vector<ListenEvent>& events, std::int64_t frames)
+{
     ListeningScore score;
     const auto& notes = recording.notes;
     for (std::size_t i = 0; i < notes.size(); ++i) {
         ++score.notes;
-        const std::int64_t from = notes[i].onsetFrame;
-        const std::int64_t to = i + 1 < notes.size() ? notes[i + 1].onsetFrame : listener.FramesHeard();
+        const std::int64_t from = notes[i].startFrame;
+        const std::int64_t to = i + 1 < notes.size() ? notes[i + 1].startFrame : frames;
         std::vector<ListenEvent> heard;
         for (const ListenEvent& event : events) {
             if (event.kind == ListenEvent::Kind::NoteStarted && event.frame > from && event.frame <= to)
                 heard.push_back(event);
         }
-        for (const ListenEvent& event : heard) {
-            const int off = event.pitch - notes[i].pitch;
-            if (off != 0 && off % 12 == 0)
-                ++score.octaveErrors;
-        }
-        if (heard.size() == 1 && heard[0].pitch == notes[i].pitch)
-            ++score.named;
-        if (!heard.empty())
-            score.latenciesMs.push_back(1000.0 * double(heard[0].frame - from) / kRate);
+        for (const ListenEvent& event : heard)
+            score.octaveErrors += IsOctaveOrTwelfthOff(event.pitch, notes[i].pitch);
+        const bool firstRight = !heard.empty() && heard[0].pitch == notes[i].pitch;
+        score.firstRight += firstRight;
+        score.single += heard.size() == 1;
+        score.named += heard.size() == 1 && firstRight;
+        score.extraReports += heard.empty() ? 0 : int(heard.size()) - 1;
+        if (firstRight)
+            score.latenciesMs.push_back(1000.0 * double(heard[0].frame - notes[i].onsetFrame) / kRate);
     }
     return score;
 }

@@ -6,6 +6,7 @@
 // well the program hears a cello: every note of the fingerboard, C2 to
 // Eb4, one after the other with a gap between, in one of four ways.
 #include "framework/types.h"
+#include "listen/note_tracker.h"
 
 #include <cstdint>
 #include <vector>
@@ -26,7 +27,11 @@ const char* CelloPlayingName(CelloPlaying playing);
 
 struct RenderedNote {
     int pitch = 0;
-    // Samples of the note-on and the note-off.
+    // Samples at which the note's sound begins (what is heard from here
+    // to the next note's start is of this note), at which it reaches its
+    // pitch (the end of a slide into it; else its start), and at which
+    // the bow leaves it.
+    std::int64_t startFrame = 0;
     std::int64_t onsetFrame = 0;
     std::int64_t releaseFrame = 0;
 };
@@ -59,13 +64,22 @@ struct ListeningScore {
     int notes = 0;
     // Exactly one note heard during the note, and the right one.
     int named = 0;
-    // A note heard an octave or more off by whole octaves.
+    // The first note heard during the note is the right one.
+    int firstRight = 0;
+    // Exactly one note heard during the note.
+    int single = 0;
+    // Notes heard during a note after the first.
+    int extraReports = 0;
+    // A note heard whole octaves, or an octave and a fifth, off.
     int octaveErrors = 0;
-    // From note-on to the report of the note heard first, in ms.
+    // From the moment the note reaches its pitch to its report, in ms, for
+    // notes named right first.
     std::vector<double> latenciesMs;
 };
 
 ListeningScore ScoreListening(const CelloRecording& recording);
+// The same for notes already heard over the given number of samples.
+ListeningScore ScoreHeard(const CelloRecording& recording, const std::vector<ListenEvent>& events, std::int64_t frames);
 
 double Median(std::vector<double> values);
 double Maximum(const std::vector<double>& values);

@@ -50,7 +50,7 @@ void CFboardView::EvaluateClick(CPoint point)
 
     const CFingerStop* stop = FindStopAt(doc->m_stopList, point);
     if (stop && stop->GetKeyStatus() == KeyStatusInKey)
-        ChooseStop(*stop);
+        ChooseStop(*stop, false);
 }
 
 void CFboardView::TakePlayedNote(int pitch)
@@ -64,10 +64,11 @@ void CFboardView::TakePlayedNote(int pitch)
     doc->m_nNoteValue = NoteValueFromHeldKeysNoRest(doc->GetHeldKeys());
     if (IsCardShown())
         CoverCard();
-    ChooseStop(*stop);
+    // The student hears their own instrument: the note is not sounded.
+    ChooseStop(*stop, true);
 }
 
-void CFboardView::ChooseStop(const CFingerStop& stop)
+void CFboardView::ChooseStop(const CFingerStop& stop, bool played)
 {
     CVoldrimDoc* doc = GetDocument();
     // The card shows the note's name whichever labels the board shows.
@@ -81,13 +82,14 @@ void CFboardView::ChooseStop(const CFingerStop& stop)
         if (!answer.right)
             return;
     }
-    HandOffToStaff();
+    HandOffToStaff(played);
 }
 
-void CFboardView::HandOffToStaff()
+void CFboardView::HandOffToStaff(bool played)
 {
     CVoldrimDoc* doc = GetDocument();
     doc->m_bStaffNoteShown = false;
+    doc->m_bPendingNoteHeard = played;
     if (doc->m_nLastColumn < doc->m_nColumnCount - 1) {
         // The staff writes the note into its next column at its next paint.
         doc->UpdateAllViews(this, HintNoteOrTempo);

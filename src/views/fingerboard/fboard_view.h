@@ -29,8 +29,9 @@ public:
     // name, or covered again with its caption below.
     void RevealCard();
     void CoverCard();
-    // A note the student played, taken as a click on its stop would be. A
-    // question answered on the staff waits for a click there.
+    // A note the student played, taken as a click on its stop would be,
+    // but not sounded: the student hears their own instrument. A question
+    // answered on the staff waits for a click there.
     void TakePlayedNote(int pitch);
 
     CBitmapButton& ShowMeButton() { return m_btnShowMe; }
@@ -64,9 +65,11 @@ private:
     void DrawCoveredCard(CDC* pDC, int captionAboveBottom);
     // Interaction (fboard_input.cpp).
     void EvaluateClick(CPoint point);
-    // The stop chosen, by a click or by playing its note.
-    void ChooseStop(const CFingerStop& stop);
-    void HandOffToStaff();
+    // The stop chosen, by a click or by playing its note (played).
+    void ChooseStop(const CFingerStop& stop, bool played);
+    // The note goes to the staff, which writes it and sounds it unless it
+    // was played.
+    void HandOffToStaff(bool played);
     void OnShowMe();
 
     // How the stop last painted red is drawn; read only once there is one.

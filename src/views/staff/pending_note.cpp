@@ -10,6 +10,8 @@
 #include "views/staff/staff_view.h"
 #include "views/staff/staff_window_dc.h"
 
+#include <utility>
+
 namespace {
 // Narrower than this, the staff shows no room to write in: the note only sounds.
 constexpr int kNarrowestWritingWidth = 150;
@@ -47,12 +49,21 @@ void CStaffView::PlaceNote(int pitch)
     if (!doc || pitch <= kNoPitch)
         return;
     CVoldrimDoc::CMelodyChange change(*doc);
+    // A note played on the cello is written as a click's, but not sounded:
+    // the student hears their own instrument. A question's note sounds.
+    const bool played = std::exchange(doc->m_bPendingNoteHeard, false) && doc->m_nQuestionState == NoQuestion;
+    const auto sound = [&] {
+        if (played)
+            doc->m_bStaffNoteShown = true;
+        else
+            SoundNote(pitch);
+    };
     CRect client;
     GetClientRect(&client);
     // Without a column to write in, asking whether to keep the melody at
     // the end of the staff would make no sense: the note only sounds.
     if (client.Width() < kNarrowestWritingWidth || doc->m_nColumnCount < 1) {
-        SoundNote(pitch);
+        sound();
         return;
     }
 
@@ -90,7 +101,7 @@ void CStaffView::PlaceNote(int pitch)
 
     WriteColumn(column, *position, pitch, doc->m_nNoteValue);
     DrawNote(m_rcNote, pitch, m_rcLabel, doc->m_strNoteName, doc->m_nNoteValue);
-    SoundNote(pitch);
+    sound();
     SyncMelodyList();
     if (doc->m_nKey == KeyChromatic) {
         CStaffWindowDC dc(this);

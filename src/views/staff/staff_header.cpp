@@ -9,6 +9,9 @@
 #include "model/note_names.h"
 #include "sound/tempo_table.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 // Staff geometry of a system whose drawing origin is T = 180 k.
@@ -28,6 +31,18 @@ constexpr int kHeaderBottom = 40;
 constexpr int kStatusTop = 25;
 constexpr int kStatusBottom = 40;
 constexpr int kStatusMargin = 8;
+// The tuner beside the note heard: its cents after a gap, then a scale
+// from 50 cents flat to 50 sharp with a mark at true, and the needle.
+constexpr int kTunerGap = 8;
+constexpr int kScaleHalfWidth = 30;
+constexpr int kScaleTick = 3;
+constexpr int kNeedleHalfHeight = 6;
+constexpr int kMostCents = 50;
+// Within this many cents of true the needle is green; else red.
+constexpr int kInTuneCents = 10;
+constexpr COLORREF kScaleColor = RGB(96, 96, 96);
+constexpr COLORREF kInTuneColor = RGB(0, 150, 0);
+constexpr COLORREF kOutOfTuneColor = RGB(200, 0, 0);
 
 // The note heard, with its octave as cellists count them (the C string
 // is C2); nothing while no note sounds.
@@ -37,6 +52,12 @@ CString HeardNoteText(int pitch)
         return CString();
     constexpr int kNotesPerOctave = 12;
     return QStringLiteral(": ") + NoteNameOfPitch(pitch) + QString::number(pitch / kNotesPerOctave - 1);
+}
+
+// "+12", "-7", "+0".
+CString CentsText(int cents)
+{
+    return (cents >= 0 ? QStringLiteral("+") : QString()) + QString::number(cents);
 }
 
 CString NotesPastStaffText(std::size_t notes)
@@ -77,12 +98,39 @@ void CStaffView::DrawStatusLine(CDC* pDC, const CVoldrimDoc& doc)
     CRect text = line;
     text.DeflateRect(kStatusMargin, 0);
     if (doc.m_bListening) {
-        pDC->DrawText(QStringLiteral("Listening") + HeardNoteText(doc.m_nHeardPitch), &text,
-                      DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+        const CString listening = QStringLiteral("Listening") + HeardNoteText(doc.m_nHeardPitch);
+        pDC->DrawText(listening, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+        if (doc.m_nHeardPitch != kNoPitch)
+            DrawTuner(pDC, text.left + pDC->GetTextExtent(listening).cx + kTunerGap, doc.m_nHeardCents);
     }
     pDC->DrawText(NotesPastStaffText(doc.CountNotesPastStaff()), &text, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
     pDC->SetBkMode(oldMode);
     pDC->SelectObject(oldFont);
+}
+
+void CStaffView::DrawTuner(CDC* pDC, int left, int cents)
+{
+    const CString centsText = CentsText(cents);
+    CRect text(left, kStatusTop, left + pDC->GetTextExtent(centsText).cx + 1, kStatusBottom);
+    pDC->DrawText(centsText, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    const int middle = text.right + kTunerGap + kScaleHalfWidth;
+    const int y = (kStatusTop + kStatusBottom) / 2;
+    CPen scalePen(PS_SOLID, 1, kScaleColor);
+    CPen* oldPen = pDC->SelectObject(&scalePen);
+    pDC->MoveTo(middle - kScaleHalfWidth, y);
+    pDC->LineTo(middle + kScaleHalfWidth + 1, y);
+    for (int x : {middle - kScaleHalfWidth, middle, middle + kScaleHalfWidth}) {
+        const int reach = x == middle ? kNeedleHalfHeight : kScaleTick;
+        pDC->MoveTo(x, y - reach);
+        pDC->LineTo(x, y + reach + 1);
+    }
+    const int clamped = std::clamp(cents, -kMostCents, kMostCents);
+    const int needle = middle + clamped * kScaleHalfWidth / kMostCents;
+    CPen needlePen(PS_SOLID, 2, std::abs(cents) <= kInTuneCents ? kInTuneColor : kOutOfTuneColor);
+    pDC->SelectObject(&needlePen);
+    pDC->MoveTo(needle, y - kNeedleHalfHeight);
+    pDC->LineTo(needle, y + kNeedleHalfHeight + 1);
+    pDC->SelectObject(oldPen);
 }
 
 void CStaffView::DrawStaves(CDC* pDC)

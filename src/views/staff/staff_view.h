@@ -37,6 +37,9 @@ public:
     // Below the header: that the program listens and what it hears, and
     // how many notes the staff has no room for.
     void DrawStatusLine(CDC* pDC, const CVoldrimDoc& doc);
+    // How far the note heard is from true: its cents, and a tuner's needle
+    // on a scale from 50 cents flat to 50 sharp, from the given x on.
+    void DrawTuner(CDC* pDC, int left, int cents);
     void DrawStaves(CDC* pDC);
     void DrawKeySignature(CDC& dc, int topLineY);
 
