@@ -247,6 +247,8 @@ def measure():
     figures['files'] = google_benchmark('melody_file_bench', '.', environment())()
     say('peak memory of exports from the command line')
     figures['exports'] = google_benchmark('export_memory_bench', '.', environment(), EXPORT_RUNS)()
+    say('practice history')
+    figures['practice'] = google_benchmark('practice_bench', '.', environment())()
     shared_server.terminate()
     return figures
 
@@ -311,6 +313,19 @@ def rows_of(f):
     for name in exports:
         rows.append(row(f'Time, {exports[name][0]["label"]}', empty_export, counter(exports, name, 'ms'),
                         counter(exports, name, 'anchor_ms'), 'ms'))
+    practice = f['practice']
+    for part, key, name, anchor, goal in (
+            ('Record', 'record_ms', 'Recording an answer, UI thread, 100,000 stored', 'SQLite insert on the UI thread',
+             ('< 2 ms', median_under(2))),
+            ('Record', 'written_ms', 'Recording an answer, until on the disk', 'SQLite insert on the UI thread',
+             ('-', None)),
+            ('OpenProgress', 'open_ms', 'Opening the progress window, 100,000 answers', 'bare window, empty chart',
+             ('< 300 ms', median_under(300))),
+            ('PracticeCsv', 'csv_ms', '--practice-csv of 100,000 answers', 'voldrim --version',
+             ('< 1 s', median_under(1000)))):
+        name_of_run = only(practice, part)
+        rows.append(row(name, anchor, counter(practice, name_of_run, key), counter(practice, name_of_run, 'anchor_ms'),
+                        'ms', goal[0], goal[1]))
     return rows
 
 

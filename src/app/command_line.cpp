@@ -10,11 +10,13 @@ const QString kVersion = QStringLiteral("--version");
 const QString kExport = QStringLiteral("--export");
 const QString kOpen = QStringLiteral("--open");
 const QString kListen = QStringLiteral("--listen");
+const QString kPracticeCsv = QStringLiteral("--practice-csv");
 // --export and the two files it takes.
 constexpr qsizetype kExportArguments = 3;
-// --open and the file it takes; so --listen.
+// --open and the file it takes; so --listen and --practice-csv.
 constexpr qsizetype kOpenArguments = 2;
 constexpr qsizetype kListenArguments = 2;
+constexpr qsizetype kPracticeCsvArguments = 2;
 
 // --open alone starts with an empty melody: the menu entry starts the
 // program so when it is given no file.
@@ -57,6 +59,15 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments)
             request.action = CommandLineRequest::ListenToRecording;
             request.melodyPath = arguments[1];
         }
+    } else if (const qsizetype csvAt = arguments.indexOf(kPracticeCsv); csvAt >= 0) {
+        if (arguments.size() != kPracticeCsvArguments || csvAt != 0) {
+            request.action = CommandLineRequest::Misused;
+            request.misuse = QStringLiteral("--practice-csv takes the file to write, and nothing else "
+                                            "(see voldrim --help)");
+        } else {
+            request.action = CommandLineRequest::WritePracticeCsv;
+            request.outputPath = arguments[1];
+        }
     } else if (const qsizetype openAt = arguments.indexOf(kOpen); openAt >= 0) {
         request = ReadOpen(arguments, openAt);
     }
@@ -70,6 +81,7 @@ CString CommandLineHelp()
         "       voldrim --open MELODY.vdm\n"
         "       voldrim --export MELODY.vdm OUTPUT\n"
         "       voldrim --listen RECORDING.wav\n"
+        "       voldrim --practice-csv FILE.csv\n"
         "\n"
         "Voldrim helps cello students learn to read music in the bass clef.\n"
         "Without options it opens its window with a new, empty melody.\n"
@@ -88,13 +100,17 @@ CString CommandLineHelp()
         "                              was heard (seconds into the recording), its\n"
         "                              name, MIDI number and cents from true, e.g.\n"
         "                              \"1.234 1.301 A2 45 +12\"\n"
+        "  --practice-csv FILE.csv     write the practice history (every Show Me answer\n"
+        "                              judged) to FILE.csv, one answer a line after a\n"
+        "                              header line, without opening a window\n"
         "  --help                      show this help and exit\n"
         "  --version                   show the version and exit\n"
         "\n"
         "Exit status: 2 when the command line is wrong. With --export: 0 when the\n"
         "file is written, 1 when the melody cannot be read or the file cannot be\n"
         "written. With --listen: 0 when the recording was heard, 1 when it cannot\n"
-        "be read.\n");
+        "be read. With --practice-csv: 0 when the file is written, 1 when the\n"
+        "history cannot be read or the file cannot be written.\n");
 }
 
 CString CommandLineVersion()

@@ -2,18 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the command line asks of the program. Only --help, --version,
-// --open, --export and --listen are its own; everything else keeps the meaning it
+// --open, --export, --listen and --practice-csv are its own; everything else keeps the meaning it
 // always had (the splash switch; a file named without --open is not opened).
 #include "framework/types.h"
 
 #include <QStringList>
 
 struct CommandLineRequest {
-    enum Action { RunProgram, OpenMelody, ShowHelp, ShowVersion, ExportMelody, ListenToRecording, Misused };
+    enum Action {
+        RunProgram, OpenMelody, ShowHelp, ShowVersion, ExportMelody, ListenToRecording, WritePracticeCsv, Misused
+    };
     Action action = RunProgram;
     // For OpenMelody: the melody file to open. For ExportMelody: the melody
     // file and the file to write. For ListenToRecording: the recording, in
-    // melodyPath.
+    // melodyPath. For WritePracticeCsv: the file to write, in outputPath.
     CString melodyPath;
     CString outputPath;
     // For Misused: what is wrong, in one line.

@@ -7,6 +7,7 @@
 #include "export/command_line_export.h"
 #include "framework/native_path.h"
 #include "listen/recording_listening.h"
+#include "quiz/practice_csv.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -43,6 +44,18 @@ int ExportWithoutDisplay(int argc, char** argv, const CommandLineRequest& reques
     QApplication application(argc, argv);
     QTextStream errors(stderr);
     return ExportMelodyFile(request.melodyPath, request.outputPath, errors);
+}
+
+// The history is read from the data folder the program keeps it in; no
+// window, sound or display.
+int WriteCsvWithoutDisplay(int argc, char** argv, const CommandLineRequest& request)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(SayOnlyErrors);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Voldrim"));
+    QTextStream errors(stderr);
+    return WritePracticeCsvFile(request.outputPath, errors) ? ExportDone : ExportFailed;
 }
 
 int RunProgram(int argc, char** argv)
@@ -92,6 +105,8 @@ int main(int argc, char** argv)
         QTextStream out(stdout), errors(stderr);
         return ListenToRecording(request.melodyPath, out, errors);
     }
+    case CommandLineRequest::WritePracticeCsv:
+        return WriteCsvWithoutDisplay(argc, argv, request);
     case CommandLineRequest::RunProgram:
     case CommandLineRequest::OpenMelody:
         break;

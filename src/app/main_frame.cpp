@@ -9,9 +9,11 @@
 #include "framework/help.h"
 #include "framework/splitter.h"
 #include "framework/win_app.h"
+#include "quiz/practice_log.h"
 #include "quiz/show_me_commands.h"
 #include "res/resource.h"
 #include "views/fingerboard/fboard_view.h"
+#include "views/practice/progress_window.h"
 #include "views/staff/staff_view.h"
 
 CMainFrame::CMainFrame()
@@ -24,6 +26,15 @@ CMainFrame::CMainFrame()
     // The document enables them while no melody plays.
     MapCommand(ID_SHOWME_OPTIONS, [this] { OnShowMeOptions(); });
     MapCommand(ID_SHOWME_SCORES, [this] { OnShowMeScores(); });
+    MapCommand(ID_PRACTICE_PROGRESS, [this] { OnPracticeProgress(); });
+    MapCommand(ID_WEAK_NOTES, [this] { OnWeakNotes(); });
+    MapUpdate(ID_WEAK_NOTES, [this](CCmdUI* ui) {
+        EnableWhileIdle(ui);
+        const CVoldrimDoc* doc = GetVoldrimDoc();
+        ui->SetCheck(doc && doc->m_bWeakNotes);
+    });
+    m_pPracticeLog = std::make_unique<CPracticeLog>();
+    m_pPracticeLogInstalled = std::make_unique<CServiceOverride<CPracticeLog>>(m_pPracticeLog.get());
     MapCommand(ID_HELP_FINDER, [this] { OnHelpFinder(); });
     MapCommand(ID_DEFAULT_HELP, [this] { OnHelpFinder(); });
     MapCommand(ID_HELP, [this] { OnHelp(); });
@@ -33,7 +44,11 @@ CMainFrame::CMainFrame()
     MapUpdate(ID_LISTEN, [this](CCmdUI* ui) { m_pListening->UpdateItem(ui); });
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // Nothing records once the log has gone.
+    m_pPracticeLogInstalled.reset();
+}
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
@@ -140,6 +155,20 @@ void CMainFrame::OnShowMeScores()
 {
     if (CVoldrimDoc* doc = GetVoldrimDoc())
         RunShowMeScores(*doc, this);
+}
+
+void CMainFrame::OnPracticeProgress()
+{
+    CVoldrimDoc* doc = GetVoldrimDoc();
+    auto* window = new CPracticeProgressWindow(m_pPracticeLog->Path(), doc ? int(doc->m_nKey) : kAllKeys, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+}
+
+void CMainFrame::OnWeakNotes()
+{
+    if (CVoldrimDoc* doc = GetVoldrimDoc())
+        ToggleWeakNotes(*doc);
 }
 
 void CMainFrame::OnHelp()

@@ -8,6 +8,9 @@
 #include <memory>
 
 class CCelloListening;
+class CPracticeLog;
+template <class T>
+class CServiceOverride;
 
 class CSplitterWnd;
 class CVoldrimDoc;
@@ -34,6 +37,8 @@ private:
     void EnableWhileIdle(CCmdUI* ui);
     void OnShowMeOptions();
     void OnShowMeScores();
+    void OnPracticeProgress();
+    void OnWeakNotes();
     void OnHelp();
     void OnHelpFinder();
 
@@ -41,4 +46,8 @@ private:
     // The staff column's minimum beside the fingerboard, as set at start.
     int m_nStaffMinimum = 0;
     std::unique_ptr<CCelloListening> m_pListening;
+    // The practice history of the run, which Show Me records into and
+    // chooses weak notes from while the window lives.
+    std::unique_ptr<CPracticeLog> m_pPracticeLog;
+    std::unique_ptr<CServiceOverride<CPracticeLog>> m_pPracticeLogInstalled;
 };

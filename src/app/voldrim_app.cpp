@@ -12,6 +12,7 @@
 #include "framework/main_window_shows.h"
 #include "framework/native_path.h"
 #include "framework/resources.h"
+#include "quiz/show_me_commands.h"
 #include "res/resource.h"
 #include "res/program_resources.h"
 #include "sound/play_wave_sound.h"
@@ -84,6 +85,8 @@ BOOL CVoldrimApp::InitInstance()
         [] { return new CStaffView(); }));
 
     OnFileNew();
+    if (auto* doc = static_cast<CVoldrimDoc*>(GetDocTemplate()->GetDocument()))
+        LoadWeakNotesOption(*doc);
     if (const CommandLineRequest request = ReadCommandLine(m_arguments);
         request.action == CommandLineRequest::OpenMelody)
         OpenWhenShown(request.melodyPath);

@@ -18,6 +18,7 @@
 #include "model/note_value.h"
 #include "model/pitch.h"
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -72,6 +73,9 @@ public:
     // or nullptr when none does.
     const CStaffPosition* FindRowOfPitch(std::size_t column, int pitch) const;
     bool IsQuestionRunning() const { return m_nQuestionState == QuestionRunning; }
+    // While weak notes are practised, the running question's lit stop and
+    // written note show no name: they would give the answer away.
+    bool HidesQuestionNames() const { return m_bWeakNotes && IsQuestionRunning(); }
 
     // The melody and the columns that show it (voldrim_doc_melody.cpp). The
     // melody holds every note; the columns show as many as the staff has
@@ -155,6 +159,12 @@ public:
     NoteValue m_nNoteValue = NoteQuarter;
     int m_nCorrect = 0;
     int m_nIncorrect = 0;
+    // "Practise Weak Notes": questions go after the notes the practice
+    // history shows the student misses or is slow to find.
+    bool m_bWeakNotes = false;
+    // When the running question appeared, or appeared again after a
+    // wrong answer: an answer's response time runs from here.
+    std::chrono::steady_clock::time_point m_questionShownAt;
     Key m_nKey = KeyC;
     int m_nTempo = kStartTempo;
     bool m_bUseMidi = true;

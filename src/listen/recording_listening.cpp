@@ -17,7 +17,6 @@ namespace {
 
 constexpr const char* kCommandName = "voldrim";
 constexpr sf_count_t kReadFrames = 4096;
-constexpr int kNotesPerOctave = 12;
 
 struct SndFileCloser {
     void operator()(SNDFILE* file) const { sf_close(file); }
@@ -72,11 +71,6 @@ std::vector<ListenEvent> ListenTo(const std::vector<float>& samples)
     const std::vector<float> silence(CPitchListener::kSampleRate / 4, 0.0f);
     listener.Feed(silence.data(), silence.size(), events);
     return events;
-}
-
-CString NoteNameWithOctave(int pitch)
-{
-    return NoteNameOfPitch(pitch) + QString::number(pitch / kNotesPerOctave - 1);
 }
 
 CString HeardNoteLine(const ListenEvent& started)

@@ -30,9 +30,6 @@ std::vector<ListenEvent> ListenTo(const std::vector<float>& samples);
 
 // The line of a note heard: onset, report, name, MIDI number, cents.
 CString HeardNoteLine(const ListenEvent& started);
-// The note's name with its octave as cellists count them: C2 is the C
-// string.
-CString NoteNameWithOctave(int pitch);
 
 // The command: prints the notes heard to out, and returns 0; or says in
 // one line on errors why the file cannot be read, and returns 1.

@@ -11,3 +11,11 @@ CString NoteNameOfPitch(int pitch)
     const int index = ((pitch % 12) + 12) % 12;
     return CString::fromLatin1(kNames[index]);
 }
+
+CString NoteNameWithOctave(int pitch)
+{
+    constexpr int kNotesPerOctave = 12;
+    // MIDI note 0 is in octave -1, so middle C (60) is C4.
+    constexpr int kOctaveOfNoteZero = -1;
+    return NoteNameOfPitch(pitch) + QString::number(pitch / kNotesPerOctave + kOctaveOfNoteZero);
+}

@@ -5,6 +5,7 @@
 #include "doc/voldrim_doc.h"
 #include "framework/message_box.h"
 #include "framework/view.h"
+#include "quiz/practice_log.h"
 #include "quiz/show_me_message_dlg.h"
 #include "quiz/show_me_questions.h"
 
@@ -12,10 +13,12 @@ namespace {
 
 const char* const kSorry = "Sorry...Try again?";
 
-// Counts the answer, then asks whether to go on; true for Yes.
-bool CountAndAskToGoOn(CVoldrimDoc& doc, bool right, const char* bravo, QWidget* owner)
+// Counts and records the answer, then asks whether to go on; true for Yes.
+bool CountAndAskToGoOn(CVoldrimDoc& doc, bool right, const char* bravo, QWidget* owner,
+                       const PracticePlaying& playing = {})
 {
     (right ? doc.m_nCorrect : doc.m_nIncorrect) += 1;
+    RecordShowMeAnswer(doc, right, playing);
     CShowMeMessageDlg dialog(owner);
     dialog.m_nMark = right ? CShowMeMessageDlg::MarkRight : CShowMeMessageDlg::MarkWrong;
     dialog.m_strMessage = QString::fromLatin1(right ? bravo : kSorry);
@@ -29,18 +32,19 @@ bool IsRightAnswer(const CVoldrimDoc& doc)
 
 }  // namespace
 
-ShowMeAnswer JudgeFingerboardAnswer(CVoldrimDoc& doc, CView* board)
+ShowMeAnswer JudgeFingerboardAnswer(CVoldrimDoc& doc, CView* board, const PracticePlaying& playing)
 {
     // While the dialog is open the staff repaints; it must not write the
     // answer into a column.
     doc.m_bStaffNoteShown = true;
     const bool right = IsRightAnswer(doc);
-    const bool goOn = CountAndAskToGoOn(doc, right, "Bravo! Another question?", board);
+    const bool goOn = CountAndAskToGoOn(doc, right, "Bravo! Another question?", board, playing);
     if (right && goOn) {
         AskQuestion(doc);
         doc.UpdateAllViews(board, HintRepaintAll);
     } else if (goOn) {
         // The same question again: the red stop of the wrong answer goes.
+        doc.m_questionShownAt = std::chrono::steady_clock::now();
         doc.UpdateAllViews(nullptr, HintTryAgain);
     } else {
         EndQuiz(doc);
@@ -61,6 +65,7 @@ void JudgeStaffAnswer(CVoldrimDoc& doc, CView* staff)
         hint = HintTryAgain;
     } else if (goOn) {
         // The same question again over an empty staff: the wrong note goes.
+        doc.m_questionShownAt = std::chrono::steady_clock::now();
         doc.m_bStaffNoteShown = false;
         doc.ClearMelody();
         doc.ClearHeldKeys();

@@ -7,7 +7,13 @@
 #include "quiz/show_me_options_dlg.h"
 #include "quiz/show_me_scores_dlg.h"
 
+#include <QSettings>
+
 namespace {
+
+// The program's settings file, $XDG_CONFIG_HOME/Voldrim/Voldrim.conf.
+const QString kSettingsName = QStringLiteral("Voldrim");
+const QString kWeakNotesSetting = QStringLiteral("Show Me/Practise Weak Notes");
 
 CShowMeOptionsDlg::Option OptionOfMode(QuestionMode mode)
 {
@@ -56,4 +62,17 @@ void RunShowMeScores(CVoldrimDoc& doc, QWidget* owner)
     dialog.m_pDoc = &doc;
     dialog.DoModal();
     doc.ClearHeldKeys();
+}
+
+void ToggleWeakNotes(CVoldrimDoc& doc)
+{
+    doc.m_bWeakNotes = !doc.m_bWeakNotes;
+    QSettings(kSettingsName, kSettingsName).setValue(kWeakNotesSetting, doc.m_bWeakNotes);
+    if (doc.IsQuestionRunning())
+        doc.ResetState();
+}
+
+void LoadWeakNotesOption(CVoldrimDoc& doc)
+{
+    doc.m_bWeakNotes = QSettings(kSettingsName, kSettingsName).value(kWeakNotesSetting, false).toBool();
 }

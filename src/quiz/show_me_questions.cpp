@@ -4,6 +4,7 @@
 
 #include "doc/voldrim_doc.h"
 #include "framework/message_box.h"
+#include "quiz/practice_log.h"
 #include "quiz/question_clock.h"
 #include "quiz/question_tables.h"
 #include "res/resource.h"
@@ -32,8 +33,12 @@ void NewQuestion(CVoldrimDoc& doc)
 
 void ChooseQuestionNote(CVoldrimDoc& doc)
 {
-    const std::size_t index = FirstNumberOfTheSecond() % kQuestionsPerKey;
-    doc.m_nQuestionPitch = QuestionTableOf(doc.m_nKey)[index];
+    if (CPracticeLog* log = AfxGetPracticeLog(); doc.m_bWeakNotes && log) {
+        doc.m_nQuestionPitch = log->ChooseWeakNote(doc.m_nKey);
+    } else {
+        const std::size_t index = FirstNumberOfTheSecond() % kQuestionsPerKey;
+        doc.m_nQuestionPitch = QuestionTableOf(doc.m_nKey)[index];
+    }
     doc.m_strQuestion = doc.m_nQuestionType == AnswerOnStaff
                             ? QStringLiteral("Can you show me this note on the staff?")
                             : QStringLiteral("Can you show me this note on the fingerboard?");
@@ -64,6 +69,7 @@ void AskQuestion(CVoldrimDoc& doc)
     doc.ResetState();
     NewQuestion(doc);
     doc.m_nQuestionState = QuestionRunning;
+    doc.m_questionShownAt = std::chrono::steady_clock::now();
     doc.ClearColumns();
 }
 

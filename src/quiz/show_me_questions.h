@@ -3,13 +3,15 @@
 #pragma once
 // Asking Show Me questions: which note, answered on which side, and the
 // quiz's start and end. The questions are chosen from the clock in whole
-// seconds, so two questions asked within one second are the same.
+// seconds, so two questions asked within one second are the same; weak
+// notes come from the practice log's Leitner boxes instead.
 class CVoldrimDoc;
 
 // Chooses the side of the answer when the student asked for questions
 // about both, then the note.
 void NewQuestion(CVoldrimDoc& doc);
-// Chooses the note of the key's question table and the question's text;
+// Chooses the note of the key's question table (by its weakness when weak
+// notes are practised) and the question's text;
 // the staff is to show the note of a question answered on the fingerboard.
 void ChooseQuestionNote(CVoldrimDoc& doc);
 

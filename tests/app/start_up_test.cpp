@@ -180,10 +180,10 @@ TEST(StartUp, TheMenuHasEveryItemWithItsTextAndStartUpChecks)
               QStringList({"&C Major [x]", "&G Major", "&D Major", "&F Major", "&Bb Major", "-", "C&hromatic"}));
     EXPECT_EQ(Describe(app.Frame()->FindTopMenu("&Display")),
               QStringList({"&Fingerboard and Staff", "Fingerboard and Flash &Card", "&Staff Only", "-",
-                           "Show &Me Scores...\tCtrl+M", "-", "&Erase"}));
+                           "Show &Me Scores...\tCtrl+M", "Practice &Progress...", "-", "&Erase"}));
     QMenu* options = app.Frame()->FindTopMenu("&Options");
-    EXPECT_EQ(Describe(options), QStringList({"&Fingerboard >", "-", "&Staff >", "-", "&Tempo...", "Show &Me...", "-",
-                                              "&Continuous Play", "&Listen to My Cello", "-", "&MIDI..."}));
+    EXPECT_EQ(Describe(options), QStringList({"&Fingerboard >", "-", "&Staff >", "-", "&Tempo...", "Show &Me...",
+                                              "Practise &Weak Notes", "-", "&Continuous Play", "&Listen to My Cello", "-", "&MIDI..."}));
     EXPECT_EQ(Describe(options->actions()[0]->menu()),
               QStringList({"Show &Note Names [x]", "Show &Finger Numbers", "-", "&All Finger Positions",
                            "&Single Finger Position [x]", "-", "&Always Show Open Strings [x]"}));

@@ -5,6 +5,8 @@
 #include "framework/misuse.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,6 +18,12 @@ public:
 
 int RunTestProgram(int argc, char** argv)
 {
+    // The practice history and the settings of the program under test, and
+    // of every program a test starts, go to a folder of the test program's
+    // own: never to the user's.
+    const QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", QDir(home.path()).filePath(QStringLiteral("data")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", QDir(home.path()).filePath(QStringLiteral("config")).toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

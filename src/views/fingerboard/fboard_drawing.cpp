@@ -147,7 +147,7 @@ void CFboardView::HighlightStop(const CFingerStop& stop)
     const COLORREF previousBk = dc.SetBkColor(kRed);
     const CString label = LabelOf(stop);
     DrawStopShape(&dc, stop.GetRect(), stop.GetKind());
-    DrawStopLabel(&dc, stop.GetRect(), label);
+    DrawStopLabel(&dc, stop.GetRect(), doc->HidesQuestionNames() ? CString() : label);
     // The kinds of a stop and of its remembered highlight share their numbers.
     m_nLastHighlightKind = stop.GetKind();
     m_strLastHighlightLabel = label;

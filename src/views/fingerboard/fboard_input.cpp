@@ -53,7 +53,7 @@ void CFboardView::EvaluateClick(CPoint point)
         ChooseStop(*stop, false);
 }
 
-void CFboardView::TakePlayedNote(int pitch)
+void CFboardView::TakePlayedNote(int pitch, std::optional<double> cents)
 {
     CVoldrimDoc* doc = GetDocument();
     if (!doc || doc->m_bPlaying || (doc->IsQuestionRunning() && doc->m_nQuestionType == AnswerOnStaff))
@@ -65,10 +65,10 @@ void CFboardView::TakePlayedNote(int pitch)
     if (IsCardShown())
         CoverCard();
     // The student hears their own instrument: the note is not sounded.
-    ChooseStop(*stop, true);
+    ChooseStop(*stop, true, cents);
 }
 
-void CFboardView::ChooseStop(const CFingerStop& stop, bool played)
+void CFboardView::ChooseStop(const CFingerStop& stop, bool played, std::optional<double> cents)
 {
     CVoldrimDoc* doc = GetDocument();
     // The card shows the note's name whichever labels the board shows.
@@ -76,7 +76,7 @@ void CFboardView::ChooseStop(const CFingerStop& stop, bool played)
     HighlightStop(stop);
     doc->m_nCurrentPitch = stop.GetPitch();
     if (doc->IsQuestionRunning()) {
-        const ShowMeAnswer answer = JudgeFingerboardAnswer(*doc, this);
+        const ShowMeAnswer answer = JudgeFingerboardAnswer(*doc, this, PracticePlaying{played, cents});
         // The button asks a first question; it is hidden while one runs.
         m_btnShowMe.ShowWindow(!doc->IsQuestionRunning());
         if (!answer.right)

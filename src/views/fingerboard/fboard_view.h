@@ -9,6 +9,8 @@
 #include "framework/view.h"
 #include "model/finger_stop.h"
 
+#include <optional>
+
 class CVoldrimDoc;
 
 class CFboardView : public CMelodyView {
@@ -30,9 +32,10 @@ public:
     void RevealCard();
     void CoverCard();
     // A note the student played, taken as a click on its stop would be,
-    // but not sounded: the student hears their own instrument. A question
-    // answered on the staff waits for a click there.
-    void TakePlayedNote(int pitch);
+    // but not sounded: the student hears their own instrument. It is
+    // recorded as played, with its cents from true when the listener
+    // tells. A question answered on the staff waits for a click there.
+    void TakePlayedNote(int pitch, std::optional<double> cents = std::nullopt);
 
     CBitmapButton& ShowMeButton() { return m_btnShowMe; }
     const CRect& QuestionRect() const { return m_rcQuestion; }
@@ -65,8 +68,9 @@ private:
     void DrawCoveredCard(CDC* pDC, int captionAboveBottom);
     // Interaction (fboard_input.cpp).
     void EvaluateClick(CPoint point);
-    // The stop chosen, by a click or by playing its note (played).
-    void ChooseStop(const CFingerStop& stop, bool played);
+    // The stop chosen, by a click or by playing its note (played, with its
+    // cents from true when the listener tells).
+    void ChooseStop(const CFingerStop& stop, bool played, std::optional<double> cents = std::nullopt);
     // The note goes to the staff, which writes it and sounds it unless it
     // was played.
     void HandOffToStaff(bool played);

@@ -100,7 +100,7 @@ void CStaffView::DrawNote(CDC& dc, const CRect& rcNote, int pitch, const CRect& 
     }
     if (doc && doc->m_nKey == KeyChromatic)
         DrawAccidentalForName(dc, name, rcNote);
-    if (doc && doc->m_bStaffNames)
+    if (doc && doc->m_bStaffNames && !doc->HidesQuestionNames())
         DrawNoteName(dc, rcLabel, name);
 }
 

@@ -50,8 +50,7 @@ CString HeardNoteText(int pitch)
 {
     if (pitch == kNoPitch)
         return CString();
-    constexpr int kNotesPerOctave = 12;
-    return QStringLiteral(": ") + NoteNameOfPitch(pitch) + QString::number(pitch / kNotesPerOctave - 1);
+    return QStringLiteral(": ") + NoteNameWithOctave(pitch);
 }
 
 // "+12", "-7", "+0".
