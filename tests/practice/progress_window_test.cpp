@@ -49,12 +49,15 @@ void Feed(const QString& path)
     recorder.Record(Answer(PracticeSide::Staff, 2, 54, true, 900, kToday.addDays(-7)));
 }
 
-// The colour at the middle of the note, as the window shows it.
+// The colour of the note as the window shows it, below its name, on a
+// screen of any pixel ratio.
 QColor ColourAt(CNoteMap* map, int pitch)
 {
     const QRectF rect = map->RectOf(pitch);
     EXPECT_FALSE(rect.isEmpty()) << pitch;
-    return map->grab().toImage().pixelColor(rect.center().toPoint());
+    const QImage image = map->grab().toImage();
+    const QPointF below(rect.center().x(), rect.top() + 0.8 * rect.height());
+    return image.pixelColor((below * image.devicePixelRatio()).toPoint());
 }
 
 class ProgressWindow : public ::testing::Test {
@@ -100,6 +103,7 @@ TEST_F(ProgressWindow, ColoursEachNoteAtItsPlaceByHowWellItIsKnown)
     m_window->ChooseKey(kAllKeys);
     EXPECT_NEAR(ColourAt(m_window->StaffMap(), 54).hsvHue(), 120, 2);
     EXPECT_EQ(m_window->SummaryText(), "9 answers, 56% right");
+    m_window->Tabs()->setCurrentIndex(1);
 }
 
 TEST_F(ProgressWindow, ChartsTheAnswersOfEachOfTheLastFourWeeksDays)

@@ -31,8 +31,16 @@ constexpr int kRowsWithRoom = kStaffPositionsPerColumn + 2;
 constexpr int kLineRows[] = {4, 6, 8, 10, 12};
 constexpr int kLedgerRows[] = {0, 2, 14, 16};
 constexpr double kHeadWidthPerHeight = 1.35;
-constexpr double kStaffLeft = 14;
-constexpr double kStaffWidth = 70;
+// Heads side by side at most: a line's and a space's, twice where a row
+// carries two notes.
+constexpr int kMostHeadsAcross = 4;
+// A row's name fills most of the height from one row to the next, and
+// "F#3 100%" fits this many of those heights across.
+constexpr double kNamePerRowStep = 0.9;
+constexpr int kSmallestNamePixels = 9;
+constexpr double kNameWidthInRowSteps = 5;
+// A stop's name is this high for the stop's height.
+constexpr double kNamePerStopHeight = 0.4;
 constexpr int kMsPerSecond = 1000;
 
 const Key kKeys[] = {KeyC, KeyG, KeyD, KeyF, KeyBb};
@@ -217,31 +225,57 @@ void CFingerboardMap::PaintBackground(QPainter& painter) const
         painter.drawEllipse(Placed(fit, stop->GetRect()));
 }
 
+void CFingerboardMap::PaintMark(QPainter& painter, const Mark& mark, const NoteStanding* standing) const
+{
+    CNoteMap::PaintMark(painter, mark, standing);
+    QFont font = painter.font();
+    font.setPixelSize(std::max(kSmallestNamePixels, int(mark.rect.height() * kNamePerStopHeight)));
+    painter.setFont(font);
+    painter.drawText(mark.rect, Qt::AlignCenter, NoteNameOfPitch(mark.pitch));
+}
+
 CStaffMap::CStaffMap(QWidget* parent) : CNoteMap(parent)
 {
-    // Rows close enough to read their labels apart.
-    setMinimumSize(170, 300);
+    // Rows far enough apart to read their names.
+    setMinimumSize(200, 300);
 }
 
-namespace {
-
-double RowStep(const QRect& area)
+int CStaffMap::HeadsAcross() const
 {
-    return double(area.height() - 2 * kMargin) / kRowsWithRoom;
+    return m_key == kAllKeys ? kMostHeadsAcross : kMostHeadsAcross / 2;
 }
 
-double RowY(const QRect& area, int row)
+double CStaffMap::RowStep() const
 {
-    return kMargin + (row + 1) * RowStep(area);
+    const double byHeight = double(height() - 2 * kMargin) / kRowsWithRoom;
+    const int names = HeadsAcross() / 2;
+    const double byWidth = double(width() - 2 * kMargin) /
+                           ((HeadsAcross() + 1) * 2 * kHeadWidthPerHeight + names * kNameWidthInRowSteps);
+    return std::min(byHeight, byWidth);
 }
 
-} // namespace
+double CStaffMap::RowY(int row) const
+{
+    // The staff in the middle of the height.
+    const double step = RowStep();
+    return (height() - kRowsWithRoom * step) / 2 + (row + 1) * step;
+}
+
+double CStaffMap::HeadWidth() const
+{
+    return 2 * RowStep() * kHeadWidthPerHeight;
+}
+
+double CStaffMap::StaffRight() const
+{
+    // Half a head of line before the heads and after them.
+    return kMargin + (HeadsAcross() + 1) * HeadWidth();
+}
 
 std::vector<CNoteMap::Mark> CStaffMap::Layout(int key) const
 {
-    const double step = RowStep(rect());
-    const double headHeight = 2 * step;
-    const double headWidth = headHeight * kHeadWidthPerHeight;
+    const double step = RowStep();
+    const double headWidth = HeadWidth();
     std::vector<Mark> marks;
     for (int row = 0; row < kStaffPositionsPerColumn; ++row) {
         std::set<int> pitches;
@@ -250,10 +284,12 @@ std::vector<CNoteMap::Mark> CStaffMap::Layout(int key) const
             if ((key == kAllKeys || key == each) && AskedPitches(each).count(pitch))
                 pitches.insert(pitch);
         }
-        double left = kStaffLeft + kMargin + headWidth;
+        int inRow = 0;
         for (int pitch : pitches) {
-            marks.push_back({pitch, QRectF(left, RowY(rect(), row) - step, headWidth, headHeight)});
-            left += headWidth * 2;
+            // A line's heads take the even places, a space's the odd ones.
+            const int across = 2 * inRow + row % 2;
+            const double left = kMargin + (across + 0.5) * headWidth;
+            marks.push_back({pitch, QRectF(left, RowY(row) - step, headWidth, 2 * step), inRow++});
         }
     }
     return marks;
@@ -262,24 +298,27 @@ std::vector<CNoteMap::Mark> CStaffMap::Layout(int key) const
 void CStaffMap::PaintBackground(QPainter& painter) const
 {
     painter.setPen(QPen(kInk, 1));
-    const double left = kStaffLeft + kMargin;
     for (int row : kLineRows)
-        painter.drawLine(QPointF(left, RowY(rect(), row)), QPointF(left + kStaffWidth, RowY(rect(), row)));
-    const double headWidth = 2 * RowStep(rect()) * kHeadWidthPerHeight;
-    for (int row : kLedgerRows) {
-        painter.drawLine(QPointF(left + headWidth / 2, RowY(rect(), row)),
-                         QPointF(left + kStaffWidth - headWidth / 2, RowY(rect(), row)));
-    }
+        painter.drawLine(QPointF(kMargin, RowY(row)), QPointF(StaffRight(), RowY(row)));
+    // Ledger lines, a little shorter, for the notes above and below.
+    const double inset = HeadWidth() / 4;
+    for (int row : kLedgerRows)
+        painter.drawLine(QPointF(kMargin + inset, RowY(row)), QPointF(StaffRight() - inset, RowY(row)));
 }
 
 void CStaffMap::PaintMark(QPainter& painter, const Mark& mark, const NoteStanding* standing) const
 {
     CNoteMap::PaintMark(painter, mark, standing);
-    // The note's name and accuracy after the staff, on the head's row.
+    // The note's name and share of right answers after the staff, on its
+    // row; a row's second note after its first.
     const QString label = NoteNameWithOctave(mark.pitch) +
                           (standing ? QLatin1Char(' ') + Percent(standing->right, standing->answers) : QString());
-    const QRectF text(kStaffLeft + kMargin + kStaffWidth + kMargin, mark.rect.top() - mark.rect.height(),
-                      width() - kStaffLeft - kStaffWidth - 3 * kMargin, mark.rect.height() * 3);
-    if (mark.rect.left() < kStaffLeft + kMargin + kStaffWidth / 2)
-        painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, label);
+    const double step = RowStep();
+    const double nameWidth = kNameWidthInRowSteps * step;
+    const QRectF text(StaffRight() + kMargin + mark.inRow * nameWidth, mark.rect.top(), nameWidth,
+                      mark.rect.height());
+    QFont font = painter.font();
+    font.setPixelSize(std::max(kSmallestNamePixels, int(step * kNamePerRowStep)));
+    painter.setFont(font);
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, label);
 }

@@ -27,10 +27,12 @@ public:
 
 protected:
     explicit CNoteMap(QWidget* parent) : QWidget(parent) {}
-    // A note as drawn: its pitch and its place in the widget.
+    // A note as drawn: its pitch, its place in the widget, and on the
+    // staff which of its row's notes it is (a row may carry two: F and F#).
     struct Mark {
         int pitch;
         QRectF rect;
+        int inRow = 0;
     };
     // Where the notes of the key (or of every key) go in a widget this size.
     virtual std::vector<Mark> Layout(int key) const = 0;
@@ -47,7 +49,8 @@ protected:
     int m_key = kAllKeys;
 };
 
-// The four strings with their seven stops each, the nut at the top.
+// The four strings with their seven stops each, the nut at the top; a stop
+// no question asks is an outline.
 class CFingerboardMap : public CNoteMap {
 public:
     explicit CFingerboardMap(QWidget* parent);
@@ -55,10 +58,14 @@ public:
 protected:
     std::vector<Mark> Layout(int key) const override;
     void PaintBackground(QPainter& painter) const override;
+    // The stop with its note's name inside.
+    void PaintMark(QPainter& painter, const Mark& mark, const NoteStanding* standing) const override;
 };
 
-// One bass-clef column: the five lines, the ledger lines, and a head on
-// each row for its note (two where keys write a row differently).
+// The bass staff with a head on each row for its note (two where keys
+// write a row differently), written as a cluster is: a line's head left,
+// a space's right, so that no two heads overlap. Each row's notes are
+// named with their share of right answers after the staff.
 class CStaffMap : public CNoteMap {
 public:
     explicit CStaffMap(QWidget* parent);
@@ -67,4 +74,16 @@ protected:
     std::vector<Mark> Layout(int key) const override;
     void PaintBackground(QPainter& painter) const override;
     void PaintMark(QPainter& painter, const Mark& mark, const NoteStanding* standing) const override;
+
+private:
+    // Heads side by side: a line's and a space's, twice over for every
+    // key, where a row may carry two notes.
+    int HeadsAcross() const;
+    // Half a line space, from one row to the next: as much as both the
+    // height and the width (heads and names) allow.
+    double RowStep() const;
+    double RowY(int row) const;
+    double HeadWidth() const;
+    // Where the staff's lines end, and the names begin.
+    double StaffRight() const;
 };

@@ -19,7 +19,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineSeries>
+#include <QScatterSeries>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QValueAxis>
@@ -31,6 +31,10 @@ namespace {
 constexpr int kStartWidth = 630;
 constexpr int kStartHeight = 470;
 constexpr int kPercent = 100;
+constexpr qreal kAccuracyMarkerSize = 9;
+constexpr int kUprightDegrees = -90;
+constexpr qreal kDayLabelScale = 0.85;
+const QString kDayLabel = QStringLiteral("d MMM");
 const Key kKeys[] = {KeyC, KeyG, KeyD, KeyF, KeyBb};
 const QString kLegend = QStringLiteral(
     "Red: the note's answers were wrong; green: right; grey: not asked yet. Rest the pointer on a note to see "
@@ -156,13 +160,16 @@ void CPracticeProgressWindow::ShowDays(CPracticeReader& reader)
     const QDate first = m_lastDay.addDays(1 - kChartDays);
     const std::vector<DayTally> tallies = reader.DayTallies(first, m_lastDay, ChosenKey());
     auto* answers = new QBarSet(QStringLiteral("Answers"));
-    auto* accuracy = new QLineSeries;
+    // A point for each day with answers: a line would cross the days
+    // without any.
+    auto* accuracy = new QScatterSeries;
     accuracy->setName(QStringLiteral("Right (%)"));
+    accuracy->setMarkerSize(kAccuracyMarkerSize);
     QStringList days;
     int most = 0;
     for (int i = 0; i < kChartDays; ++i) {
         const QDate day = first.addDays(i);
-        days << QString::number(day.day());
+        days << day.toString(kDayLabel);
         const auto tally = std::find_if(tallies.begin(), tallies.end(),
                                         [&day](const DayTally& each) { return each.day == day; });
         const int count = tally == tallies.end() ? 0 : tally->answers;
@@ -179,9 +186,15 @@ void CPracticeProgressWindow::ShowDays(CPracticeReader& reader)
     chart->addSeries(accuracy);
     auto* dayAxis = new QBarCategoryAxis;
     dayAxis->append(days);
-    dayAxis->setTitleText(QStringLiteral("Day, the last four weeks to %1").arg(m_lastDay.toString(QStringLiteral("d MMMM"))));
+    // Upright, the names of four weeks of days fit side by side.
+    dayAxis->setLabelsAngle(kUprightDegrees);
+    dayAxis->setTruncateLabels(false);
+    QFont small = dayAxis->labelsFont();
+    small.setPointSizeF(small.pointSizeF() * kDayLabelScale);
+    dayAxis->setLabelsFont(small);
     auto* countAxis = new QValueAxis;
     countAxis->setRange(0, std::max(most, 1));
+    countAxis->applyNiceNumbers();
     countAxis->setLabelFormat(QStringLiteral("%d"));
     countAxis->setTitleText(QStringLiteral("Answers"));
     auto* percentAxis = new QValueAxis;
