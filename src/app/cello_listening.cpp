@@ -90,7 +90,7 @@ void CCelloListening::Heard(const ListenEvent& event)
         return;
     ShowInHeader(true, event.pitch, event.cents);
     if (auto* board = static_cast<CFboardView*>(m_frame.GetSplitter()->GetPane(0, 0)))
-        board->TakePlayedNote(event.pitch);
+        board->TakePlayedNote(event.pitch, double(event.cents));
 }
 
 void CCelloListening::ShowInHeader(bool listening, int heardPitch, int cents)

@@ -3,9 +3,11 @@
 // The program listening to the student's cello: a note played outside a
 // question is written as a click on its stop would be, but not sounded, so
 // that quick notes are all heard; a question on the fingerboard is
-// answered by playing, the program's own notes are not answers, the
-// header shows how far the note is from true, and without an input the
-// item says so and stays off.
+// answered by playing and kept as played, the program's own notes are not
+// answers, the header shows how far the note is from true, and without an
+// input the item says so and stays off.
+#include "practice/practice_reader.h"
+#include "quiz/practice_log.h"
 #include "quiz/quiz_probe.h"
 #include "sound/builtin_synth.h"
 #include "sound/midi_device.h"
@@ -15,6 +17,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -160,6 +163,16 @@ TEST(ListeningInProgram, AFingerboardQuestionIsAnsweredByPlayingRightThenWrong)
     ASSERT_TRUE(Play(app, {asked == 50 ? 52 : 50}, [&] { return app.Doc()->m_nIncorrect == 1; }));
     EXPECT_TRUE(verdicts[1].unhappy);
     EXPECT_EQ(app.Doc()->m_nQuestionState, NoQuestion);
+    // Both are kept in the practice history as played, with their cents.
+    AfxGetPracticeLog()->Flush();
+    std::vector<PracticePlaying> played;
+    CPracticeReader(AfxGetPracticeLog()->Path()).ForEachAnswer([&](const PracticeAnswer& answer) {
+        played.push_back(answer.playing);
+        return true;
+    });
+    ASSERT_EQ(played.size(), 2u);
+    for (const PracticePlaying& playing : played)
+        EXPECT_TRUE(playing.played && playing.cents && std::fabs(*playing.cents) < 10);
 }
 
 TEST(ListeningInProgram, TheProgramsOwnNoteIsNotHeardAsPlayed)
