@@ -450,6 +450,12 @@ class EndToEnd(unittest.TestCase):
         program.click(*views.staff_button(EXIT_LEFT))
         self.assertEqual(program.process.wait(WAIT_SECONDS), 0)
 
+        # The answer outlasts the program: its practice history, as CSV.
+        answers = os.path.join(self.folder, "answers.csv")
+        subprocess.run([PROGRAM, "--practice-csv", answers], env=program.env, check=True, timeout=WAIT_SECONDS)
+        with open(answers) as csv:
+            self.assertEqual([line.split(",")[7] for line in csv.read().splitlines()[1:]], ["right"])
+
     def test_opens_the_melody_named_and_is_the_window_of_its_menu_entry(self):
         # Named with bytes that are not UTF-8: the shell passes them as they are.
         melody = os.path.join(os.fsencode(self.folder), b"tune-\xff\xfe.vdm")
