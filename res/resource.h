@@ -16,6 +16,8 @@ constexpr UINT IDD_SHOWME_MESSAGE = 129;
 constexpr UINT IDD_MIDI = 137;
 constexpr UINT IDD_TITLE = 139;
 constexpr UINT IDD_SHOWME_SCORES = 144;
+constexpr UINT IDD_IMPORT_PART = 145;
+constexpr UINT IDD_EXPORT_METER = 146;
 constexpr UINT IDB_METRONOME_LEFT = 150;
 constexpr UINT IDB_METRONOME_RIGHT = 151;
 
@@ -60,6 +62,10 @@ constexpr UINT IDC_CORRECT_COUNT = 1028;
 constexpr UINT IDC_INCORRECT_COUNT = 1029;
 constexpr UINT IDC_RESET_SCORES = 1030;
 
+// Import Melody's part list and Export Melody's time signatures.
+constexpr UINT IDC_IMPORT_PARTS = 1043;
+constexpr UINT IDC_EXPORT_METERS = 1044;
+
 // Strings.
 constexpr UINT IDS_MIDI_OPEN_FAILED = 3;
 constexpr UINT IDS_STAFF_FULL = 4;
@@ -102,6 +108,7 @@ enum Command : UINT {
     ID_HELP_LESSONS = 32815,
     ID_FILE_EXPORT = 32816,
     ID_LISTEN = 32817,
+    ID_FILE_IMPORT = 32818,
 
     IDC_ERASE_BUTTON = 102,
     IDC_SHOWME_BUTTON = 103,

@@ -4,6 +4,7 @@
 // What the command line asks of the program. Only --help, --version,
 // --open and --export are its own; everything else keeps the meaning it
 // always had (the splash switch; a file named without --open is not opened).
+#include "export/meter.h"
 #include "framework/types.h"
 
 #include <QStringList>
@@ -12,9 +13,11 @@ struct CommandLineRequest {
     enum Action { RunProgram, OpenMelody, ShowHelp, ShowVersion, ExportMelody, Misused };
     Action action = RunProgram;
     // For OpenMelody: the melody file to open. For ExportMelody: the melody
-    // file and the file to write.
+    // file (or a MusicXML or MIDI file to import), the file to write, and
+    // the meter to write it in.
     CString melodyPath;
     CString outputPath;
+    Meter meter;
     // For Misused: what is wrong, in one line.
     CString misuse;
 };

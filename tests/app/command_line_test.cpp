@@ -54,6 +54,8 @@ TEST(CommandLineReading, EachArgumentListAsksForOneThing)
         {{"tune.vdm", "--open"}, Request::Misused, ""},
         {{"--open", "tune.vdm", "--help"}, Request::ShowHelp, ""},
         {{"--export", "tune.vdm", "tune.mid"}, Request::ExportMelody, "tune.vdm"},
+        {{"--export", "--meter", "6/8", "piece.musicxml", "tune.mid"}, Request::ExportMelody, "piece.musicxml"},
+        {{"--export", "tune.vdm", "tune.mid", "--meter"}, Request::Misused, ""},
         {{"--open", "--export", "tune.vdm"}, Request::Misused, ""},
     };
     for (const auto& c : cases) {
@@ -147,9 +149,12 @@ TEST_F(ShellCommands, AFailureIsOneLineAndAnExitStatus)
         // A folder that cannot exist: its parent is a file.
         {{"--export", melody, melody + "/tune.mid"}, 1, melody + "/tune.mid: Failed to save document."},
         {{"--export", melody, m_folder.filePath("tune.txt")}, 2,
-         m_folder.filePath("tune.txt") + ": Unknown export format; name a .musicxml, .mid or .pdf file."},
+         m_folder.filePath("tune.txt") + ": Unknown export format; name a .musicxml, .mid, .pdf or .vdm file."},
         {{"--export", melody}, 2,
-         "--export takes a melody file and the file to write, and nothing else (see voldrim --help)"},
+         "--export takes a melody file and the file to write, and nothing else but --meter (see voldrim --help)"},
+        {{"--export", melody, output, "--meter", "5/4"}, 2, "--meter takes 2/4, 3/4, 4/4 or 6/8 (see voldrim --help)"},
+        {{"--export", melody, m_folder.filePath("tune.pdf"), "--meter", "3/4"}, 2,
+         m_folder.filePath("tune.pdf") + ": --meter is for .musicxml and .mid files."},
         {{"--open", melody, melody}, 2, "--open takes one melody file, and nothing else (see voldrim --help)"},
     };
     for (const auto& c : cases) {
@@ -206,7 +211,7 @@ TEST_F(ShellCommands, HelpAndVersionAnswerOnStandardOutput)
     EXPECT_TRUE(help.Succeeded());
     EXPECT_TRUE(help.out.startsWith("Usage: voldrim\n")) << help.out.toStdString();
     EXPECT_TRUE(help.out.contains("--open MELODY.vdm"));
-    EXPECT_TRUE(help.out.contains("--export MELODY.vdm OUTPUT"));
+    EXPECT_TRUE(help.out.contains("--export MELODY OUTPUT [--meter METER]"));
     EXPECT_EQ(help.err, QByteArray());
 
     const ToolRun version = Voldrim({"--version"});
