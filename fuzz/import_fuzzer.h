@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 The Voldrim developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What every import fuzzer does with its bytes: read them as File, Import
+// Melody does, every part of them, fitted to the staff and summed up. A
+// file may be refused, but only with a problem of its own; what it gives
+// must be a melody the staff can write, within the limit of notes.
+#include "import/import_error.h"
+#include "import/import_file.h"
+#include "import/import_summary.h"
+#include "import/staff_fitting.h"
+#include "model/staff_position_table.h"
+
+#include <cstdlib>
+
+namespace import_fuzzing {
+
+// Fewer than a melody may hold, so that the limit is met often.
+constexpr std::size_t kMostNotes = 1000;
+// Files of many parts are read part by part; a few show every path.
+constexpr std::size_t kPartsRead = 4;
+
+inline bool IsValue(NoteValue value)
+{
+    switch (value) {
+    case NoteEighth:
+    case NoteQuarter:
+    case NoteDottedQuarter:
+    case NoteHalf:
+    case NoteDottedHalf:
+    case NoteWhole:
+    case NoteRest:
+        return true;
+    default:
+        return false;
+    }
+}
+
+inline void CheckMelody(const ImportedMelody& melody)
+{
+    if (melody.notes.size() > kMostNotes || melody.report.notes == 0 || ImportSummary(melody.report).isEmpty())
+        std::abort();
+    for (const auto& [value, pitch] : melody.notes) {
+        if (!IsValue(value) || !StaffShowsPitch(pitch) || (value == NoteRest) != (pitch == kRestPitch))
+            std::abort();
+    }
+}
+
+inline void Import(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    try {
+        const CImportFile file = CImportFile::FromBytes(bytes);
+        const PartNames parts = file.Parts();
+        for (std::size_t part = 0; part < parts.size() && part < kPartsRead; ++part) {
+            try {
+                CheckMelody(FitToStaff(file.Line(part, kMostNotes), kMostNotes));
+            } catch (const CImportError&) {
+            }
+        }
+    } catch (const CImportError&) {
+    }
+}
+
+} // namespace import_fuzzing
