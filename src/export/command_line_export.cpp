@@ -77,7 +77,7 @@ bool ReadMelody(CVoldrimDoc& doc, const CString& path, CString& failure, QTextSt
         failure = outcome.message;
         return false;
     }
-    errors << kCommandName << ": " << path << ": " << outcome.message << Qt::endl;
+    errors << kCommandName << ": " << AfxDisplayPath(path) << ": " << outcome.message << Qt::endl;
     return true;
 }
 

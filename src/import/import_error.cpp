@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/import_error.h"
 
+#include "framework/native_path.h"
+
 CString CImportError::Message(const CString& path) const
 {
     const char* text = "";
@@ -21,6 +23,8 @@ CString CImportError::Message(const CString& path) const
         break;
     case ImportProblem::NoNotes: text = "%1 holds no notes to import."; break;
     case ImportProblem::TooManyNotes: text = "%1 holds more notes than a melody can (100,000)."; break;
+    case ImportProblem::TooManyParts: text = "%1 holds more parts than Voldrim can list (1,000)."; break;
     }
-    return QString::fromLatin1(text).arg(path);
+    // A name that is not UTF-8 shows its odd bytes as U+FFFD.
+    return QString::fromLatin1(text).arg(AfxDisplayPath(path));
 }

@@ -18,6 +18,7 @@ enum class ImportProblem {
     XmlFeatures,    // entities, or elements nested absurdly deep
     NoNotes,
     TooManyNotes,   // more than a melody may hold
+    TooManyParts,   // more than kMostImportParts to choose from
 };
 
 class CImportError : public std::exception {
@@ -35,3 +36,10 @@ private:
 // The most bytes a file, or the score inside a compressed one, may have:
 // a melody of the most notes a melody holds is a few megabytes of MusicXML.
 constexpr qint64 kLargestImportBytes = 64 * 1024 * 1024;
+// The most parts, or MIDI tracks and channels with notes, a file may offer:
+// a full orchestra has a few dozen, and the list to choose from stays short
+// enough to read.
+constexpr std::size_t kMostImportParts = 1000;
+// The most track chunks a MIDI file may have: its header counts them in
+// 16 bits.
+constexpr std::size_t kMostMidiTracks = 0xFFFF;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/import_file.h"
 
+#include "framework/native_file.h"
 #include "import/import_error.h"
 #include "import/midi_file_reader.h"
 #include "import/musicxml_reader.h"
@@ -19,12 +20,12 @@ const char* const kExtensions[] = {"musicxml", "xml", "mxl", "mid", "midi"};
 
 CImportFile CImportFile::Read(const CString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    // The file of the exact bytes of its name (framework/native_path.h).
+    if (!AfxFileFacts(path).exists)
         throw CImportError(ImportProblem::NotFound);
-    QFile file(path);
+    QFile file;
     // Only a regular file: a device or a pipe might never end.
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+    if (!AfxOpenForReading(path, file))
         throw CImportError(ImportProblem::AccessDenied);
     if (file.size() > kLargestImportBytes)
         throw CImportError(ImportProblem::TooLarge);

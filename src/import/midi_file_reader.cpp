@@ -184,10 +184,13 @@ public:
 private:
     void ParseTrack(qsizetype from, qsizetype to)
     {
+        if (m_contents.trackNames.size() >= kMostMidiTracks)
+            throw CImportError(ImportProblem::Damaged);
         const int track = int(m_contents.trackNames.size());
         m_contents.trackNames.emplace_back();
         const bool wantedTrack = m_wanted && m_wanted->first == track;
         std::array<std::deque<qint64>, kNotes> sounding;
+        std::size_t soundingCount = 0;
         ByteReader reader(m_file, from, to);
         qint64 tick = 0;
         quint8 running = 0;
@@ -221,12 +224,17 @@ private:
                 const quint8 velocity = twoBytes ? DataByte(reader) : 0;
                 const bool wanted = wantedTrack && m_wanted->second == channel;
                 if (kind == kNoteOn && velocity > 0) {
-                    ++m_contents.noteCounts[{track, channel}];
-                    if (wanted)
+                    CountNote({track, channel});
+                    if (wanted) {
+                        // Notes started and never ended count as notes.
+                        if (++soundingCount + m_contents.notes.size() > m_mostNotes * kNotesPerLineNote)
+                            throw CImportError(ImportProblem::TooManyNotes);
                         sounding[note].push_back(tick);
+                    }
                 } else if ((kind == kNoteOff || kind == kNoteOn) && wanted && !sounding[note].empty()) {
                     AddNote(sounding[note].front(), tick, note);
                     sounding[note].pop_front();
+                    --soundingCount;
                 }
             }
         }
@@ -237,6 +245,17 @@ private:
             for (const qint64 start : sounding[std::size_t(note)])
                 AddNote(start, tick, note);
         }
+    }
+
+    void CountNote(const TrackChannel& part)
+    {
+        auto counted = m_contents.noteCounts.find(part);
+        if (counted == m_contents.noteCounts.end()) {
+            if (m_contents.noteCounts.size() >= kMostImportParts)
+                throw CImportError(ImportProblem::TooManyParts);
+            counted = m_contents.noteCounts.emplace(part, 0).first;
+        }
+        ++counted->second;
     }
 
     static quint8 DataByte(ByteReader& reader)

@@ -271,6 +271,8 @@ private:
                 Skip();
                 return true;
             }
+            if (m_partIds.size() >= kMostImportParts)
+                throw CImportError(ImportProblem::TooManyParts);
             m_partIds.push_back(Attribute("id"));
             QString partName;
             ForEachChild([&](QStringView child) {

@@ -185,6 +185,19 @@ TEST_F(ShellCommands, NamesThatAreNotUtf8AreTheFilesOfExactlyThoseBytes)
         EXPECT_TRUE(ReadNamedFileBytes(output).startsWith(c.start));
     }
 
+    // A score is imported by its bytes too, and its summary names it with
+    // U+FFFD for the bytes no text can show.
+    const QByteArray score = m_folder.NativePath("score-\xFF.musicxml");
+    ASSERT_TRUE(WriteNamedFileBytes(score, "<score-partwise><part-list><score-part id=\"P1\"/></part-list>"
+                                           "<part id=\"P1\"><measure><note><pitch><step>C</step><octave>3</octave>"
+                                           "</pitch><duration>1</duration></note></measure></part></score-partwise>"));
+    const QByteArray imported = m_folder.NativePath("imported-\xFE.vdm");
+    const ToolRun import = VoldrimOnBytes({"--export", score, imported});
+    EXPECT_TRUE(import.Succeeded()) << import.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(import.err),
+              "voldrim: " + m_folder.filePath(QStringLiteral("score-\uFFFD.musicxml")) + ": 1 note imported as written.\n");
+    EXPECT_TRUE(ReadNamedFileBytes(imported).startsWith(kMelody.left(4)));
+
     // The line names the file with U+FFFD for the bytes no text can show.
     const QByteArray missing = m_folder.NativePath("gone-\xFF.vdm");
     const QString unwritable = m_folder.filePath(QStringLiteral("bad-\uFFFD\uFFFD-name.vdm/x-\uFFFD.mid"));
@@ -195,6 +208,8 @@ TEST_F(ShellCommands, NamesThatAreNotUtf8AreTheFilesOfExactlyThoseBytes)
         {{"--export", missing, m_folder.NativePath("out.mid")},
          m_folder.filePath(QStringLiteral("gone-\uFFFD.vdm")) + " was not found."},
         {{"--export", melody, melody + "/x-\xFF.mid"}, unwritable + ": Failed to save document."},
+        {{"--export", m_folder.NativePath("gone-\xFF.mid"), m_folder.NativePath("out.vdm")},
+         m_folder.filePath(QStringLiteral("gone-\uFFFD.mid")) + " was not found."},
     };
     for (const auto& c : failures) {
         SCOPED_TRACE(c.line.toStdString());

@@ -77,6 +77,35 @@ QByteArray Zip(const CScratchFolder& folder, const QString& entries)
     return ReadFileBytes(path);
 }
 
+// A score of that many parts, each named in the part list.
+QByteArray ScoreOfParts(int parts)
+{
+    QByteArray list;
+    for (int i = 0; i < parts; ++i)
+        list += QStringLiteral("<score-part id=\"P%1\"/>").arg(i).toLatin1();
+    return "<score-partwise><part-list>" + list + "</part-list><part id=\"P0\"><measure>" + Note("C", 3, 1) +
+           "</measure></part></score-partwise>";
+}
+
+// A MIDI file of that many tracks, each with a note on all sixteen channels.
+QByteArray MidiOfTracks(int tracks)
+{
+    QByteArray track;
+    for (int channel = 0; channel < 16; ++channel)
+        track += QByteArray::fromHex("00") + char(0x90 | channel) + QByteArray::fromHex("30 40");
+    track += QByteArray::fromHex("00 ff 2f 00");
+    return Midi(1, 96, QList<QByteArray>(tracks, track));
+}
+
+// A MIDI file of notes started and never ended, more than any line takes.
+QByteArray MidiOfHangingNotes(int notes)
+{
+    QByteArray track = QByteArray::fromHex("00 90 30 40");
+    for (int i = 1; i < notes; ++i)
+        track += QByteArray::fromHex("00 30 40"); // running status
+    return Midi(0, 96, {track + QByteArray::fromHex("00 ff 2f 00")});
+}
+
 std::optional<ImportProblem> ProblemOf(const QByteArray& bytes)
 {
     try {
@@ -128,6 +157,13 @@ TEST(RefusedFiles, EachProblemIsToldApart)
         {"a MIDI file without notes", Midi(1, 96, {QByteArray::fromHex("00 ff 51 03 07 a1 20 00 ff 2f 00")}),
          ImportProblem::NoNotes},
         {"data before any status", Midi(0, 96, {QByteArray::fromHex("00 30 40 00 ff 2f 00")}), ImportProblem::Damaged},
+        // What a file may make the reader hold: its list of parts, and the
+        // notes of a line, also those never ended.
+        {"a score of 1,000 parts", ScoreOfParts(1000), std::nullopt},
+        {"a score of 1,001 parts", ScoreOfParts(1001), ImportProblem::TooManyParts},
+        {"a MIDI file of 62 tracks of 16 channels", MidiOfTracks(62), std::nullopt},
+        {"a MIDI file of 63 tracks of 16 channels", MidiOfTracks(63), ImportProblem::TooManyParts},
+        {"a MIDI file of 400,001 notes never ended", MidiOfHangingNotes(400001), ImportProblem::TooManyNotes},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
