@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Voldrim developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What every import fuzzer does with its bytes: read them as File, Import
-// Melody does, every part of them, fitted to the staff and summed up. A
-// file may be refused, but only with a problem of its own; what it gives
-// must be a melody the staff can write, within the limit of notes.
+// What every import fuzzer does with its bytes: read them with its reader
+// as File, Import Melody does, every part of them, fitted to the staff and
+// summed up. A file may be refused, but only with a problem of its own;
+// what it gives must be a melody the staff can write, within the limit of
+// notes.
 #include "import/import_error.h"
-#include "import/import_file.h"
 #include "import/import_summary.h"
 #include "import/staff_fitting.h"
 #include "model/staff_position_table.h"
@@ -46,20 +46,28 @@ inline void CheckMelody(const ImportedMelody& melody)
     }
 }
 
-inline void Import(const uint8_t* data, size_t size)
+// Reads the bytes with one reader: its list of parts, and the line of a
+// part (a file, the part, the most notes).
+template <class Parts, class Line>
+void Import(const QByteArray& bytes, Parts partsOf, Line lineOf)
 {
-    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     try {
-        const CImportFile file = CImportFile::FromBytes(bytes);
-        const PartNames parts = file.Parts();
+        const PartNames parts = partsOf(bytes);
+        if (parts.empty() || parts.size() > kMostImportParts)
+            std::abort();
         for (std::size_t part = 0; part < parts.size() && part < kPartsRead; ++part) {
             try {
-                CheckMelody(FitToStaff(file.Line(part, kMostNotes), kMostNotes));
+                CheckMelody(FitToStaff(lineOf(bytes, part, kMostNotes), kMostNotes));
             } catch (const CImportError&) {
             }
         }
     } catch (const CImportError&) {
     }
+}
+
+inline QByteArray BytesOf(const uint8_t* data, size_t size)
+{
+    return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
 }
 
 } // namespace import_fuzzing
