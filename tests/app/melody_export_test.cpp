@@ -3,6 +3,7 @@
 // File, Export Melody in the running program: the file dialog's filter
 // chooses the format, the PDF holds the pages File Print prints, and a
 // failure is said and leaves the earlier file as it was.
+#include "framework/dialog.h"
 #include "res/resource.h"
 #include "support/app_harness.h"
 #include "support/file_bytes.h"
@@ -102,8 +103,9 @@ TEST_F(MelodyExport, MusicXmlAndMidiTakeTheMeterChosenAndNoneIsTheDefault)
         const QByteArray bytes = ReadFileBytes(path);
         EXPECT_EQ(QFileInfo::exists(path), !c.holds.isEmpty());
         EXPECT_TRUE(bytes.contains(c.holds));
-        if (!c.lacks.isEmpty())
+        if (!c.lacks.isEmpty()) {
             EXPECT_FALSE(bytes.contains(c.lacks));
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 // whether to save the melody it replaces, the summary, and the melody kept
 // whole when the file is refused or the user cancels; and the same import
 // from the command line, which says its summary on standard error.
+#include "framework/dialog.h"
 #include "res/resource.h"
 #include "support/app_harness.h"
 #include "support/external_tool.h"

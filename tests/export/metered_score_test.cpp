@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A melody exported in a meter, read by two independent readers: MuseScore 3
 // finds every bar full and plays the notes as Voldrim's own MIDI file does
-// (read by mido); LilyPond's musicxml2ly finds the time signature, the
-// ties across barlines and the beams within beats.
+// (read by mido), with or without the meter; LilyPond's musicxml2ly finds
+// the time signature, the ties across barlines and the beams within beats,
+// and LilyPond itself finds every bar check of its score true.
 #include "export_fixture.h"
 
 #include <QRegularExpression>
@@ -16,9 +17,11 @@ const std::vector<std::pair<int, int>> kMelody = {
     {6, 43}, {1, 54}, {1, 55}, {1, 57}, {1, 59}, {999, 999}, {8, 48}, {3, 50}, {1, 52}, {4, 54}, {1, 55}, {1, 57},
     {1, 59}};
 const Meter kMeters[] = {{3, 4}, {6, 8}};
+// LilyPond's first run in a fresh cache may take a while on a busy machine.
+constexpr int kLilyPondTimeoutMs = 120000;
 
 // Every note of every track as "pitch start length" in quarters' ticks at
-// 480 a quarter, by time; the tempo first.
+// 480 a quarter, by time; the tempo and the time signature first.
 const QString kNotes = QStringLiteral(R"(
 import sys, mido
 midi = mido.MidiFile(sys.argv[1])
@@ -30,6 +33,8 @@ for track in midi.tracks:
         time += message.time
         if message.type == 'set_tempo':
             print('tempo', message.tempo)
+        elif message.type == 'time_signature':
+            print('time', '%d/%d' % (message.numerator, message.denominator))
         elif message.type == 'note_on' and message.velocity > 0:
             sounding[message.note] = time
         elif message.type in ('note_on', 'note_off') and message.note in sounding:
@@ -45,7 +50,7 @@ struct Sounded {
     int length = 0;
 };
 
-std::vector<Sounded> NotesOf(const QString& midi, QString& tempo)
+std::vector<Sounded> NotesOf(const QString& midi, QString& tempo, QString* time = nullptr)
 {
     const ToolRun run = RunExternalTool(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), kNotes, midi});
     EXPECT_TRUE(run.Succeeded()) << run.err.toStdString() << " (scripts/install-deps installs python3-mido)";
@@ -54,7 +59,9 @@ std::vector<Sounded> NotesOf(const QString& midi, QString& tempo)
         const QStringList fields = line.split(QLatin1Char(' '));
         if (fields[0] == QLatin1String("tempo"))
             tempo = tempo.isEmpty() ? fields[1] : tempo;
-        else
+        else if (fields[0] == QLatin1String("time") && time)
+            *time = fields[1];
+        else if (fields[0] != QLatin1String("time"))
             notes.push_back({fields[0].toInt(), fields[1].toInt(), fields[2].toInt()});
     }
     return notes;
@@ -113,6 +120,21 @@ TEST_F(MeteredScore, MuseScoreFindsEveryBarFullAndPlaysTheNotesAsVoldrimDoes)
             // MuseScore lifts each note a tick before the next.
             EXPECT_NEAR(played[i].length, own[i].length, 1) << i;
         }
+
+        // Voldrim's own MIDI file in the meter carries its time signature
+        // and sounds exactly as the one without.
+        QString meteredTempo;
+        QString time;
+        const std::vector<Sounded> metered =
+            NotesOf(ExportIn(meter, name + "-own.mid", ExportFormat::MidiFile), meteredTempo, &time);
+        EXPECT_EQ(time, MeterText(meter));
+        EXPECT_EQ(meteredTempo, ownTempo);
+        ASSERT_EQ(metered.size(), own.size());
+        for (std::size_t i = 0; i < own.size(); ++i) {
+            EXPECT_EQ(metered[i].pitch, own[i].pitch) << i;
+            EXPECT_EQ(metered[i].start, own[i].start) << i;
+            EXPECT_EQ(metered[i].length, own[i].length) << i;
+        }
     }
 }
 
@@ -127,10 +149,11 @@ TEST_F(MeteredScore, LilyPondFindsTheTimeSignatureTiesAcrossBarlinesAndBeamsByTh
     } cases[] = {
         // 3/4: the whole note over bars 3 and 4; beams of two eighths.
         {{3, 4}, "\\time 3/4", 1, 3},
-        // 6/8: the whole note over bars 3 and 4, the half over 4 and 5;
-        // beams of three eighths, and of two where a beat holds two.
-        {{6, 8}, "\\time 6/8", 2, 3},
+        // 6/8: the whole note over bars 3 and 4; a beam of three eighths,
+        // and one of two where the second beat holds two.
+        {{6, 8}, "\\time 6/8", 1, 2},
     };
+    QStringList scores;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.time);
         const QString name = QStringLiteral("ly%1").arg(c.meter.beats);
@@ -142,7 +165,19 @@ TEST_F(MeteredScore, LilyPondFindsTheTimeSignatureTiesAcrossBarlinesAndBeamsByTh
         EXPECT_TRUE(text.contains(QLatin1String(c.time))) << text.toStdString();
         EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("\\d\\.* ?~"))), c.ties) << text.toStdString();
         EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("\\d\\.* ?\\["))), c.beams) << text.toStdString();
+        // A bar check at every barline of the score.
+        EXPECT_GE(text.count(QLatin1String(" |")), 4) << text.toStdString();
+        scores << ly;
     }
+
+    // LilyPond warns of each bar check whose bar the notes do not fill
+    // exactly. No pages are printed: the checks are all that is asked.
+    const ToolRun engraved = RunExternalTool(
+        QStringLiteral("lilypond"),
+        QStringList{"-dno-print-pages", "--loglevel=WARNING", "-o", m_folder.filePath("engraved")} + scores,
+        QProcessEnvironment::systemEnvironment(), kLilyPondTimeoutMs);
+    EXPECT_TRUE(engraved.Succeeded()) << engraved.err.toStdString();
+    EXPECT_EQ(engraved.err.toStdString(), "");
 }
 
 } // namespace
