@@ -18,11 +18,9 @@ constexpr char kHeaderId[] = "MThd";
 constexpr char kTrackId[] = "MTrk";
 constexpr int kChunkIdSize = 4;
 constexpr quint32 kHeaderLength = 6;
-constexpr int kLastFormat = 1;
 constexpr int kUnsupportedFormat = 2;
 // A division with its top bit set counts frames of a second, not beats.
 constexpr int kFramesTiming = 0x8000;
-constexpr int kChannels = 16;
 constexpr int kNotes = 128;
 constexpr quint8 kStatusBit = 0x80;
 constexpr quint8 kMeta = 0xFF;
