@@ -11,6 +11,8 @@ DialogTemplate TitleDialogTemplate();
 DialogTemplate ShowMeOptionsDialogTemplate();
 DialogTemplate ShowMeMessageDialogTemplate();
 DialogTemplate ShowMeScoresDialogTemplate();
+DialogTemplate ImportPartDialogTemplate();
+DialogTemplate ExportMeterDialogTemplate();
 
 // The template of a dialog id; null for an unknown id.
 const DialogTemplate* ProgramDialogTemplate(UINT id);

@@ -20,6 +20,8 @@ const std::map<UINT, DialogTemplate>& Templates()
         {IDD_SHOWME_OPTIONS, ShowMeOptionsDialogTemplate()},
         {IDD_SHOWME_MESSAGE, ShowMeMessageDialogTemplate()},
         {IDD_SHOWME_SCORES, ShowMeScoresDialogTemplate()},
+        {IDD_IMPORT_PART, ImportPartDialogTemplate()},
+        {IDD_EXPORT_METER, ExportMeterDialogTemplate()},
     };
     return templates;
 }

@@ -29,6 +29,7 @@ const std::vector<MenuItemTemplate>& MainMenu()
             Item("&Save Melody...\tCtrl+S", ID_FILE_SAVE),
             Item("Save Melody &As...", ID_FILE_SAVE_AS),
             Item("&Export Melody...", ID_FILE_EXPORT),
+            Item("&Import Melody...", ID_FILE_IMPORT),
             Separator(),
             Item("&Print...\tCtrl+P", ID_FILE_PRINT),
             Item("Print Pre&view", ID_FILE_PRINT_PREVIEW),

@@ -16,6 +16,8 @@ constexpr UINT IDD_SHOWME_MESSAGE = 129;
 constexpr UINT IDD_MIDI = 137;
 constexpr UINT IDD_TITLE = 139;
 constexpr UINT IDD_SHOWME_SCORES = 144;
+constexpr UINT IDD_IMPORT_PART = 145;
+constexpr UINT IDD_EXPORT_METER = 146;
 constexpr UINT IDB_METRONOME_LEFT = 150;
 constexpr UINT IDB_METRONOME_RIGHT = 151;
 
@@ -59,6 +61,10 @@ constexpr UINT IDC_WRONG_FACE = 1025;
 constexpr UINT IDC_CORRECT_COUNT = 1028;
 constexpr UINT IDC_INCORRECT_COUNT = 1029;
 constexpr UINT IDC_RESET_SCORES = 1030;
+
+// Import Melody's part list and Export Melody's time signatures.
+constexpr UINT IDC_IMPORT_PARTS = 1043;
+constexpr UINT IDC_EXPORT_METERS = 1044;
 
 // Strings.
 constexpr UINT IDS_MIDI_OPEN_FAILED = 3;
@@ -104,6 +110,7 @@ enum Command : UINT {
     ID_LISTEN = 32817,
     ID_PRACTICE_PROGRESS = 32818,
     ID_WEAK_NOTES = 32819,
+    ID_FILE_IMPORT = 32820,
 
     IDC_ERASE_BUTTON = 102,
     IDC_SHOWME_BUTTON = 103,

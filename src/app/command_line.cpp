@@ -11,8 +11,9 @@ const QString kExport = QStringLiteral("--export");
 const QString kOpen = QStringLiteral("--open");
 const QString kListen = QStringLiteral("--listen");
 const QString kPracticeCsv = QStringLiteral("--practice-csv");
-// --export and the two files it takes.
-constexpr qsizetype kExportArguments = 3;
+const QString kMeter = QStringLiteral("--meter");
+// The two files --export takes.
+constexpr qsizetype kExportFiles = 2;
 // --open and the file it takes; so --listen and --practice-csv.
 constexpr qsizetype kOpenArguments = 2;
 constexpr qsizetype kListenArguments = 2;
@@ -32,6 +33,33 @@ CommandLineRequest ReadOpen(const QStringList& arguments, qsizetype at)
     }
     return request;
 }
+
+// --export, its two files, and --meter with its time signature before,
+// between or after them.
+CommandLineRequest ReadExport(const QStringList& arguments, qsizetype at)
+{
+    CommandLineRequest request;
+    request.action = CommandLineRequest::Misused;
+    QStringList files = arguments.mid(1);
+    if (const qsizetype meterAt = files.indexOf(kMeter); meterAt >= 0) {
+        const std::optional<Meter> meter = meterAt + 1 < files.size() ? MeterOfText(files[meterAt + 1]) : std::nullopt;
+        if (!meter || meter->IsNone()) {
+            request.misuse = QStringLiteral("--meter takes 2/4, 3/4, 4/4 or 6/8 (see voldrim --help)");
+            return request;
+        }
+        request.meter = *meter;
+        files.remove(meterAt, 2);
+    }
+    if (files.size() != kExportFiles || at != 0) {
+        request.misuse = QStringLiteral("--export takes a melody file and the file to write, and nothing else "
+                                        "but --meter (see voldrim --help)");
+        return request;
+    }
+    request.action = CommandLineRequest::ExportMelody;
+    request.melodyPath = files[0];
+    request.outputPath = files[1];
+    return request;
+}
 } // namespace
 
 CommandLineRequest ReadCommandLine(const QStringList& arguments)
@@ -42,15 +70,7 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments)
     } else if (arguments.contains(kVersion)) {
         request.action = CommandLineRequest::ShowVersion;
     } else if (const qsizetype at = arguments.indexOf(kExport); at >= 0) {
-        if (arguments.size() != kExportArguments || at != 0) {
-            request.action = CommandLineRequest::Misused;
-            request.misuse = QStringLiteral("--export takes a melody file and the file to write, and nothing else "
-                                            "(see voldrim --help)");
-        } else {
-            request.action = CommandLineRequest::ExportMelody;
-            request.melodyPath = arguments[1];
-            request.outputPath = arguments[2];
-        }
+        request = ReadExport(arguments, at);
     } else if (const qsizetype listenAt = arguments.indexOf(kListen); listenAt >= 0) {
         if (arguments.size() != kListenArguments || listenAt != 0) {
             request.action = CommandLineRequest::Misused;
@@ -79,7 +99,7 @@ CString CommandLineHelp()
     return QStringLiteral(
         "Usage: voldrim\n"
         "       voldrim --open MELODY.vdm\n"
-        "       voldrim --export MELODY.vdm OUTPUT\n"
+        "       voldrim --export MELODY OUTPUT [--meter METER]\n"
         "       voldrim --listen RECORDING.wav\n"
         "       voldrim --practice-csv FILE.csv\n"
         "\n"
@@ -89,11 +109,18 @@ CString CommandLineHelp()
         "  --open MELODY.vdm           open the window with this melody, as File, Open\n"
         "                              Melody does; when it cannot be read, Voldrim\n"
         "                              says so and starts with an empty melody\n"
-        "  --export MELODY.vdm OUTPUT  write the melody to OUTPUT without opening a\n"
-        "                              window; OUTPUT's extension chooses the format:\n"
-        "                              .musicxml (MusicXML, for notation programs),\n"
-        "                              .mid (Standard MIDI File) or .pdf (the printed\n"
-        "                              pages)\n"
+        "  --export MELODY OUTPUT      write the melody to OUTPUT without opening a\n"
+        "                              window. MELODY is a melody file (.vdm), or a\n"
+        "                              MusicXML (.musicxml, .xml, .mxl) or MIDI file\n"
+        "                              (.mid) whose first part is imported, as File,\n"
+        "                              Import Melody does; what the import changed is\n"
+        "                              said on standard error. OUTPUT's extension\n"
+        "                              chooses the format: .musicxml (MusicXML, for\n"
+        "                              notation programs), .mid (Standard MIDI File),\n"
+        "                              .pdf (the printed pages) or .vdm (a melody file)\n"
+        "  --meter METER               with --export to .musicxml or .mid: write the\n"
+        "                              melody in bars of METER, 2/4, 3/4, 4/4 or 6/8\n"
+        "                              (without it, it has no meter)\n"
         "  --listen RECORDING.wav      hear a recording of a cello as Listen to My Cello\n"
         "                              hears the microphone, and print one line for\n"
         "                              each note heard: its onset and the moment it\n"

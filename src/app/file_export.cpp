@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Voldrim developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File, Export Melody: the melody to a MusicXML, MIDI or PDF file, the
-// format chosen by the file dialog's filter.
+// format chosen by the file dialog's filter; MusicXML and MIDI in the
+// meter chosen next.
+#include "app/export_meter_dlg.h"
 #include "app/voldrim_app.h"
 #include "doc/voldrim_doc.h"
 #include "export/melody_export.h"
@@ -47,8 +49,15 @@ void CVoldrimApp::OnFileExport()
     // then to the first filter.
     const ExportFormat format =
         ExportFormatOfFilter(filter).value_or(ExportFormatOfFile(path).value_or(ExportFormat::MusicXml));
+    Meter meter;
+    if (ExportFormatHasMeter(format)) {
+        CExportMeterDlg meterDialog(m_pMainWnd);
+        if (meterDialog.DoModal() != IDOK)
+            return;
+        meter = meterDialog.GetMeter();
+    }
     // The pages are those of File Print, on the paper of Print Setup.
     const QPageLayout layout = GetPrinter().pageLayout();
-    if (const CString failure = ExportMelody(*doc, path, format, &layout); !failure.isEmpty())
+    if (const CString failure = ExportMelody(*doc, path, format, &layout, meter); !failure.isEmpty())
         AfxMessageBox(failure);
 }

@@ -43,7 +43,7 @@ int ExportWithoutDisplay(int argc, char** argv, const CommandLineRequest& reques
     qInstallMessageHandler(SayOnlyErrors);
     QApplication application(argc, argv);
     QTextStream errors(stderr);
-    return ExportMelodyFile(request.melodyPath, request.outputPath, errors);
+    return ExportMelodyFile(request.melodyPath, request.outputPath, request.meter, errors);
 }
 
 // The history is read from the data folder the program keeps it in; no

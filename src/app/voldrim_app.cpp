@@ -38,6 +38,7 @@ CVoldrimApp::CVoldrimApp()
     MapCommand(ID_FILE_OPEN, [this] { OnFileOpen(); });
     MapCommand(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
     MapCommand(ID_FILE_EXPORT, [this] { OnFileExport(); });
+    MapCommand(ID_FILE_IMPORT, [this] { OnFileImport(); });
 }
 
 CVoldrimApp::~CVoldrimApp() = default;

@@ -36,6 +36,8 @@ public:
     void OnAppAbout();
     // File, Export Melody (file_export.cpp).
     void OnFileExport();
+    // File, Import Melody (file_import.cpp).
+    void OnFileImport();
 
 private:
     // Opens the melody file as File Open does, once the main window shows.

@@ -95,6 +95,11 @@ public:
     // The melody replaced by another, as opening a file does: the key is
     // applied, the caption set, and the staff shows it at its next paint.
     void TakeMelody(Key key, const CString& title, const CString& composer, CObjectList<CNoteSeries> melody);
+    // A melody from another program in place of this one, as opening a
+    // file puts it: with its tempo, under no file name, and with the undo
+    // history started afresh (voldrim_doc_history.cpp).
+    void ReplaceMelody(Key key, int tempo, const CString& title, const CString& composer,
+                       CObjectList<CNoteSeries> melody);
 
     // Undo and the question whether to save (voldrim_doc_history.cpp).
     // A change to the melody, its key, title or composer made between the

@@ -74,7 +74,8 @@ void CVoldrimDoc::MapCommands()
     // Tempo has no update handler: it is always enabled and does nothing
     // while a melody plays.
     for (UINT id : std::initializer_list<UINT>{ID_SHOWME_OPTIONS, ID_MIDI, ID_SHOWME_SCORES, ID_PLAY, ID_FILE_NEW, ID_FILE_OPEN,
-                    ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP})
+                    ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_IMPORT, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
+                    ID_FILE_PRINT_SETUP})
         MapUpdate(id, [this](CCmdUI* ui) { EnableWhileIdle(ui); });
 
     MapCommand(ID_EDIT_UNDO, [this] { Undo(); });

@@ -85,3 +85,14 @@ BOOL CVoldrimDoc::OnOpenDocument(const CString& path)
     m_undoStates.clear();
     return TRUE;
 }
+
+void CVoldrimDoc::ReplaceMelody(Key key, int tempo, const CString& title, const CString& composer,
+                                CObjectList<CNoteSeries> melody)
+{
+    DeleteContents();
+    m_nTempo = tempo;
+    TakeMelody(key, title, composer, std::move(melody));
+    // Save must not write it over the melody file it replaces.
+    SetPathName(CString());
+    m_undoStates.clear();
+}

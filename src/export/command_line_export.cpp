@@ -4,16 +4,20 @@
 
 #include "doc/voldrim_doc.h"
 #include "export/melody_export.h"
+#include "export/melody_import.h"
 #include "framework/message_box.h"
 #include "framework/native_path.h"
 #include "framework/ui_responder.h"
+#include "import/import_file.h"
 #include "sound/midi_output_system.h"
 
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
 
 constexpr const char* kCommandName = "voldrim";
+const QString kMelodyExtension = QStringLiteral("vdm");
 
 // The document opens a MIDI output when it is made; this one sounds nothing
 // and opens no device or synthesizer.
@@ -62,21 +66,52 @@ ExportStatus Fail(QTextStream& errors, ExportStatus status, const CString& path,
     return status;
 }
 
+// A melody file, or another program's file imported as File, Import
+// Melody does with its first part; false when it could not be read.
+bool ReadMelody(CVoldrimDoc& doc, const CString& path, CString& failure, QTextStream& errors)
+{
+    if (!IsImportFile(path))
+        return doc.OnOpenDocument(path);
+    const ImportOutcome outcome = ImportMelodyFile(doc, path, FirstPart, ReplaceQuestion());
+    if (outcome.result != ImportOutcome::Imported) {
+        failure = outcome.message;
+        return false;
+    }
+    errors << kCommandName << ": " << AfxDisplayPath(path) << ": " << outcome.message << Qt::endl;
+    return true;
+}
+
+// What the output's extension asks for: a melody file or an export.
+bool IsMelodyFile(const CString& path)
+{
+    return QFileInfo(path).suffix().toLower() == kMelodyExtension;
+}
+
 } // namespace
 
-ExportStatus ExportMelodyFile(const CString& melodyPath, const CString& outputPath, QTextStream& errors)
+ExportStatus ExportMelodyFile(const CString& melodyPath, const CString& outputPath, const Meter& meter,
+                              QTextStream& errors)
 {
+    const bool melodyFile = IsMelodyFile(outputPath);
     const std::optional<ExportFormat> format = ExportFormatOfFile(outputPath);
-    if (!format) {
+    if (!format && !melodyFile) {
         return Fail(errors, ExportMisused, outputPath,
-                    QStringLiteral("Unknown export format; name a .musicxml, .mid or .pdf file."));
+                    QStringLiteral("Unknown export format; name a .musicxml, .mid, .pdf or .vdm file."));
     }
+    if (!meter.IsNone() && (melodyFile || !ExportFormatHasMeter(*format)))
+        return Fail(errors, ExportMisused, outputPath, QStringLiteral("--meter is for .musicxml and .mid files."));
     CSilentMidiOutput silence;
     CMessageKeeper messages;
     CVoldrimDoc doc;
-    if (!doc.OnOpenDocument(melodyPath))
-        return Fail(errors, ExportFailed, melodyPath, messages.First());
-    if (const CString failure = ExportMelody(doc, outputPath, *format); !failure.isEmpty())
-        return Fail(errors, ExportFailed, outputPath, failure);
+    CString failure;
+    if (!ReadMelody(doc, melodyPath, failure, errors))
+        return Fail(errors, ExportFailed, melodyPath, failure.isEmpty() ? messages.First() : failure);
+    if (melodyFile) {
+        if (!doc.OnSaveDocument(outputPath))
+            return Fail(errors, ExportFailed, outputPath, messages.First());
+        return ExportDone;
+    }
+    if (const CString exportFailure = ExportMelody(doc, outputPath, *format, nullptr, meter); !exportFailure.isEmpty())
+        return Fail(errors, ExportFailed, outputPath, exportFailure);
     return ExportDone;
 }

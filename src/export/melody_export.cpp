@@ -69,12 +69,18 @@ CString ExportExtension(ExportFormat format)
     return QLatin1String(EntryOf(format).extensions[0]);
 }
 
-CString ExportMelody(CVoldrimDoc& doc, const CString& path, ExportFormat format, const QPageLayout* pageLayout)
+bool ExportFormatHasMeter(ExportFormat format)
+{
+    return format != ExportFormat::Pdf;
+}
+
+CString ExportMelody(CVoldrimDoc& doc, const CString& path, ExportFormat format, const QPageLayout* pageLayout,
+                     const Meter& meter)
 {
     return AfxSaveFile(path, [&](QIODevice& device) {
         switch (format) {
-        case ExportFormat::MusicXml: return WriteMusicXml(doc, device);
-        case ExportFormat::MidiFile: return WriteMidiFile(doc, device);
+        case ExportFormat::MusicXml: return WriteMusicXml(doc, device, meter);
+        case ExportFormat::MidiFile: return WriteMidiFile(doc, device, meter);
         case ExportFormat::Pdf: return PrintMelodyToPdf(doc, pageLayout, device);
         }
         return false;

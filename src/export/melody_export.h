@@ -3,6 +3,7 @@
 #pragma once
 // Exporting the melody to a file in one of three formats, chosen by the
 // file dialog's filter or by the file's extension.
+#include "export/meter.h"
 #include "framework/types.h"
 
 #include <optional>
@@ -26,7 +27,10 @@ CString ExportExtension(ExportFormat format);
 
 // Writes the melody to the file, which is replaced only once every byte is
 // written. The pages of a PDF take the layout given (paper and margins),
-// or the printer's own. Returns the framework's file-error message when
-// the file could not be written, an empty text when it is.
+// or the printer's own; MusicXML and MIDI files the meter, if any.
+// Returns the framework's file-error message when the file could not be
+// written, an empty text when it is.
 CString ExportMelody(CVoldrimDoc& doc, const CString& path, ExportFormat format,
-                     const QPageLayout* pageLayout = nullptr);
+                     const QPageLayout* pageLayout = nullptr, const Meter& meter = Meter());
+// Whether the format can carry a meter: MusicXML and MIDI.
+bool ExportFormatHasMeter(ExportFormat format);

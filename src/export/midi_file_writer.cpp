@@ -24,6 +24,9 @@ constexpr quint8 kMeta = 0xFF;
 constexpr quint8 kMetaText = 0x01;
 constexpr quint8 kMetaTrackName = 0x03;
 constexpr quint8 kMetaTempo = 0x51;
+constexpr quint8 kMetaTimeSignature = 0x58;
+constexpr quint8 kMetaKeySignature = 0x59;
+constexpr char kMajor = 0;
 constexpr quint8 kMetaEndOfTrack = 0x2F;
 constexpr quint8 kChannelMask = 0x0F;
 constexpr quint8 kDataMask = 0x7F;
@@ -118,6 +121,23 @@ private:
     bool m_bWritten = true;
 };
 
+// The time signature: its beats, its beat note as a power of two, the MIDI
+// clocks of a metronome click (a quarter, or in 6/8 a dotted quarter) and
+// the 32nd notes of a quarter.
+QByteArray TimeSignature(const Meter& meter)
+{
+    constexpr int kClocksPerQuarter = 24;
+    constexpr int kClocksPerEighth = kClocksPerQuarter / 2;
+    constexpr char kThirtySecondsPerQuarter = 8;
+    const int beatTicks = meter.BeamTicks();
+    QByteArray data;
+    data.append(char(meter.beats));
+    data.append(char(qCountTrailingZeroBits(quint32(meter.beatType))));
+    data.append(char(beatTicks * kClocksPerEighth));
+    data.append(kThirtySecondsPerQuarter);
+    return data;
+}
+
 // The length of a quarter note as playback gives it: two ticks of whole
 // milliseconds, so that the file lasts exactly as long as playback.
 quint32 MicrosecondsPerQuarter(int tempo)
@@ -127,7 +147,7 @@ quint32 MicrosecondsPerQuarter(int tempo)
 
 } // namespace
 
-bool WriteMidiFile(const CVoldrimDoc& doc, QIODevice& device)
+bool WriteMidiFile(const CVoldrimDoc& doc, QIODevice& device, const Meter& meter)
 {
     const CMidiDevice defaults;
     const CMidiDevice& output = doc.m_pMidiDevice ? *doc.m_pMidiDevice : defaults;
@@ -147,6 +167,11 @@ bool WriteMidiFile(const CVoldrimDoc& doc, QIODevice& device)
     QByteArray tempo;
     AppendBigEndian(tempo, MicrosecondsPerQuarter(doc.m_nTempo), 3);
     track.Meta(0, kMetaTempo, tempo);
+    if (!meter.IsNone())
+        track.Meta(0, kMetaTimeSignature, TimeSignature(meter));
+    // The chromatic key has no key signature.
+    if (const std::optional<int> fifths = KeyFifths(doc.m_nKey))
+        track.Meta(0, kMetaKeySignature, QByteArray(1, char(*fifths)).append(kMajor));
     track.Event(0, kProgramChange | channel, quint8(output.GetProgram()));
 
     // A note ends where the next begins, so the notes join without a gap.
@@ -163,10 +188,10 @@ bool WriteMidiFile(const CVoldrimDoc& doc, QIODevice& device)
     return track.Finish();
 }
 
-QByteArray MelodyToMidiFile(const CVoldrimDoc& doc)
+QByteArray MelodyToMidiFile(const CVoldrimDoc& doc, const Meter& meter)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    WriteMidiFile(doc, buffer);
+    WriteMidiFile(doc, buffer, meter);
     return buffer.data();
 }

@@ -3,7 +3,10 @@
 #pragma once
 // The melody as a Standard MIDI File (format 0) for sequencers and players:
 // the tempo, the chosen instrument on the chosen channel, and every note
-// for as long as playback sounds it, rests as silence.
+// for as long as playback sounds it, rests as silence; with a meter, its
+// time signature.
+#include "export/meter.h"
+
 #include <QByteArray>
 
 class CVoldrimDoc;
@@ -11,6 +14,6 @@ class QIODevice;
 
 // Written to the device as it goes, which must be open and seekable;
 // false when the device failed.
-bool WriteMidiFile(const CVoldrimDoc& doc, QIODevice& device);
+bool WriteMidiFile(const CVoldrimDoc& doc, QIODevice& device, const Meter& meter = Meter());
 // The same in memory.
-QByteArray MelodyToMidiFile(const CVoldrimDoc& doc);
+QByteArray MelodyToMidiFile(const CVoldrimDoc& doc, const Meter& meter = Meter());

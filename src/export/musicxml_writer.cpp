@@ -1,18 +1,21 @@
 // SPDX-FileCopyrightText: 2026 The Voldrim developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A melody has no meter, so the score has none: its time signature is
-// "senza-misura" and hidden, and every note stands in a measure of its own
-// whose barline is invisible. A single measure would hold the whole melody
-// in one unbreakable line; measures of a meter would split and tie the
-// notes. Measures of one note each keep every value as written, let a
-// notation program break the lines anywhere, and show no barline but the
-// final one. A musician reads on across those unseen barlines, so the
-// signs are written as the staff shows them (export/score_accidentals.h).
+// A melody has no meter, so unless the user chooses one the score has
+// none: its time signature is "senza-misura" and hidden, and every note
+// stands in a measure of its own whose barline is invisible. A single
+// measure would hold the whole melody in one unbreakable line. Measures of
+// one note each keep every value as written, let a notation program break
+// the lines anywhere, and show no barline but the final one. A musician
+// reads on across those unseen barlines, so the signs are written as the
+// staff shows them (export/score_accidentals.h). With a meter the bars are
+// real, notes are split and tied at them (export/score_measures.h), and a
+// sign holds to the barline, as notation reads.
 #include "export/musicxml_writer.h"
 
 #include "doc/voldrim_doc.h"
 #include "export/melody_notes.h"
 #include "export/score_accidentals.h"
+#include "export/score_measures.h"
 #include "res/program_version.h"
 #include "sound/tempo_table.h"
 
@@ -25,12 +28,14 @@ namespace {
 
 // Every duration counts eighth notes, the playback tick.
 constexpr int kDivisionsPerQuarter = 2;
-// The rest that fills the measure of an empty melody: readers reject a
-// measure with no note, or stop at a part with no voice.
+// The rest that fills the measure of an empty melody without a meter:
+// readers reject a measure with no note, or stop at a part with no voice.
 constexpr int kMeasureRestTicks = NoteWhole;
 constexpr const char* kPartId = "P1";
 constexpr const char* kInstrumentId = "P1-I1";
 constexpr const char* kPartName = "Violoncello";
+constexpr const char* kChromaticField = "voldrim-key";
+constexpr const char* kChromaticValue = "chromatic";
 // General MIDI's cello, counted from 1 as MusicXML counts programs.
 constexpr int kCelloProgram = 43;
 
@@ -56,9 +61,20 @@ const char* AccidentalName(int alter)
     return alter > 0 ? "sharp" : alter < 0 ? "flat" : "natural";
 }
 
+const char* BeamName(BeamPart beam)
+{
+    switch (beam) {
+    case BeamPart::Begin: return "begin";
+    case BeamPart::Continue: return "continue";
+    case BeamPart::End: return "end";
+    case BeamPart::None: break;
+    }
+    return "";
+}
+
 class ScoreWriter {
 public:
-    ScoreWriter(const CVoldrimDoc& doc, QIODevice* out) : m_doc(doc), m_xml(out)
+    ScoreWriter(const CVoldrimDoc& doc, const Meter& meter, QIODevice* out) : m_doc(doc), m_meter(meter), m_xml(out)
     {
         m_xml.setAutoFormatting(true);
     }
@@ -102,6 +118,16 @@ private:
         Start("encoding");
         Text("software", QStringLiteral("Voldrim ") + QLatin1String(ProgramVersion()));
         End();
+        // No key signature says "chromatic": this field tells an import of
+        // the file that it is not C major.
+        if (!KeyFifths(m_doc.m_nKey)) {
+            Start("miscellaneous");
+            Start("miscellaneous-field");
+            Attribute("name", QLatin1String(kChromaticField));
+            m_xml.writeCharacters(QLatin1String(kChromaticValue));
+            End();
+            End();
+        }
         End();
 
         Start("part-list");
@@ -125,26 +151,42 @@ private:
     {
         Start("part");
         Attribute("id", QLatin1String(kPartId));
-        const std::vector<ExportNote> notes = ExportNotes(m_doc.m_melody);
+        const std::vector<ScoreMeasure> measures = ScoreMeasures(ExportNotes(m_doc.m_melody), m_meter);
         // An empty melody is one measure of rest with the clef, key and tempo.
-        const std::size_t measures = std::max<std::size_t>(notes.size(), 1);
-        for (std::size_t i = 0; i < measures; ++i) {
+        const std::size_t count = std::max<std::size_t>(measures.size(), 1);
+        for (std::size_t i = 0; i < count; ++i) {
             Start("measure");
             Attribute("number", QString::number(i + 1));
-            // Measure numbers would count notes, not bars: none is shown.
-            Attribute("implicit", QStringLiteral("yes"));
+            // Without a meter, measure numbers would count notes, not bars:
+            // none is shown.
+            if (m_meter.IsNone())
+                Attribute("implicit", QStringLiteral("yes"));
             if (i == 0) {
                 WriteAttributes();
                 WriteTempo();
+            } else if (!m_meter.IsNone()) {
+                m_accidentals.StartMeasure();
             }
-            if (i < notes.size())
-                WriteNote(notes[i]);
+            if (i < measures.size())
+                WriteMeasure(measures[i]);
             else
                 WriteMeasureRest();
-            WriteBarline(i + 1 == measures);
+            if (m_meter.IsNone() || i + 1 == count)
+                WriteBarline(i + 1 == count);
             End();
         }
         End();
+    }
+    void WriteMeasure(const ScoreMeasure& measure)
+    {
+        for (const ScorePiece& piece : measure.pieces)
+            WriteNote(piece);
+        // A short last bar ends in silence that no rest of the melody's fills.
+        if (measure.unfilledTicks > 0) {
+            Start("forward");
+            Number("duration", measure.unfilledTicks);
+            End();
+        }
     }
 
     void WriteAttributes()
@@ -158,8 +200,13 @@ private:
             End();
         }
         Start("time");
-        Attribute("print-object", QStringLiteral("no"));
-        m_xml.writeEmptyElement(QStringLiteral("senza-misura"));
+        if (m_meter.IsNone()) {
+            Attribute("print-object", QStringLiteral("no"));
+            m_xml.writeEmptyElement(QStringLiteral("senza-misura"));
+        } else {
+            Number("beats", m_meter.beats);
+            Number("beat-type", m_meter.beatType);
+        }
         End();
         Start("clef");
         Text("sign", QStringLiteral("F"));
@@ -185,7 +232,7 @@ private:
         End();
     }
 
-    void WriteNote(const ExportNote& note)
+    void WriteNote(const ScorePiece& note)
     {
         const NoteType type = TypeOfTicks(note.ticks);
         Start("note");
@@ -203,15 +250,38 @@ private:
             m_xml.writeEmptyElement(QStringLiteral("rest"));
         }
         Number("duration", note.ticks);
+        WriteTies("tie", note);
         Number("voice", 1);
         Text("type", QLatin1String(type.name));
         if (type.dotted)
             m_xml.writeEmptyElement(QStringLiteral("dot"));
-        if (spelling) {
+        // The note a tie carries on needs no sign of its own.
+        if (spelling && !note.tiedFromBefore) {
             if (const std::optional<ScoreAccidental> sign = m_accidentals.Next(*spelling))
                 WriteAccidental(*sign);
         }
+        if (note.beam != BeamPart::None) {
+            Start("beam");
+            Attribute("number", QStringLiteral("1"));
+            m_xml.writeCharacters(QLatin1String(BeamName(note.beam)));
+            End();
+        }
+        if (note.tiedFromBefore || note.tiedToNext) {
+            Start("notations");
+            WriteTies("tied", note);
+            End();
+        }
         End();
+    }
+    // The tie that sounds ("tie") or the one that is drawn ("tied").
+    void WriteTies(const char* element, const ScorePiece& note)
+    {
+        for (const auto& [tied, type] : {std::pair{note.tiedFromBefore, "stop"}, std::pair{note.tiedToNext, "start"}}) {
+            if (tied) {
+                m_xml.writeEmptyElement(QLatin1String(element));
+                Attribute("type", QLatin1String(type));
+            }
+        }
     }
 
     void WriteAccidental(const ScoreAccidental& sign)
@@ -232,7 +302,7 @@ private:
         Start("note");
         m_xml.writeEmptyElement(QStringLiteral("rest"));
         Attribute("measure", QStringLiteral("yes"));
-        Number("duration", kMeasureRestTicks);
+        Number("duration", m_meter.IsNone() ? kMeasureRestTicks : m_meter.BarTicks());
         Number("voice", 1);
         End();
     }
@@ -246,21 +316,22 @@ private:
     }
 
     const CVoldrimDoc& m_doc;
+    const Meter m_meter;
     QXmlStreamWriter m_xml;
     ScoreAccidentals m_accidentals;
 };
 
 } // namespace
 
-bool WriteMusicXml(const CVoldrimDoc& doc, QIODevice& device)
+bool WriteMusicXml(const CVoldrimDoc& doc, QIODevice& device, const Meter& meter)
 {
-    return ScoreWriter(doc, &device).Write();
+    return ScoreWriter(doc, meter, &device).Write();
 }
 
-QByteArray MelodyToMusicXml(const CVoldrimDoc& doc)
+QByteArray MelodyToMusicXml(const CVoldrimDoc& doc, const Meter& meter)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    WriteMusicXml(doc, buffer);
+    WriteMusicXml(doc, buffer, meter);
     return buffer.data();
 }

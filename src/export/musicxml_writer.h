@@ -3,7 +3,10 @@
 #pragma once
 // The melody as a MusicXML 4.0 score for notation programs: one part,
 // "Violoncello", in the bass clef, with the title and composer, the key
-// signature of the melody's key and its tempo as a metronome mark.
+// signature of the melody's key and its tempo as a metronome mark; with
+// a meter, its time signature and bars.
+#include "export/meter.h"
+
 #include <QByteArray>
 
 class CVoldrimDoc;
@@ -11,6 +14,6 @@ class QIODevice;
 
 // Written to the device as it goes, which must be open; false when the
 // device failed.
-bool WriteMusicXml(const CVoldrimDoc& doc, QIODevice& device);
+bool WriteMusicXml(const CVoldrimDoc& doc, QIODevice& device, const Meter& meter = Meter());
 // The same in memory.
-QByteArray MelodyToMusicXml(const CVoldrimDoc& doc);
+QByteArray MelodyToMusicXml(const CVoldrimDoc& doc, const Meter& meter = Meter());

@@ -28,6 +28,9 @@ class ScoreAccidentals {
 public:
     // The sign before the next note; none when it reads right without one.
     std::optional<ScoreAccidental> Next(const StaffSpelling& spelling);
+    // Behind a barline of a meter every row reads from the key signature
+    // again.
+    void StartMeasure() { m_shown.fill(std::nullopt); }
 
 private:
     // What each row last showed; none while the key signature speaks for it.

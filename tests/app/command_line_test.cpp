@@ -59,6 +59,8 @@ TEST(CommandLineReading, EachArgumentListAsksForOneThing)
         {{"tune.vdm", "--open"}, Request::Misused, ""},
         {{"--open", "tune.vdm", "--help"}, Request::ShowHelp, ""},
         {{"--export", "tune.vdm", "tune.mid"}, Request::ExportMelody, "tune.vdm"},
+        {{"--export", "--meter", "6/8", "piece.musicxml", "tune.mid"}, Request::ExportMelody, "piece.musicxml"},
+        {{"--export", "tune.vdm", "tune.mid", "--meter"}, Request::Misused, ""},
         {{"--open", "--export", "tune.vdm"}, Request::Misused, ""},
         {{"--listen", "take.wav"}, Request::ListenToRecording, "take.wav"},
         {{"--listen"}, Request::Misused, ""},
@@ -155,9 +157,12 @@ TEST_F(ShellCommands, AFailureIsOneLineAndAnExitStatus)
         // A folder that cannot exist: its parent is a file.
         {{"--export", melody, melody + "/tune.mid"}, 1, melody + "/tune.mid: Failed to save document."},
         {{"--export", melody, m_folder.filePath("tune.txt")}, 2,
-         m_folder.filePath("tune.txt") + ": Unknown export format; name a .musicxml, .mid or .pdf file."},
+         m_folder.filePath("tune.txt") + ": Unknown export format; name a .musicxml, .mid, .pdf or .vdm file."},
         {{"--export", melody}, 2,
-         "--export takes a melody file and the file to write, and nothing else (see voldrim --help)"},
+         "--export takes a melody file and the file to write, and nothing else but --meter (see voldrim --help)"},
+        {{"--export", melody, output, "--meter", "5/4"}, 2, "--meter takes 2/4, 3/4, 4/4 or 6/8 (see voldrim --help)"},
+        {{"--export", melody, m_folder.filePath("tune.pdf"), "--meter", "3/4"}, 2,
+         m_folder.filePath("tune.pdf") + ": --meter is for .musicxml and .mid files."},
         {{"--open", melody, melody}, 2, "--open takes one melody file, and nothing else (see voldrim --help)"},
     };
     for (const auto& c : cases) {
@@ -262,6 +267,19 @@ TEST_F(ShellCommands, NamesThatAreNotUtf8AreTheFilesOfExactlyThoseBytes)
         EXPECT_TRUE(ReadNamedFileBytes(output).startsWith(c.start));
     }
 
+    // A score is imported by its bytes too, and its summary names it with
+    // U+FFFD for the bytes no text can show.
+    const QByteArray score = m_folder.NativePath("score-\xFF.musicxml");
+    ASSERT_TRUE(WriteNamedFileBytes(score, "<score-partwise><part-list><score-part id=\"P1\"/></part-list>"
+                                           "<part id=\"P1\"><measure><note><pitch><step>C</step><octave>3</octave>"
+                                           "</pitch><duration>1</duration></note></measure></part></score-partwise>"));
+    const QByteArray imported = m_folder.NativePath("imported-\xFE.vdm");
+    const ToolRun import = VoldrimOnBytes({"--export", score, imported});
+    EXPECT_TRUE(import.Succeeded()) << import.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(import.err),
+              "voldrim: " + m_folder.filePath(QStringLiteral("score-\uFFFD.musicxml")) + ": 1 note imported as written.\n");
+    EXPECT_TRUE(ReadNamedFileBytes(imported).startsWith(kMelody.left(4)));
+
     // The line names the file with U+FFFD for the bytes no text can show.
     const QByteArray missing = m_folder.NativePath("gone-\xFF.vdm");
     const QString unwritable = m_folder.filePath(QStringLiteral("bad-\uFFFD\uFFFD-name.vdm/x-\uFFFD.mid"));
@@ -272,6 +290,8 @@ TEST_F(ShellCommands, NamesThatAreNotUtf8AreTheFilesOfExactlyThoseBytes)
         {{"--export", missing, m_folder.NativePath("out.mid")},
          m_folder.filePath(QStringLiteral("gone-\uFFFD.vdm")) + " was not found."},
         {{"--export", melody, melody + "/x-\xFF.mid"}, unwritable + ": Failed to save document."},
+        {{"--export", m_folder.NativePath("gone-\xFF.mid"), m_folder.NativePath("out.vdm")},
+         m_folder.filePath(QStringLiteral("gone-\uFFFD.mid")) + " was not found."},
     };
     for (const auto& c : failures) {
         SCOPED_TRACE(c.line.toStdString());
@@ -288,7 +308,7 @@ TEST_F(ShellCommands, HelpAndVersionAnswerOnStandardOutput)
     EXPECT_TRUE(help.Succeeded());
     EXPECT_TRUE(help.out.startsWith("Usage: voldrim\n")) << help.out.toStdString();
     EXPECT_TRUE(help.out.contains("--open MELODY.vdm"));
-    EXPECT_TRUE(help.out.contains("--export MELODY.vdm OUTPUT"));
+    EXPECT_TRUE(help.out.contains("--export MELODY OUTPUT [--meter METER]"));
     EXPECT_EQ(help.err, QByteArray());
 
     const ToolRun version = Voldrim({"--version"});

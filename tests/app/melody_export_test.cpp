@@ -3,6 +3,7 @@
 // File, Export Melody in the running program: the file dialog's filter
 // chooses the format, the PDF holds the pages File Print prints, and a
 // failure is said and leaves the earlier file as it was.
+#include "framework/dialog.h"
 #include "res/resource.h"
 #include "support/app_harness.h"
 #include "support/file_bytes.h"
@@ -11,6 +12,7 @@
 #include "support/scripted_file_dialog.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QMarginsF>
 #include <QPageSize>
 #include <QTemporaryDir>
@@ -34,10 +36,22 @@ protected:
         for (int i = 0; i < count; ++i)
             m_app.Doc()->m_melody.push_back(std::make_unique<CNoteSeries>(NoteQuarter, 48 + i % 12));
     }
-    // The file chosen in the export dialog under the filter, with the menu.
-    void ExportTo(const QString& path, const CString& filter)
+    // The file chosen in the export dialog under the filter, with the menu;
+    // MusicXML and MIDI then in the meter of that index in the meter dialog
+    // (none, the first, with OK), or none when it is cancelled.
+    void ExportTo(const QString& path, const CString& filter, std::optional<int> meter = 0)
     {
         m_files.Expect(path, filter);
+        if (filter != kPdfFilter) {
+            m_app.m_responder.ExpectDialog([meter](CDialog& dialog) {
+                if (!meter)
+                    return IDCANCEL;
+                if (*meter != 0)
+                    dialog.SelectListEntry(IDC_EXPORT_METERS, *meter);
+                dialog.ClickButton(IDOK);
+                return IDOK;
+            });
+        }
         ASSERT_TRUE(m_app.ChooseFromMenu(ID_FILE_EXPORT));
     }
 
@@ -64,6 +78,35 @@ TEST_F(MelodyExport, TheFilterChoosesTheFormatWhateverTheName)
     EXPECT_EQ(request.m_strFilter, kMusicXmlFilter + ";;" + kMidiFilter + ";;" + kPdfFilter);
     EXPECT_EQ(request.m_strDefExt, "musicxml");
     EXPECT_EQ(request.m_strFileName, "Untitled");
+}
+
+TEST_F(MelodyExport, MusicXmlAndMidiTakeTheMeterChosenAndNoneIsTheDefault)
+{
+    SetMelodyOf(3);
+    const struct {
+        CString filter;
+        std::optional<int> meter;
+        QByteArray holds; // empty: no file at all
+        QByteArray lacks;
+    } cases[] = {
+        {kMusicXmlFilter, 0, "<senza-misura/>", "<beats>"},
+        {kMusicXmlFilter, 2, "<beats>3</beats>", "<senza-misura/>"},
+        // The time signature of 6/8: a click each dotted quarter.
+        {kMidiFilter, 4, QByteArray::fromHex("ff580406032408"), ""},
+        {kMidiFilter, std::nullopt, "", ""},
+    };
+    int count = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(count);
+        const QString path = m_folder.filePath(QStringLiteral("tune%1").arg(count++));
+        ExportTo(path, c.filter, c.meter);
+        const QByteArray bytes = ReadFileBytes(path);
+        EXPECT_EQ(QFileInfo::exists(path), !c.holds.isEmpty());
+        EXPECT_TRUE(bytes.contains(c.holds));
+        if (!c.lacks.isEmpty()) {
+            EXPECT_FALSE(bytes.contains(c.lacks));
+        }
+    }
 }
 
 TEST_F(MelodyExport, ThePdfHoldsThePagesOfFilePrintOnThePaperOfPrintSetup)

@@ -52,6 +52,7 @@ TEST(MenuChecks, AChosenItemShowsTheTickItsHandlerGivesAndNoneWithoutOne)
                                    {ID_FILE_SAVE, Opens::FileDialog},
                                    {ID_FILE_SAVE_AS, Opens::FileDialog},
                                    {ID_FILE_EXPORT, Opens::FileDialog},
+                                   {ID_FILE_IMPORT, Opens::FileDialog},
                                    {ID_APP_EXIT, Opens::ClosesTheProgram}};
 
     std::vector<std::pair<UINT, QString>> items;

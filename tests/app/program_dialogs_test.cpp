@@ -24,7 +24,7 @@ std::vector<QLabel*> TextLabels(CDialog& dialog)
 
 TEST(ProgramDialogs, EveryLabelIsAWholeLineHigh)
 {
-    for (UINT id : {IDD_ABOUTBOX, IDD_TEMPO, IDD_MIDI, IDD_TITLE}) {
+    for (UINT id : {IDD_ABOUTBOX, IDD_TEMPO, IDD_MIDI, IDD_TITLE, IDD_IMPORT_PART, IDD_EXPORT_METER}) {
         SCOPED_TRACE(id);
         CScriptedResponder responder;
         CDialog dialog(id);

@@ -174,8 +174,8 @@ TEST(StartUp, TheMenuHasEveryItemWithItsTextAndStartUpChecks)
 
     EXPECT_EQ(Describe(app.Frame()->FindTopMenu("&File")),
               QStringList({"&New Melody\tCtrl+N", "&Open Melody...\tCtrl+O", "-", "&Save Melody...\tCtrl+S",
-                           "Save Melody &As...", "&Export Melody...", "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-",
-                           "E&xit"}));
+                           "Save Melody &As...", "&Export Melody...", "&Import Melody...", "-", "&Print...\tCtrl+P",
+                           "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
     EXPECT_EQ(Describe(app.Frame()->FindTopMenu("&Keys")),
               QStringList({"&C Major [x]", "&G Major", "&D Major", "&F Major", "&Bb Major", "-", "C&hromatic"}));
     EXPECT_EQ(Describe(app.Frame()->FindTopMenu("&Display")),

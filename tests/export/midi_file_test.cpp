@@ -76,7 +76,7 @@ TEST_F(MidiFileTest, AnEmptyMelodyIsTheTempoAndTheInstrumentAlone)
 {
     SetMelody(KeyC, {});
     EXPECT_EQ(ReadMidi(Export("empty.mid", ExportFormat::MidiFile)),
-              Lines({"file 0 480 1", "0 set_tempo 600000", "0 program_change 5 0", "0 end_of_track",
+              Lines({"file 0 480 1", "0 set_tempo 600000", "0 key_signature C", "0 program_change 5 0", "0 end_of_track",
                      "still sounding 0"}));
 }
 
