@@ -9,6 +9,7 @@
 #include "import/import_error.h"
 #include "import/import_summary.h"
 #include "import/staff_fitting.h"
+#include "model/note_value.h"
 #include "model/staff_position_table.h"
 
 #include <cstdlib>
@@ -20,28 +21,12 @@ constexpr std::size_t kMostNotes = 1000;
 // Files of many parts are read part by part; a few show every path.
 constexpr std::size_t kPartsRead = 4;
 
-inline bool IsValue(NoteValue value)
-{
-    switch (value) {
-    case NoteEighth:
-    case NoteQuarter:
-    case NoteDottedQuarter:
-    case NoteHalf:
-    case NoteDottedHalf:
-    case NoteWhole:
-    case NoteRest:
-        return true;
-    default:
-        return false;
-    }
-}
-
 inline void CheckMelody(const ImportedMelody& melody)
 {
     if (melody.notes.size() > kMostNotes || melody.report.notes == 0 || ImportSummary(melody.report).isEmpty())
         std::abort();
     for (const auto& [value, pitch] : melody.notes) {
-        if (!IsValue(value) || !StaffShowsPitch(pitch) || (value == NoteRest) != (pitch == kRestPitch))
+        if (!IsNoteValue(value) || !StaffShowsPitch(pitch) || (value == NoteRest) != (pitch == kRestPitch))
             std::abort();
     }
 }

@@ -30,22 +30,6 @@ bool IsPlayableTempo(int tempo)
     return tempo >= TempoMsAt(0) && tempo <= TempoMsAt(kSlowestTempoPosition);
 }
 
-bool IsNoteValue(int value)
-{
-    switch (value) {
-    case NoteEighth:
-    case NoteQuarter:
-    case NoteDottedQuarter:
-    case NoteHalf:
-    case NoteDottedHalf:
-    case NoteWhole:
-    case NoteRest:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // A rest, or a MIDI note. Notes that no staff row shows are kept: the
 // staff gives them no column, and saving writes them back as they came.
 bool IsMelodyPitch(int pitch)

@@ -28,3 +28,19 @@ int PlaybackTicks(int pitch, NoteValue value)
 {
     return pitch == kRestPitch || value == NoteRest ? kRestTicks : int(value);
 }
+
+bool IsNoteValue(int value)
+{
+    switch (value) {
+    case NoteEighth:
+    case NoteQuarter:
+    case NoteDottedQuarter:
+    case NoteHalf:
+    case NoteDottedHalf:
+    case NoteWhole:
+    case NoteRest:
+        return true;
+    default:
+        return false;
+    }
+}

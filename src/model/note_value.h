@@ -14,6 +14,9 @@ enum NoteValue : int {
     NoteRest = 999,
 };
 
+// Whether a number is one of the values above, as a file must hold.
+bool IsNoteValue(int value);
+
 // The letter keys held down while clicking: Rest, Half, Whole, doTted half,
 // Eighth, Dotted quarter.
 struct HeldKeys {
