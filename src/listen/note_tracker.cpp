@@ -45,6 +45,8 @@ constexpr double kStillestBend = 150.0;
 // A note within this of a semitone is that note: a student's note 35
 // cents out is still the note meant.
 constexpr float kMostOffCentre = 0.45f;
+constexpr float kSurelyInTune = 0.3f;
+constexpr int kShortestStillOutOfTune = ReadingsIn(70);
 // Still swelling fast: the sound of a new stroke has not yet outgrown
 // the ring of the last.
 constexpr float kSteadyRiseDb = 6.0f;
@@ -85,6 +87,8 @@ constexpr float kCentsPerSemitone = 100.0f;
 constexpr float kStrokeDipDb = 6.0f;
 constexpr float kStrokeRiseDb = 5.0f;
 constexpr std::int64_t kStrokeFrames = CPitchReader::kSampleRate / 4;
+// A reading hears the sound of about half its window before it.
+constexpr std::int64_t kReadingLagFrames = CPitchReader::kWindowFrames / 2;
 // A first stroke is this much louder than the quietest moment of late.
 constexpr float kRiseSinceQuietDb = 6.0f;
 constexpr std::size_t kLevelMemory = std::size_t(ReadingsIn(300));
@@ -182,16 +186,21 @@ CNoteTracker::Candidate CNoteTracker::StillNote(const NoteSteadiness& steadiness
     if (high - low > steadiness.spread || m_run.back().levelDb - window->levelDb > kSteadyRiseDb)
         return {};
     const float mean = sum / float(readings);
-    const auto lookback = window - std::min<std::ptrdiff_t>(kStillLookback, window - m_run.begin());
-    if (m_run.end() - lookback < kShortestStill || !HoldsStill(lookback, m_run.end()))
+    const int note = int(std::lround(mean));
+    const float offCentre = std::fabs(mean - float(note));
+    if (offCentre > kMostOffCentre)
+        return {};
+    // Far out of tune, it may be the start of a slide or an attack's
+    // bend: it must hold still for longer.
+    const int still = offCentre > kSurelyInTune ? kShortestStillOutOfTune : kShortestStill;
+    const auto lookback = window - std::min<std::ptrdiff_t>(std::max(kStillLookback, still - readings),
+                                                            window - m_run.begin());
+    if (m_run.end() - lookback < still || !HoldsStill(lookback, m_run.end()))
         return {};
     for (auto it = lookback; it != window; ++it) {
         if (std::fabs(it->pitch - mean) > kStillBand)
             return {};
     }
-    const int note = int(std::lround(mean));
-    if (std::fabs(mean - float(note)) > kMostOffCentre)
-        return {};
     return {note, mean, lookback->endFrame};
 }
 
@@ -261,6 +270,14 @@ void CNoteTracker::FollowStrokes(float levelDb, std::int64_t frame)
     }
 }
 
+bool CNoteTracker::IsNewStrokeOfHeld(const Candidate& candidate, float levelDb) const
+{
+    // Its readings must be of the new stroke, not of the sound before it
+    // that they lag behind, and as loud as a stroke of that note.
+    return IsNewStroke(candidate.fromFrame) && candidate.fromFrame >= m_strokeFrame + kReadingLagFrames
+        && levelDb >= m_fHeldPeakDb - kSlurDropDb;
+}
+
 bool CNoteTracker::IsSlurredStep(const Candidate& candidate, float levelDb) const
 {
     if (levelDb < m_fHeldPeakDb - kSlurDropDb)
@@ -285,10 +302,14 @@ bool CNoteTracker::MayTakeOver(const Candidate& candidate, float levelDb, std::i
     const int note = candidate.note;
     if (!IsCelloNote(note))
         return false;
-    const bool bowed = IsNewStroke(frame) || (m_nHeld == 0 && RoseSinceQuiet(levelDb));
-    if (!bowed && IsRingOfEarlierNote(note, levelDb, frame))
+    // A ring is heard as one even as a new stroke begins: the readings lag
+    // the sound by most of their window.
+    if (IsRingOfEarlierNote(note, levelDb, frame))
         return false;
-    if (m_nHeld == 0 || note == m_nHeld || bowed)
+    const bool bowed = IsNewStroke(frame) || (m_nHeld == 0 && RoseSinceQuiet(levelDb));
+    if (note == m_nHeld)
+        return IsNewStrokeOfHeld(candidate, levelDb);
+    if (m_nHeld == 0 || bowed)
         return bowed;
     // Within one stroke: a harmonic of the held note is that note.
     if (IsHarmonicInterval(note - m_nHeld))

@@ -75,6 +75,7 @@ private:
     // Whether the candidate is a note of its own, not the held note's
     // vibrato, harmonic or ring, nor a ring of notes before.
     bool MayTakeOver(const Candidate& candidate, float levelDb, std::int64_t frame) const;
+    bool IsNewStrokeOfHeld(const Candidate& candidate, float levelDb) const;
     bool IsSlurredStep(const Candidate& candidate, float levelDb) const;
     bool IsRingOfEarlierNote(int note, float levelDb, std::int64_t frame) const;
     // The sound rose clearly from the quietest moment of late: a first
