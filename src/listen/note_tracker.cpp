@@ -46,6 +46,11 @@ constexpr double kStillestBend = 150.0;
 // cents out is still the note meant.
 constexpr float kMostOffCentre = 0.45f;
 constexpr float kSurelyInTune = 0.3f;
+// A pitch this close to its semitone may move a little either way; one
+// further off may not move on away from it faster than this (semitones
+// a second, times the semitones off).
+constexpr float kSurelyOnSemitone = 0.15f;
+constexpr double kMostDriftOff = 0.2;
 constexpr int kShortestStillOutOfTune = ReadingsIn(70);
 // Still swelling fast: the sound of a new stroke has not yet outgrown
 // the ring of the last.
@@ -111,10 +116,15 @@ bool IsCelloNote(int note)
     return note >= CNoteTracker::kLowestNote && note <= CNoteTracker::kHighestNote;
 }
 
-// A parabola through the pitches over time: false when they slope or
-// bend, as the pitch does on a slide or at the turn of a swing.
+// How the pitch moves over a stretch: a parabola's slope and bend, in
+// semitones a second and a second squared.
+struct PitchMotion {
+    double slope = 0;
+    double bend = 0;
+};
+
 template <typename Iterator>
-bool HoldsStill(Iterator first, Iterator last)
+PitchMotion MotionOf(Iterator first, Iterator last)
 {
     const double middle = double(first->endFrame + (last - 1)->endFrame) / 2;
     double s0 = 0, s1 = 0, s2 = 0, s3 = 0, s4 = 0, y0 = 0, y1 = 0, y2 = 0;
@@ -134,10 +144,19 @@ bool HoldsStill(Iterator first, Iterator last)
                                 double i) { return a * (e * i - f * h) - b * (d * i - f * g) + c * (d * h - e * g); };
     const double whole = determinant(s0, s1, s2, s1, s2, s3, s2, s3, s4);
     if (whole == 0)
-        return true;
-    const double slope = determinant(s0, y0, s2, s1, y1, s3, s2, y2, s4) / whole;
-    const double bend = 2 * determinant(s0, s1, y0, s1, s2, y1, s2, s3, y2) / whole;
-    return std::fabs(slope) <= kStillestSlope && std::fabs(bend) <= kStillestBend;
+        return {};
+    return {determinant(s0, y0, s2, s1, y1, s3, s2, y2, s4) / whole,
+            2 * determinant(s0, s1, y0, s1, s2, y1, s2, s3, y2) / whole};
+}
+
+// No slope (a slide) and no bend (the turn of a vibrato's swing); and a
+// pitch off its semitone does not drift further off, as it does sliding
+// into the next.
+bool HoldsStill(const PitchMotion& motion, float offSemitone)
+{
+    if (std::fabs(motion.slope) > kStillestSlope || std::fabs(motion.bend) > kStillestBend)
+        return false;
+    return std::fabs(offSemitone) < kSurelyOnSemitone || motion.slope * double(offSemitone) < kMostDriftOff;
 }
 
 bool IsHarmonicInterval(int interval)
@@ -195,7 +214,7 @@ CNoteTracker::Candidate CNoteTracker::StillNote(const NoteSteadiness& steadiness
     const int still = offCentre > kSurelyInTune ? kShortestStillOutOfTune : kShortestStill;
     const auto lookback = window - std::min<std::ptrdiff_t>(std::max(kStillLookback, still - readings),
                                                             window - m_run.begin());
-    if (m_run.end() - lookback < still || !HoldsStill(lookback, m_run.end()))
+    if (m_run.end() - lookback < still || !HoldsStill(MotionOf(lookback, m_run.end()), mean - float(note)))
         return {};
     for (auto it = lookback; it != window; ++it) {
         if (std::fabs(it->pitch - mean) > kStillBand)

@@ -24,6 +24,11 @@ constexpr double kPeriodsTried[] = {1.0 / 4, 1.0 / 3, 1.0 / 2, 1.0, 2.0};
 // How much less alike the sound may be at a period than at its best, for
 // that period to be the sound's own.
 constexpr double kPeriodMargin = 0.025;
+// A clear sound the detector heard at a long period (a note with the
+// ring of the last one in a wet room) may repeat this many times less
+// well at a period inside it, and that shorter period is still its own.
+constexpr double kInnerPeriodRatio = 2.2;
+constexpr float kClearConfidence = 0.85f;
 constexpr std::size_t kCompareFrames = CPitchReader::kWindowFrames / 2;
 constexpr double kSemitonesPerOctave = 12.0;
 constexpr double kMidiOfA4 = 69.0;
@@ -91,8 +96,9 @@ struct CPitchReader::Detector {
 
     // The pitch of the shortest period, among the one found, those inside
     // it and the one twice as long, at which the sound repeats about as
-    // well as it does at its best.
-    float OwnPitch(float found) const
+    // well as it does at its best; for a clear sound, a period inside the
+    // one found is given more room.
+    float OwnPitch(float found, float confidence) const
     {
         const double period = PeriodFrames(found);
         constexpr std::size_t kTries = std::size(kPeriodsTried);
@@ -105,7 +111,8 @@ struct CPitchReader::Detector {
             best = std::min(best, unlikeness[i]);
         }
         for (std::size_t i = 0; i < kTries; ++i) {
-            if (unlikeness[i] <= best + kPeriodMargin)
+            const bool inner = kPeriodsTried[i] < 1.0 && confidence >= kClearConfidence;
+            if (unlikeness[i] <= std::max(best + kPeriodMargin, (inner ? kInnerPeriodRatio : 1.0) * best))
                 return found - float(kSemitonesPerOctave * std::log2(kPeriodsTried[i]));
         }
         return found;
@@ -123,8 +130,8 @@ PitchReading CPitchReader::Read(const float* hop)
     aubio_pitch_do(d.pitch, d.input, d.output);
     d.Take(hop);
     PitchReading reading;
-    reading.pitch = d.output->data[0] > 0 ? d.OwnPitch(d.output->data[0]) : 0;
     reading.confidence = aubio_pitch_get_confidence(d.pitch);
+    reading.pitch = d.output->data[0] > 0 ? d.OwnPitch(d.output->data[0], reading.confidence) : 0;
     reading.levelDb = d.Level();
     return reading;
 }
