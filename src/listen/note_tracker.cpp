@@ -45,13 +45,15 @@ constexpr double kStillestBend = 150.0;
 // A note within this of a semitone is that note: a student's note 35
 // cents out is still the note meant.
 constexpr float kMostOffCentre = 0.45f;
+// Further off than this, it may be the start of a slide or the bend of an
+// attack: it must hold still for this long.
 constexpr float kSurelyInTune = 0.3f;
+constexpr int kShortestStillOutOfTune = ReadingsIn(70);
 // A pitch this close to its semitone may move a little either way; one
 // further off may not move on away from it faster than this (semitones
-// a second, times the semitones off).
+// a second, times the semitones off), as it does sliding into the next.
 constexpr float kSurelyOnSemitone = 0.15f;
 constexpr double kMostDriftOff = 0.2;
-constexpr int kShortestStillOutOfTune = ReadingsIn(70);
 // Still swelling fast: the sound of a new stroke has not yet outgrown
 // the ring of the last.
 constexpr float kSteadyRiseDb = 6.0f;
@@ -72,11 +74,10 @@ constexpr int kMostStrayReadings = 3;
 // all; so are those this close to one of its harmonics.
 constexpr float kHeldBand = 0.8f;
 constexpr float kHarmonicBand = 0.5f;
-// Octave, twelfth, two octaves, two octaves and a third, and a fifth:
-// the harmonics that overtake a weak fundamental, and the octave below
-// that a detector slips to.
+// Octave, twelfth, two octaves, two octaves and a third, two octaves and
+// a fifth: the harmonics that overtake a weak fundamental; and the octave
+// below that a detector slips to.
 constexpr int kHarmonicIntervals[] = {12, 19, 24, 28, 31, -12};
-// This long without a reading of the held note ends it.
 // This long without a reading of the held note ends it; while another
 // pitch sounds (the finger moving to the next note in the same bow), only
 // this long, so that the next note is judged as a step from it.
@@ -209,8 +210,6 @@ CNoteTracker::Candidate CNoteTracker::StillNote(const NoteSteadiness& steadiness
     const float offCentre = std::fabs(mean - float(note));
     if (offCentre > kMostOffCentre)
         return {};
-    // Far out of tune, it may be the start of a slide or an attack's
-    // bend: it must hold still for longer.
     const int still = offCentre > kSurelyInTune ? kShortestStillOutOfTune : kShortestStill;
     const auto lookback = window - std::min<std::ptrdiff_t>(std::max(kStillLookback, still - readings),
                                                             window - m_run.begin());
