@@ -49,6 +49,9 @@ constexpr float kMostOffCentre = 0.45f;
 // attack: it must hold still for this long.
 constexpr float kSurelyInTune = 0.3f;
 constexpr int kShortestStillOutOfTune = ReadingsIn(70);
+// A note whose octave is in doubt holds this long, time for the octave
+// above to show.
+constexpr int kShortestStillInDoubt = ReadingsIn(100);
 // A pitch this close to its semitone may move a little either way; one
 // further off may not move on away from it faster than this (semitones
 // a second, times the semitones off), as it does sliding into the next.
@@ -210,7 +213,10 @@ CNoteTracker::Candidate CNoteTracker::StillNote(const NoteSteadiness& steadiness
     const float offCentre = std::fabs(mean - float(note));
     if (offCentre > kMostOffCentre)
         return {};
-    const int still = offCentre > kSurelyInTune ? kShortestStillOutOfTune : kShortestStill;
+    const auto inDoubt = std::count_if(window, m_run.end(), [](const Sample& sample) { return sample.octaveInDoubt; });
+    const int still = 2 * inDoubt > readings ? kShortestStillInDoubt
+        : offCentre > kSurelyInTune          ? kShortestStillOutOfTune
+                                             : kShortestStill;
     const auto lookback = window - std::min<std::ptrdiff_t>(std::max(kStillLookback, still - readings),
                                                             window - m_run.begin());
     if (m_run.end() - lookback < still || !HoldsStill(MotionOf(lookback, m_run.end()), mean - float(note)))
@@ -429,7 +435,7 @@ void CNoteTracker::Take(const PitchReading& reading, std::int64_t endFrame, std:
         m_run.clear();
     }
     m_nStrayReadings = 0;
-    m_run.push_back({reading.pitch, reading.confidence, reading.levelDb, endFrame});
+    m_run.push_back({reading.pitch, reading.confidence, reading.levelDb, endFrame, reading.octaveInDoubt});
     if (m_run.size() > kLongestRun)
         m_run.erase(m_run.begin());
 

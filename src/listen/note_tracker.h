@@ -50,6 +50,7 @@ private:
         float confidence;
         float levelDb;
         std::int64_t endFrame;
+        bool octaveInDoubt;
     };
     struct Candidate {
         int note = 0;
