@@ -48,7 +48,7 @@ constexpr float kMostOffCentre = 0.45f;
 // Further off than this, it may be the start of a slide or the bend of an
 // attack: it must hold still for this long.
 constexpr float kSurelyInTune = 0.3f;
-constexpr int kShortestStillOutOfTune = ReadingsIn(70);
+constexpr int kShortestStillOutOfTune = ReadingsIn(100);
 // A note whose octave is in doubt holds this long, time for the octave
 // above to show.
 constexpr int kShortestStillInDoubt = ReadingsIn(100);
