@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns pitch readings into the notes a cellist plays: a note is heard
-// when its pitch holds steady for a moment (or, under vibrato, when the
-// middle of its swing is clear), and it lasts until the sound stops or
-// another note takes over. The slow start of a bow, a vibrato of up to
-// half a semitone either way, the ring of the note before and the
-// harmonics of a dying note must not be heard as notes of their own.
-// While a note is held, how far it lies from true is told as it changes.
+// when its pitch holds still for a moment (or, under vibrato, when the
+// middle of its swing is clear), and it lasts until its sound stops or
+// another note takes over. A new note comes with a new stroke of the bow,
+// or slurred in the same stroke at about the same loudness. The slow start
+// of a bow, a slide into a note, a wide vibrato, the ring of notes before
+// and the harmonics of a note whose fundamental is weak must not be heard
+// as notes of their own. While a note is held, how far it lies from true
+// is told as it changes.
 #include "listen/pitch_reading.h"
 
 #include <cstdint>
@@ -48,46 +50,71 @@ private:
         float confidence;
         float levelDb;
         std::int64_t endFrame;
+        bool octaveInDoubt;
     };
+    struct Candidate {
+        int note = 0;
+        float pitch = 0;
+        // The first reading of the still (or swinging) stretch that names it.
+        std::int64_t fromFrame = 0;
+    };
+    struct EndedNote {
+        int note;
+        float peakDb;
+        std::int64_t endFrame;
+    };
+
     bool IsVoiced(const PitchReading& reading) const;
-    // The note the run of readings names, 0 while it is not yet clear.
-    int SteadyNote(float levelDb) const;
-    int SteadyNote(const NoteSteadiness& steadiness) const;
-    int VibratoNote() const;
-    // The sound has grown clearly louder than it was of late: a new bow
-    // stroke, not the ring of the last one.
+    // The held note's own reading: near its pitch, vibrato and all, or one
+    // of its harmonics standing in for a weak fundamental.
+    bool IsOfHeldNote(float pitch) const;
+    void FollowHeld(const PitchReading& reading, std::int64_t endFrame, std::vector<ListenEvent>& events);
+    // The note the run of readings names now, if any.
+    Candidate StillNote() const;
+    Candidate StillNote(const NoteSteadiness& steadiness) const;
+    Candidate SwingNote() const;
+    // Whether the candidate is a note of its own, not the held note's
+    // vibrato, harmonic or ring, nor a ring of notes before.
+    bool MayTakeOver(const Candidate& candidate, float levelDb, std::int64_t frame) const;
+    bool IsNewStrokeOfHeld(const Candidate& candidate, float levelDb) const;
+    bool IsSlurredStep(const Candidate& candidate, float levelDb) const;
+    bool IsRingOfEarlierNote(int note, float levelDb, std::int64_t frame) const;
+    // The sound rose clearly from the quietest moment of late: a first
+    // stroke after silence or a ring.
     bool RoseSinceQuiet(float levelDb) const;
-    // The sound has grown clearly louder than it was since the held note
-    // began.
-    bool IsNewStroke(float levelDb) const;
-    bool MayTakeOver(int note, float levelDb) const;
-    bool IsRingOfLastNote(int note, float levelDb, std::int64_t frame) const;
-    // The pitch of the run's latest readings near the note.
-    float PitchOfRun(int note) const;
-    // The held note's pitch follows the reading, as a tuner's needle does.
-    void FollowTuning(float pitch, std::int64_t frame, std::vector<ListenEvent>& events);
-    int CentsOffHeld() const;
+    // A new stroke of the bow under the held note: its sound fell clearly
+    // below its own sustained level and rose again.
+    bool IsNewStroke(std::int64_t frame) const;
+    void FollowStrokes(float levelDb, std::int64_t frame);
     // Passes over a reading that does not continue the run; false once
     // too many have, and the run is over.
     bool SkipStray();
     void RememberLevel(float levelDb);
+    void Start(const Candidate& candidate, float levelDb, std::int64_t frame, std::vector<ListenEvent>& events);
     void EndHeld(std::int64_t frame, std::vector<ListenEvent>& events);
+    int CentsOffHeld() const;
 
     int m_nHeld = 0;
-    int m_nQuietReadings = 0;
-    // The loudest and the quietest moments of the held note; the last
-    // note that ended, when and how loud it was at its loudest.
-    float m_fHeldPeakDb = 0;
-    float m_fQuietestSinceHeldDb = 0;
-    // The held note's pitch, smoothed, and the cents last told of it.
+    // Readings since the held note was last heard.
+    int m_nReadingsWithoutHeld = 0;
+    int m_nSilentReadings = 0;
+    // The held note's pitch, smoothed as a tuner's needle is, and its
+    // loudest moment so far.
     float m_fHeldPitch = 0;
+    // The pitch the held note was heard at: a step to a neighbour is
+    // judged from there, not from where the needle has followed it.
+    float m_fHeldCentre = 0;
+    float m_fHeldPeakDb = 0;
     int m_nToldCents = 0;
     std::int64_t m_lastToldFrame = 0;
-    int m_nLastEnded = 0;
-    std::int64_t m_lastEndFrame = 0;
-    float m_fLastPeakDb = 0;
-    // The readings of the current run of steady, voiced sound that is not
-    // the held note.
+    // The loudness of the strokes: the loudest moment since the last dip
+    // began, the quietest since, and when the last new stroke rose.
+    float m_fStrokePeakDb = -200;
+    float m_fStrokeDipDb = -200;
+    std::int64_t m_strokeFrame = -1;
+    // Notes that ended of late, for their ring.
+    std::deque<EndedNote> m_ended;
+    // The readings of the current run of continuous, voiced sound.
     std::vector<Sample> m_run;
     int m_nStrayReadings = 0;
     std::deque<float> m_recentLevels;

@@ -24,6 +24,14 @@ constexpr double kPeriodsTried[] = {1.0 / 4, 1.0 / 3, 1.0 / 2, 1.0, 2.0};
 // How much less alike the sound may be at a period than at its best, for
 // that period to be the sound's own.
 constexpr double kPeriodMargin = 0.025;
+// A clear sound the detector heard at a long period (a note with the
+// ring of the last one in a wet room) may repeat this many times less
+// well at a period inside it, and that shorter period is still its own.
+constexpr double kInnerPeriodRatio = 2.2;
+constexpr float kClearConfidence = 0.85f;
+// Half the period chosen repeats at most this many times less well: the
+// note may yet turn out an octave higher.
+constexpr double kDoubtRatio = 4.0;
 constexpr std::size_t kCompareFrames = CPitchReader::kWindowFrames / 2;
 constexpr double kSemitonesPerOctave = 12.0;
 constexpr double kMidiOfA4 = 69.0;
@@ -91,8 +99,10 @@ struct CPitchReader::Detector {
 
     // The pitch of the shortest period, among the one found, those inside
     // it and the one twice as long, at which the sound repeats about as
-    // well as it does at its best.
-    float OwnPitch(float found) const
+    // well as it does at its best; for a clear sound, a period inside the
+    // one found is given more room. In doubt when half that period
+    // repeats nearly as well.
+    void ReadOwnPitch(float found, PitchReading& reading) const
     {
         const double period = PeriodFrames(found);
         constexpr std::size_t kTries = std::size(kPeriodsTried);
@@ -105,10 +115,16 @@ struct CPitchReader::Detector {
             best = std::min(best, unlikeness[i]);
         }
         for (std::size_t i = 0; i < kTries; ++i) {
-            if (unlikeness[i] <= best + kPeriodMargin)
-                return found - float(kSemitonesPerOctave * std::log2(kPeriodsTried[i]));
+            const bool inner = kPeriodsTried[i] < 1.0 && reading.confidence >= kClearConfidence;
+            if (unlikeness[i] <= std::max(best + kPeriodMargin, (inner ? kInnerPeriodRatio : 1.0) * best)) {
+                reading.pitch = found - float(kSemitonesPerOctave * std::log2(kPeriodsTried[i]));
+                const auto half = std::find(std::begin(kPeriodsTried), std::end(kPeriodsTried), kPeriodsTried[i] / 2);
+                reading.octaveInDoubt = half != std::end(kPeriodsTried)
+                    && unlikeness[half - std::begin(kPeriodsTried)] <= kDoubtRatio * unlikeness[i];
+                return;
+            }
         }
-        return found;
+        reading.pitch = found;
     }
 };
 
@@ -123,8 +139,9 @@ PitchReading CPitchReader::Read(const float* hop)
     aubio_pitch_do(d.pitch, d.input, d.output);
     d.Take(hop);
     PitchReading reading;
-    reading.pitch = d.output->data[0] > 0 ? d.OwnPitch(d.output->data[0]) : 0;
     reading.confidence = aubio_pitch_get_confidence(d.pitch);
+    if (d.output->data[0] > 0)
+        d.ReadOwnPitch(d.output->data[0], reading);
     reading.levelDb = d.Level();
     return reading;
 }

@@ -19,6 +19,9 @@ struct PitchReading {
     float confidence = 0;
     // Loudness of the last kLevelFrames samples, dB below full scale.
     float levelDb = -200;
+    // The sound repeats nearly as well at half the period read: it may be
+    // the octave above, heard low through a ring or a gripping bow.
+    bool octaveInDoubt = false;
 };
 
 class CPitchReader {
