@@ -7,7 +7,7 @@
 #include "app/command_line.h"
 #include "doc/voldrim_doc.h"
 #include "export/command_line_export.h"
-#include "res/program_version.h"
+#include "framework/program_version.h"
 #include "listen/resampler.h"
 #include "support/cello_material.h"
 #include "support/external_tool.h"
