@@ -58,7 +58,6 @@ public:
     // device context's clip region reaches.
     void RedrawMelody(CDC& dc);
     void DrawNaturals(CDC& dc);
-    static bool IsLineNote(int pitch);
     void DrawNoteName(CDC& dc, const CRect& rcLabel, const CString& name);
     void DrawAccidentalForName(CDC& dc, const CString& name, const CRect& rcNote);
 
