@@ -3,6 +3,7 @@
 #include "app/main_frame.h"
 
 #include "app/cello_listening.h"
+#include "app/sound_settings.h"
 #include "app/splash_window.h"
 #include "app/voldrim_app.h"
 #include "doc/voldrim_doc.h"
@@ -28,6 +29,14 @@ CMainFrame::CMainFrame()
     MapCommand(ID_SHOWME_SCORES, [this] { OnShowMeScores(); });
     MapCommand(ID_PRACTICE_PROGRESS, [this] { OnPracticeProgress(); });
     MapCommand(ID_WEAK_NOTES, [this] { OnWeakNotes(); });
+    MapCommand(ID_TEMPO, [this] {
+        if (CVoldrimDoc* doc = GetVoldrimDoc())
+            RunTempoDialog(*doc, this);
+    });
+    MapCommand(ID_MIDI, [this] {
+        if (CVoldrimDoc* doc = GetVoldrimDoc())
+            RunMidiDialog(*doc, this);
+    });
     MapUpdate(ID_WEAK_NOTES, [this](CCmdUI* ui) {
         EnableWhileIdle(ui);
         const CVoldrimDoc* doc = GetVoldrimDoc();

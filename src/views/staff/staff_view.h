@@ -5,7 +5,7 @@
 // and a row of note columns each, the melody written into those columns,
 // and six picture buttons along the bottom edge.
 #include "framework/bitmap_button.h"
-#include "doc/melody_view.h"
+#include "views/melody/melody_view.h"
 #include "framework/view.h"
 #include "model/note_value.h"
 #include "model/pitch.h"
