@@ -5,7 +5,6 @@
 #include "app/cello_listening.h"
 #include "app/sound_settings.h"
 #include "app/splash_window.h"
-#include "app/voldrim_app.h"
 #include "doc/voldrim_doc.h"
 #include "framework/help.h"
 #include "framework/splitter.h"
@@ -13,6 +12,7 @@
 #include "quiz/practice_log.h"
 #include "quiz/show_me_commands.h"
 #include "res/resource.h"
+#include "sound/play_wave_sound.h"
 #include "views/fingerboard/fboard_view.h"
 #include "views/practice/progress_window.h"
 #include "views/staff/staff_view.h"
@@ -48,7 +48,9 @@ CMainFrame::CMainFrame()
     MapCommand(ID_DEFAULT_HELP, [this] { OnHelpFinder(); });
     MapCommand(ID_HELP, [this] { OnHelp(); });
     MapCommand(ID_CONTEXT_HELP, [this] { OnContextHelp(); });
-    m_pListening = std::make_unique<CCelloListening>(*this);
+    m_pListening = std::make_unique<CCelloListening>(*this, [this] {
+        return m_pSplitter ? static_cast<CFboardView*>(m_pSplitter->GetPane(0, 0)) : nullptr;
+    });
     MapCommand(ID_LISTEN, [this] { m_pListening->Toggle(); });
     MapUpdate(ID_LISTEN, [this](CCmdUI* ui) { m_pListening->UpdateItem(ui); });
 }
@@ -92,8 +94,7 @@ int CMainFrame::OnCreate(CCreateContext* context)
         return -1;
     CenterWindow();
     CSplashWindow::ShowSplashScreen(this);
-    if (CVoldrimApp* app = VoldrimApp())
-        app->PlayWaveSound(QStringLiteral("cello.wav"));
+    PlayWaveSound(QStringLiteral("cello.wav"));
     return 0;
 }
 
