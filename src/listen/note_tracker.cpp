@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "listen/note_tracker.h"
 
+#include "model/pitch.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -26,8 +28,8 @@ constexpr float kVoicedConfidence = 0.5f;
 // A microphone's own hiss lies above this; silence of a file below.
 constexpr float kQuietestSoundDb = -70.0f;
 // Readings outside this pitch range are not of a cello's note.
-constexpr float kLowestReading = CNoteTracker::kLowestNote - 6.0f;
-constexpr float kHighestReading = CNoteTracker::kHighestNote + 6.0f;
+constexpr float kLowestReading = kLowestStopPitch - 6.0f;
+constexpr float kHighestReading = kHighestStopPitch + 6.0f;
 
 // A steady note: this many readings, all this sure, this close together
 // and this close to a semitone. A sound the detector is less sure of (a
@@ -72,7 +74,7 @@ constexpr int kOvertoneIntervals[] = {12, 19, 24};
 
 bool IsCelloNote(int note)
 {
-    return note >= CNoteTracker::kLowestNote && note <= CNoteTracker::kHighestNote;
+    return note >= kLowestStopPitch && note <= kHighestStopPitch;
 }
 
 } // namespace

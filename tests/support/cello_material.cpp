@@ -3,6 +3,7 @@
 #include "support/cello_material.h"
 
 #include "listen/pitch_listener.h"
+#include "model/pitch.h"
 #include "sound/builtin_synth.h"
 
 #include <algorithm>
@@ -127,7 +128,7 @@ CelloRecording RenderNotes(const CString& soundFont, CelloPlaying playing, const
 CelloRecording RenderCello(const CString& soundFont, CelloPlaying playing, CelloOrder order)
 {
     std::vector<int> pitches;
-    for (int pitch = CNoteTracker::kLowestNote; pitch <= CNoteTracker::kHighestNote; ++pitch)
+    for (int pitch = kLowestStopPitch; pitch <= kHighestStopPitch; ++pitch)
         pitches.push_back(pitch);
     if (order == CelloOrder::Falling)
         std::reverse(pitches.begin(), pitches.end());
