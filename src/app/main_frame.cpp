@@ -17,6 +17,26 @@
 #include "views/practice/progress_window.h"
 #include "views/staff/staff_view.h"
 
+namespace {
+
+// The window before it is centred.
+constexpr int kWindowLeft = 10;
+constexpr int kWindowTop = 10;
+constexpr int kWindowWidth = 630;
+constexpr int kWindowHeight = 470;
+// The size each view is created with, before the columns are set.
+constexpr CSize kFirstPaneSize(100, 100);
+// The fingerboard column beside the staff, and its narrowest: at start it
+// may be dragged narrower than later.
+constexpr int kFingerboardWidth = 180;
+constexpr int kFingerboardMinimumAtStart = 150;
+// The staff column takes the window but these: its ideal width leaves the
+// fingerboard its narrowest at start, its minimum leaves room for more.
+constexpr int kStaffIdealLeaves = kFingerboardMinimumAtStart;
+constexpr int kStaffMinimumLeaves = 230;
+
+} // namespace
+
 CMainFrame::CMainFrame()
 {
     MapCommand(ID_MODE_FINGERBOARD_STAFF, [this] { OnFingerboardAndStaff(); });
@@ -63,10 +83,10 @@ CMainFrame::~CMainFrame()
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
-    cs.x = 10;
-    cs.y = 10;
-    cs.cx = 630;
-    cs.cy = 470;
+    cs.x = kWindowLeft;
+    cs.y = kWindowTop;
+    cs.cx = kWindowWidth;
+    cs.cy = kWindowHeight;
     // No file name is ever added to the caption.
     cs.style = WS_OVERLAPPEDWINDOW;
     return CFrameWnd::PreCreateWindow(cs);
@@ -78,13 +98,13 @@ BOOL CMainFrame::OnCreateClient(CCreateContext* context)
     if (!m_pSplitter->CreateStatic(this, 1, 2))
         return FALSE;
     setCentralWidget(m_pSplitter);
-    const BOOL left = m_pSplitter->CreateView(0, 0, [] { return new CFboardView(); }, CSize(100, 100), context);
-    const BOOL right = m_pSplitter->CreateView(0, 1, [] { return new CStaffView(); }, CSize(100, 100), context);
+    const BOOL left = m_pSplitter->CreateView(0, 0, [] { return new CFboardView(); }, kFirstPaneSize, context);
+    const BOOL right = m_pSplitter->CreateView(0, 1, [] { return new CStaffView(); }, kFirstPaneSize, context);
     CRect client;
     GetClientRect(&client);
-    m_pSplitter->SetColumnInfo(0, 180, 150);
-    m_nStaffMinimum = client.right - 230;
-    m_pSplitter->SetColumnInfo(1, client.right - 150, m_nStaffMinimum);
+    m_pSplitter->SetColumnInfo(0, kFingerboardWidth, kFingerboardMinimumAtStart);
+    m_nStaffMinimum = client.right - kStaffMinimumLeaves;
+    m_pSplitter->SetColumnInfo(1, client.right - kStaffIdealLeaves, m_nStaffMinimum);
     return left | right;
 }
 
@@ -119,7 +139,7 @@ void CMainFrame::EnableWhileIdle(CCmdUI* ui)
 void CMainFrame::OnFingerboardAndStaff()
 {
     EndQuestionIfRunning();
-    m_pSplitter->SetColumnInfo(0, 180, 180);
+    m_pSplitter->SetColumnInfo(0, kFingerboardWidth, kFingerboardWidth);
     // Staff Only may have asked a wider staff than this window holds.
     m_pSplitter->SetColumnInfo(1, m_pSplitter->GetIdealWidth(1), m_nStaffMinimum);
     m_pSplitter->RecalcLayout();
@@ -133,7 +153,7 @@ void CMainFrame::OnFlashCard()
     GetClientRect(&client);
     // The fingerboard takes the whole width; the staff column is then too
     // narrow to be shown.
-    m_pSplitter->SetColumnInfo(0, client.right, 180);
+    m_pSplitter->SetColumnInfo(0, client.right, kFingerboardWidth);
     m_pSplitter->RecalcLayout();
     CVoldrimDoc* doc = GetVoldrimDoc();
     if (!doc)
@@ -149,7 +169,7 @@ void CMainFrame::OnStaffOnly()
     CRect client;
     GetClientRect(&client);
     m_pSplitter->SetColumnInfo(0, 0, 0);
-    m_pSplitter->SetColumnInfo(1, client.right, client.right - 230);
+    m_pSplitter->SetColumnInfo(1, client.right, client.right - kStaffMinimumLeaves);
     m_pSplitter->RecalcLayout();
     if (CVoldrimDoc* doc = GetVoldrimDoc())
         doc->UpdateAllViews(nullptr, HintRepaintAll);
