@@ -49,6 +49,13 @@ CMainFrame::CMainFrame()
     MapCommand(ID_SHOWME_SCORES, [this] { OnShowMeScores(); });
     MapCommand(ID_PRACTICE_PROGRESS, [this] { OnPracticeProgress(); });
     MapCommand(ID_WEAK_NOTES, [this] { OnWeakNotes(); });
+    MapUpdate(ID_WEAK_NOTES, [this](CCmdUI* ui) {
+        EnableWhileIdle(ui);
+        const CVoldrimDoc* doc = GetVoldrimDoc();
+        ui->SetCheck(doc && doc->m_bWeakNotes);
+    });
+    // The document enables MIDI while no melody plays; Tempo is always
+    // enabled and does nothing while one plays.
     MapCommand(ID_TEMPO, [this] {
         if (CVoldrimDoc* doc = GetVoldrimDoc())
             RunTempoDialog(*doc, this);
@@ -56,11 +63,6 @@ CMainFrame::CMainFrame()
     MapCommand(ID_MIDI, [this] {
         if (CVoldrimDoc* doc = GetVoldrimDoc())
             RunMidiDialog(*doc, this);
-    });
-    MapUpdate(ID_WEAK_NOTES, [this](CCmdUI* ui) {
-        EnableWhileIdle(ui);
-        const CVoldrimDoc* doc = GetVoldrimDoc();
-        ui->SetCheck(doc && doc->m_bWeakNotes);
     });
     m_pPracticeLog = std::make_unique<CPracticeLog>();
     m_pPracticeLogInstalled = std::make_unique<CServiceOverride<CPracticeLog>>(m_pPracticeLog.get());
