@@ -9,10 +9,10 @@
 #include "export/command_line_export.h"
 #include "framework/program_version.h"
 #include "listen/resampler.h"
-#include "support/cello_material.h"
 #include "support/external_tool.h"
 #include "support/file_bytes.h"
 #include "support/pdf_print_dialogs.h"
+#include "support/program_cello.h"
 #include "support/recording_midi_output.h"
 #include "support/scratch_folder.h"
 
