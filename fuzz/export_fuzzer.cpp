@@ -5,6 +5,7 @@
 // does. Each file is read back by a reader of the fuzz target's own
 // (support/export_checks.h): a fault it finds aborts.
 #include "doc/voldrim_doc.h"
+#include "export/melody_notes.h"
 #include "export/midi_file_writer.h"
 #include "export/musicxml_writer.h"
 #include "support/export_checks.h"
@@ -50,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         doc.m_melody.size() > kMostRecordsWrittenOut)
         return 0;
     const ShownMelody shown = ShownMelodyOf(doc.m_melody);
-    CheckFile("MusicXML", MusicXmlFault(MelodyToMusicXml(doc), shown));
-    CheckFile("MIDI", MidiFileFault(MelodyToMidiFile(doc), shown));
+    CheckFile("MusicXML", MusicXmlFault(MelodyToMusicXml(ScoreMelodyOf(doc)), shown));
+    CheckFile("MIDI", MidiFileFault(MelodyToMidiFile(ScoreMelodyOf(doc)), shown));
     return 0;
 }

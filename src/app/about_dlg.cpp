@@ -2,15 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/about_dlg.h"
 
-#include "app/voldrim_app.h"
 #include "res/resource.h"
 
-CAboutDlg::CAboutDlg(QWidget* parent) : CDialog(IDD_ABOUTBOX, parent) {}
+CAboutDlg::CAboutDlg(const CString& version, QWidget* parent) : CDialog(IDD_ABOUTBOX, parent), m_strVersion(version)
+{
+}
 
 BOOL CAboutDlg::OnInitDialog()
 {
-    const CString version = VoldrimApp() ? VoldrimApp()->GetVersionText() : CString();
-    SetDlgItemText(IDC_VERSION, version.isEmpty() ? QStringLiteral("Version Error") : version);
+    SetDlgItemText(IDC_VERSION, m_strVersion.isEmpty() ? QStringLiteral("Version Error") : m_strVersion);
     CenterWindow();
     return CDialog::OnInitDialog();
 }

@@ -6,8 +6,12 @@
 
 class CAboutDlg : public CDialog {
 public:
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    // The version line shows the version text, "Version Error" when empty.
+    explicit CAboutDlg(const CString& version, QWidget* parent = nullptr);
 
 protected:
     BOOL OnInitDialog() override;
+
+private:
+    CString m_strVersion;
 };

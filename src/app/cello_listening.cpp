@@ -2,17 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cello_listening.h"
 
-#include "app/main_frame.h"
 #include "doc/voldrim_doc.h"
 #include "framework/cmd_target.h"
+#include "framework/frame_wnd.h"
 #include "framework/message_box.h"
-#include "framework/splitter.h"
 #include "res/resource.h"
 #include "sound/midi_device.h"
 #include "sound/play_wave_sound.h"
 #include "views/fingerboard/fboard_view.h"
 
 #include <QApplication>
+#include <utility>
 
 namespace {
 
@@ -22,8 +22,9 @@ constexpr std::chrono::milliseconds kOwnRing(400);
 
 } // namespace
 
-CCelloListening::CCelloListening(CMainFrame& frame)
-    : m_frame(frame), m_listener([this](const ListenEvent& event) { Heard(event); }, [this] { InputFailed(); })
+CCelloListening::CCelloListening(CFrameWnd& frame, Fingerboard fingerboard)
+    : m_frame(frame), m_fingerboard(std::move(fingerboard)),
+      m_listener([this](const ListenEvent& event) { Heard(event); }, [this] { InputFailed(); })
 {
 }
 
@@ -89,7 +90,7 @@ void CCelloListening::Heard(const ListenEvent& event)
     if (QApplication::activeModalWidget() || IsOwnSoundAround())
         return;
     ShowInHeader(true, event.pitch, event.cents);
-    if (auto* board = static_cast<CFboardView*>(m_frame.GetSplitter()->GetPane(0, 0)))
+    if (CFboardView* board = m_fingerboard())
         board->TakePlayedNote(event.pitch, double(event.cents));
 }
 
@@ -102,5 +103,5 @@ void CCelloListening::ShowInHeader(bool listening, int heardPitch, int cents)
     doc->m_nHeardPitch = heardPitch;
     doc->m_nHeardCents = cents;
     // The fingerboard takes no part: only the staff repaints its header.
-    doc->UpdateAllViews(m_frame.GetSplitter()->GetPane(0, 0), HintNoteOrTempo);
+    doc->UpdateAllViews(m_fingerboard(), HintNoteOrTempo);
 }

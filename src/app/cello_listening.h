@@ -10,14 +10,20 @@
 #include "listen/cello_listener.h"
 
 #include <chrono>
+#include <functional>
 
-class CMainFrame;
-class CVoldrimDoc;
 class CCmdUI;
+class CFboardView;
+class CFrameWnd;
+class CVoldrimDoc;
 
 class CCelloListening {
 public:
-    explicit CCelloListening(CMainFrame& frame);
+    // The fingerboard of the window, which takes each note heard as a
+    // played note on its stop and shows no part of the listening state;
+    // null while there is none.
+    using Fingerboard = std::function<CFboardView*()>;
+    CCelloListening(CFrameWnd& frame, Fingerboard fingerboard);
 
     // The menu item: starts or stops listening. Without a sound input it
     // says so and stays off.
@@ -34,7 +40,8 @@ private:
     // The listening state and the note heard, to the staff's header.
     void ShowInHeader(bool listening, int heardPitch, int cents = 0);
 
-    CMainFrame& m_frame;
+    CFrameWnd& m_frame;
+    Fingerboard m_fingerboard;
     CCelloListener m_listener;
     std::chrono::steady_clock::time_point m_listeningSince;
 };

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
-#include "res/program_version.h"
+#include "framework/program_version.h"
 
 namespace {
 const QString kHelp = QStringLiteral("--help");

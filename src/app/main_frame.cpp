@@ -3,8 +3,8 @@
 #include "app/main_frame.h"
 
 #include "app/cello_listening.h"
+#include "app/sound_settings.h"
 #include "app/splash_window.h"
-#include "app/voldrim_app.h"
 #include "doc/voldrim_doc.h"
 #include "framework/help.h"
 #include "framework/splitter.h"
@@ -12,9 +12,30 @@
 #include "quiz/practice_log.h"
 #include "quiz/show_me_commands.h"
 #include "res/resource.h"
+#include "sound/play_wave_sound.h"
 #include "views/fingerboard/fboard_view.h"
 #include "views/practice/progress_window.h"
 #include "views/staff/staff_view.h"
+
+namespace {
+
+// The window before it is centred.
+constexpr int kWindowLeft = 10;
+constexpr int kWindowTop = 10;
+constexpr int kWindowWidth = 630;
+constexpr int kWindowHeight = 470;
+// The size each view is created with, before the columns are set.
+constexpr CSize kFirstPaneSize(100, 100);
+// The fingerboard column beside the staff, and its narrowest: at start it
+// may be dragged narrower than later.
+constexpr int kFingerboardWidth = 180;
+constexpr int kFingerboardMinimumAtStart = 150;
+// The staff column takes the window but these: its ideal width leaves the
+// fingerboard its narrowest at start, its minimum leaves room for more.
+constexpr int kStaffIdealLeaves = kFingerboardMinimumAtStart;
+constexpr int kStaffMinimumLeaves = 230;
+
+} // namespace
 
 CMainFrame::CMainFrame()
 {
@@ -33,13 +54,25 @@ CMainFrame::CMainFrame()
         const CVoldrimDoc* doc = GetVoldrimDoc();
         ui->SetCheck(doc && doc->m_bWeakNotes);
     });
+    // The document enables MIDI while no melody plays; Tempo is always
+    // enabled and does nothing while one plays.
+    MapCommand(ID_TEMPO, [this] {
+        if (CVoldrimDoc* doc = GetVoldrimDoc())
+            RunTempoDialog(*doc, this);
+    });
+    MapCommand(ID_MIDI, [this] {
+        if (CVoldrimDoc* doc = GetVoldrimDoc())
+            RunMidiDialog(*doc, this);
+    });
     m_pPracticeLog = std::make_unique<CPracticeLog>();
     m_pPracticeLogInstalled = std::make_unique<CServiceOverride<CPracticeLog>>(m_pPracticeLog.get());
     MapCommand(ID_HELP_FINDER, [this] { OnHelpFinder(); });
     MapCommand(ID_DEFAULT_HELP, [this] { OnHelpFinder(); });
     MapCommand(ID_HELP, [this] { OnHelp(); });
     MapCommand(ID_CONTEXT_HELP, [this] { OnContextHelp(); });
-    m_pListening = std::make_unique<CCelloListening>(*this);
+    m_pListening = std::make_unique<CCelloListening>(*this, [this] {
+        return m_pSplitter ? static_cast<CFboardView*>(m_pSplitter->GetPane(0, 0)) : nullptr;
+    });
     MapCommand(ID_LISTEN, [this] { m_pListening->Toggle(); });
     MapUpdate(ID_LISTEN, [this](CCmdUI* ui) { m_pListening->UpdateItem(ui); });
 }
@@ -52,10 +85,10 @@ CMainFrame::~CMainFrame()
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
-    cs.x = 10;
-    cs.y = 10;
-    cs.cx = 630;
-    cs.cy = 470;
+    cs.x = kWindowLeft;
+    cs.y = kWindowTop;
+    cs.cx = kWindowWidth;
+    cs.cy = kWindowHeight;
     // No file name is ever added to the caption.
     cs.style = WS_OVERLAPPEDWINDOW;
     return CFrameWnd::PreCreateWindow(cs);
@@ -67,13 +100,13 @@ BOOL CMainFrame::OnCreateClient(CCreateContext* context)
     if (!m_pSplitter->CreateStatic(this, 1, 2))
         return FALSE;
     setCentralWidget(m_pSplitter);
-    const BOOL left = m_pSplitter->CreateView(0, 0, [] { return new CFboardView(); }, CSize(100, 100), context);
-    const BOOL right = m_pSplitter->CreateView(0, 1, [] { return new CStaffView(); }, CSize(100, 100), context);
+    const BOOL left = m_pSplitter->CreateView(0, 0, [] { return new CFboardView(); }, kFirstPaneSize, context);
+    const BOOL right = m_pSplitter->CreateView(0, 1, [] { return new CStaffView(); }, kFirstPaneSize, context);
     CRect client;
     GetClientRect(&client);
-    m_pSplitter->SetColumnInfo(0, 180, 150);
-    m_nStaffMinimum = client.right - 230;
-    m_pSplitter->SetColumnInfo(1, client.right - 150, m_nStaffMinimum);
+    m_pSplitter->SetColumnInfo(0, kFingerboardWidth, kFingerboardMinimumAtStart);
+    m_nStaffMinimum = client.right - kStaffMinimumLeaves;
+    m_pSplitter->SetColumnInfo(1, client.right - kStaffIdealLeaves, m_nStaffMinimum);
     return left | right;
 }
 
@@ -83,8 +116,7 @@ int CMainFrame::OnCreate(CCreateContext* context)
         return -1;
     CenterWindow();
     CSplashWindow::ShowSplashScreen(this);
-    if (CVoldrimApp* app = VoldrimApp())
-        app->PlayWaveSound(QStringLiteral("cello.wav"));
+    PlayWaveSound(QStringLiteral("cello.wav"));
     return 0;
 }
 
@@ -109,7 +141,7 @@ void CMainFrame::EnableWhileIdle(CCmdUI* ui)
 void CMainFrame::OnFingerboardAndStaff()
 {
     EndQuestionIfRunning();
-    m_pSplitter->SetColumnInfo(0, 180, 180);
+    m_pSplitter->SetColumnInfo(0, kFingerboardWidth, kFingerboardWidth);
     // Staff Only may have asked a wider staff than this window holds.
     m_pSplitter->SetColumnInfo(1, m_pSplitter->GetIdealWidth(1), m_nStaffMinimum);
     m_pSplitter->RecalcLayout();
@@ -123,7 +155,7 @@ void CMainFrame::OnFlashCard()
     GetClientRect(&client);
     // The fingerboard takes the whole width; the staff column is then too
     // narrow to be shown.
-    m_pSplitter->SetColumnInfo(0, client.right, 180);
+    m_pSplitter->SetColumnInfo(0, client.right, kFingerboardWidth);
     m_pSplitter->RecalcLayout();
     CVoldrimDoc* doc = GetVoldrimDoc();
     if (!doc)
@@ -139,7 +171,7 @@ void CMainFrame::OnStaffOnly()
     CRect client;
     GetClientRect(&client);
     m_pSplitter->SetColumnInfo(0, 0, 0);
-    m_pSplitter->SetColumnInfo(1, client.right, client.right - 230);
+    m_pSplitter->SetColumnInfo(1, client.right, client.right - kStaffMinimumLeaves);
     m_pSplitter->RecalcLayout();
     if (CVoldrimDoc* doc = GetVoldrimDoc())
         doc->UpdateAllViews(nullptr, HintRepaintAll);

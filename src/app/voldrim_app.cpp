@@ -15,8 +15,6 @@
 #include "quiz/show_me_commands.h"
 #include "res/resource.h"
 #include "res/program_resources.h"
-#include "sound/play_wave_sound.h"
-#include "sound/tempo_table.h"
 #include "views/staff/staff_view.h"
 
 #include <QApplication>
@@ -100,18 +98,8 @@ void CVoldrimApp::PreTranslateMessage(QEvent* event)
     CWinApp::PreTranslateMessage(event);
 }
 
-void CVoldrimApp::PlayWaveSound(const CString& name)
-{
-    ::PlayWaveSound(name);
-}
-
-CString CVoldrimApp::GetTempoName(int beatMs) const
-{
-    return ::GetTempoName(beatMs);
-}
-
 void CVoldrimApp::OnAppAbout()
 {
-    CAboutDlg about(m_pMainWnd);
+    CAboutDlg about(m_strVersion, m_pMainWnd);
     about.DoModal();
 }

@@ -18,13 +18,6 @@ public:
     // Every message passes the splash window first; none is swallowed.
     void PreTranslateMessage(QEvent* event) override;
 
-    // Plays a wave file, from the current directory or else the installed
-    // data folder, to its end; silent on failure.
-    void PlayWaveSound(const CString& name);
-
-    // Tempo name for a beat length in milliseconds ("Allegro" for 600).
-    CString GetTempoName(int beatMs) const;
-
     // Whether the command line lets the splash window show: not when it
     // holds "Embedding" or "Automation" after "/" or "-".
     static bool ShowSplashFor(const QStringList& arguments);

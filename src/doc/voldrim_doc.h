@@ -56,6 +56,13 @@ public:
     // Writing starts again at the first column; repaints everything.
     void ResetColumnCursor();
     void ClearHeldKeys();
+    // The Tempo dialog's tempo when it closes: every move of its bar has
+    // already set it, so Cancel keeps the tempo last shown as well.
+    void TakeChosenTempo(int tempo);
+    // The MIDI dialog's switch when it closes; its test note, still
+    // sounding, is ended. Device, channel and instrument took effect inside
+    // the dialog.
+    void TakeMidiChoice(bool useMidi, bool testNoteSounding, int testNote);
     // A letter key that chooses a rhythmic value went down or up; other
     // keys are ignored. Virtual-key codes are the upper-case letters.
     void SetHeldKey(UINT virtualKey, bool down);
@@ -235,8 +242,6 @@ private:
     void MapOption(UINT id, T CVoldrimDoc::*option, T value);
     void OnKey(Key key);
     void OnErase();
-    void OnTempo();
-    void OnMidi();
     // Update handlers: every one drops the held keys first.
     void EnableWhileIdle(CCmdUI* ui);
     void CheckWhen(CCmdUI* ui, bool checked);

@@ -1,15 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Voldrim developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The document's commands: keys, Erase, Tempo, MIDI and the fingerboard
-// and staff options, with their update handlers.
+// The document's commands: keys, Erase and the fingerboard and staff
+// options, with their update handlers; what the Tempo and MIDI dialogs,
+// which the main window runs, leave in the document.
 #include "doc/voldrim_doc.h"
 
-#include "framework/frame_wnd.h"
 #include "framework/view.h"
-#include "framework/win_app.h"
 #include "res/resource.h"
-#include "sound/dialogs/midi_dlg.h"
-#include "sound/dialogs/tempo_dlg.h"
 #include "sound/midi_device.h"
 
 void CVoldrimDoc::OnKey(Key key)
@@ -64,9 +61,6 @@ void CVoldrimDoc::MapCommands()
         });
     }
 
-    MapCommand(ID_TEMPO, [this] { OnTempo(); });
-    MapCommand(ID_MIDI, [this] { OnMidi(); });
-
     MapCommand(ID_ERASE, [this] { OnErase(); });
     MapCommand(IDC_ERASE_BUTTON, [this] { OnErase(); });
     MapUpdate(ID_ERASE, [this](CCmdUI* ui) { EnableWhileIdle(ui); });
@@ -100,32 +94,19 @@ void CVoldrimDoc::MapCommands()
     MapUpdate(ID_CONTINUOUS_PLAY, [this](CCmdUI* ui) { CheckWhen(ui, m_bContinuousPlay); });
 }
 
-void CVoldrimDoc::OnTempo()
+void CVoldrimDoc::TakeChosenTempo(int tempo)
 {
-    if (m_bPlaying)
-        return;
-    CTempoDlg dialog(AfxGetMainWnd());
-    dialog.m_nTempo = m_nTempo;
-    // Every move of the bar has already set the dialog's tempo, so Cancel
-    // keeps the tempo last shown as well.
-    dialog.DoModal();
     m_bStaffNoteShown = true;
-    m_nTempo = dialog.m_nTempo;
+    m_nTempo = tempo;
     ClearHeldKeys();
     // The staff's header shows the new tempo.
     UpdateAllViews(nullptr, HintNoteOrTempo);
 }
 
-void CVoldrimDoc::OnMidi()
+void CVoldrimDoc::TakeMidiChoice(bool useMidi, bool testNoteSounding, int testNote)
 {
-    CMidiDlg dialog(AfxGetMainWnd());
-    dialog.m_pMidiDevice = m_pMidiDevice;
-    dialog.m_bUseMidi = m_bUseMidi;
-    // Device, channel and instrument take effect inside the dialog; only
-    // the switch comes back, read from the box by OK and unchanged by Cancel.
-    dialog.DoModal();
-    if (dialog.m_bTestPlaying == 1)
-        m_pMidiDevice->PlayNoteOff(CMidiDlg::kTestNote);
-    m_bUseMidi = dialog.m_bUseMidi != 0;
+    if (testNoteSounding)
+        m_pMidiDevice->PlayNoteOff(testNote);
+    m_bUseMidi = useMidi;
     ClearHeldKeys();
 }

@@ -5,18 +5,17 @@
 // The columns form a regular grid, so the row under a point is computed.
 #include "doc/voldrim_doc.h"
 
+#include "doc/staff_grid.h"
 #include "model/pitch.h"
 #include "model/staff_position_table.h"
 
 #include <algorithm>
 
+using namespace staffgrid;
+
 namespace {
 
-// Columns start at x = 100, 44 pixels apart, and stop 25 pixels short of
-// the right edge; a click reaches 12 pixels left of a column's heads.
-constexpr int kFirstColumnX = 100;
-constexpr int kColumnPitch = 44;
-constexpr int kRightMargin = 25;
+// A click reaches 12 pixels left of a column's heads.
 constexpr int kHitReachLeft = 12;
 // The first system's top, and the room between a column's last row and
 // the next system's top.

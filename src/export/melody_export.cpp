@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/melody_export.h"
 
+#include "export/melody_notes.h"
 #include "export/midi_file_writer.h"
 #include "export/musicxml_writer.h"
 #include "export/pdf_pages.h"
@@ -79,8 +80,8 @@ CString ExportMelody(CVoldrimDoc& doc, const CString& path, ExportFormat format,
 {
     return AfxSaveFile(path, [&](QIODevice& device) {
         switch (format) {
-        case ExportFormat::MusicXml: return WriteMusicXml(doc, device, meter);
-        case ExportFormat::MidiFile: return WriteMidiFile(doc, device, meter);
+        case ExportFormat::MusicXml: return WriteMusicXml(ScoreMelodyOf(doc), device, meter);
+        case ExportFormat::MidiFile: return WriteMidiFile(ScoreMelodyOf(doc), device, meter);
         case ExportFormat::Pdf: return PrintMelodyToPdf(doc, pageLayout, device);
         }
         return false;

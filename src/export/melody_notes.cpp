@@ -2,14 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/melody_notes.h"
 
+#include "doc/voldrim_doc.h"
 #include "model/note_value.h"
 #include "model/staff_position_table.h"
+#include "sound/midi_device.h"
+#include "sound/tempo_table.h"
 
 namespace {
-constexpr int kSemitonesPerOctave = 12;
-// MIDI note 0 is in octave -1, so middle C (60) is C4.
-constexpr int kOctaveOfNoteZero = -1;
-
 bool ShownOnStaff(int pitch)
 {
     return pitch == kRestPitch || StaffRowOfPitch(pitch) != kNoStaffRow;
@@ -26,30 +25,18 @@ std::vector<ExportNote> ExportNotes(const CObjectList<CNoteSeries>& melody)
     return notes;
 }
 
-std::optional<StaffSpelling> StaffSpellingOf(int pitch, Key key)
+ScoreMelody ScoreMelodyOf(const CVoldrimDoc& doc)
 {
-    const int row = StaffRowOfPitch(pitch);
-    if (row == kNoStaffRow)
-        return std::nullopt;
-    const StaffPositionEntry& entry = StaffPositionEntryAt(row);
-    StaffSpelling spelling;
-    spelling.row = row;
-    spelling.step = entry.naturalName[0];
-    spelling.alter = pitch - entry.naturalPitch;
-    spelling.octave = entry.naturalPitch / kSemitonesPerOctave + kOctaveOfNoteZero;
-    // The pitch a click on the row enters in the key carries the key's sharp or flat.
-    spelling.keyAlter = StaffPitchForKey(row, key) - entry.naturalPitch;
-    return spelling;
-}
-
-std::optional<int> KeyFifths(Key key)
-{
-    switch (key) {
-    case KeyC: return 0;
-    case KeyG: return 1;
-    case KeyD: return 2;
-    case KeyF: return -1;
-    case KeyBb: return -2;
-    default: return std::nullopt;
-    }
+    const CMidiDevice defaults;
+    const CMidiDevice& output = doc.m_pMidiDevice ? *doc.m_pMidiDevice : defaults;
+    ScoreMelody melody;
+    melody.title = doc.m_strMelodyTitle;
+    melody.composer = doc.m_strMelodyComposer;
+    melody.key = doc.m_nKey;
+    melody.beatMs = doc.m_nTempo;
+    melody.beatsPerMinute = TempoBpmOf(doc.m_nTempo);
+    melody.channel = output.GetChannel();
+    melody.program = output.GetProgram();
+    melody.notes = ExportNotes(doc.m_melody);
+    return melody;
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/pdf_pages.h"
 
-#include "doc/melody_view.h"
+#include "views/melody/melody_view.h"
 #include "doc/voldrim_doc.h"
 #include "export/pdf_scratch_folder.h"
 #include "print/melody_pages.h"

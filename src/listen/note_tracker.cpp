@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "listen/note_tracker.h"
 
+#include "model/pitch.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -25,8 +27,8 @@ constexpr float kVoicedConfidence = 0.5f;
 // A microphone's own hiss lies above this; silence of a file below.
 constexpr float kQuietestSoundDb = -70.0f;
 // Readings outside this pitch range are not of a cello's note.
-constexpr float kLowestReading = CNoteTracker::kLowestNote - 6.0f;
-constexpr float kHighestReading = CNoteTracker::kHighestNote + 6.0f;
+constexpr float kLowestReading = kLowestStopPitch - 6.0f;
+constexpr float kHighestReading = kHighestStopPitch + 6.0f;
 
 // A still note: this many readings, all this sure and this close
 // together. A sound the detector is less sure of (a low string rich in
@@ -117,7 +119,7 @@ constexpr std::size_t kEndedRemembered = 4;
 
 bool IsCelloNote(int note)
 {
-    return note >= CNoteTracker::kLowestNote && note <= CNoteTracker::kHighestNote;
+    return note >= kLowestStopPitch && note <= kHighestStopPitch;
 }
 
 // How the pitch moves over a stretch: a parabola's slope and bend, in

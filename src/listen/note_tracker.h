@@ -32,13 +32,11 @@ struct ListenEvent {
 
 struct NoteSteadiness;
 
+// The notes heard are those of the fingerboard's stops, kLowestStopPitch
+// to kHighestStopPitch (model/pitch.h): the cello's four strings in first
+// position and their extensions, C2 to Eb4.
 class CNoteTracker {
 public:
-    // The notes of the cello's four strings in first position and their
-    // extensions: C2 to Eb4.
-    static constexpr int kLowestNote = 36;
-    static constexpr int kHighestNote = 63;
-
     // Takes the reading of the hop that ends at the given sample.
     void Take(const PitchReading& reading, std::int64_t endFrame, std::vector<ListenEvent>& events);
     // The note held now; 0 for none.

@@ -4,10 +4,8 @@
 
 #include "doc/voldrim_doc.h"
 #include "framework/message_box.h"
+#include "notation/pitch_signs.h"
 #include "print/print_glyphs.h"
-
-#include <algorithm>
-#include <initializer_list>
 
 using namespace printlayout;
 
@@ -28,11 +26,6 @@ constexpr CPoint kFlatPlace(-20, 15);
 constexpr CPoint kLowBbFlatPlace(-30, 15);
 constexpr CPoint kNaturalPlace(-20, 10);
 constexpr int kLowBb = 58;
-
-bool IsOneOf(int pitch, std::initializer_list<int> pitches)
-{
-    return std::find(pitches.begin(), pitches.end(), pitch) != pitches.end();
-}
 
 // The ledger lines of the pitches that have them, each at a height above
 // the head's lower edge; no other pitch gets one.
@@ -110,14 +103,11 @@ void CPageNotes::PrintAccidental(const Head& head, int pitch)
     CAccidentalMemory& accidentals = m_doc.m_accidentals;
     const auto at = [&head](CPoint place) { return CPoint(head.l + place.x, head.b + place.y); };
     // A sharp or flat makes the next natural on its row need a sign.
-    if (IsOneOf(pitch, {37, 42, 49, 54, 61})) {
+    if (IsWrittenSharp(pitch)) {
         PrintSharp(m_dc, at(kSharpPlace), &m_doc.m_brPrint);
         accidentals.Set(pitch - 1);
-    } else if (IsOneOf(pitch, {39, 44, 46, 51, 56, 63})) {
-        PrintFlat(m_dc, at(kFlatPlace), &m_doc.m_brPrint);
-        accidentals.Set(pitch + 1);
-    } else if (pitch == kLowBb) {
-        PrintFlat(m_dc, at(kLowBbFlatPlace), &m_doc.m_brPrint);
+    } else if (IsWrittenFlat(pitch)) {
+        PrintFlat(m_dc, at(pitch == kLowBb ? kLowBbFlatPlace : kFlatPlace), &m_doc.m_brPrint);
         accidentals.Set(pitch + 1);
     } else if (pitch >= 0 && pitch < CAccidentalMemory::kSize && accidentals.Test(pitch)) {
         // Only pitches of the staff have a flag.

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/print_glyphs.h"
 
-#include "views/staff/staff_glyphs.h"
+#include "notation/staff_glyphs.h"
 
 #include <initializer_list>
 #include <iterator>

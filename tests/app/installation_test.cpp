@@ -9,7 +9,7 @@
 // ends cleanly when the session ends. The Debian package holds the same
 // files and depends on the libraries the program runs with, and nothing more.
 #include "doc/voldrim_doc.h"
-#include "res/program_version.h"
+#include "framework/program_version.h"
 #include "sound/tempo_table.h"
 #include "support/recording_midi_output.h"
 #include "support/scripted_responder.h"

@@ -42,7 +42,7 @@ TEST(ProgramDialogs, EveryLabelIsAWholeLineHigh)
 TEST(ProgramDialogs, AboutBoxShowsTheWholeIcon)
 {
     CScriptedResponder responder;
-    CAboutDlg about;
+    CAboutDlg about(QStringLiteral("Version 1.1"));
     responder.ExpectDialog([](CDialog& shown) -> int {
         QLabel* icon = nullptr;
         for (QLabel* label : shown.findChildren<QLabel*>()) {

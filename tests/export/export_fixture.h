@@ -2,20 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A document with a melody of the tests' choosing, its MIDI output a
-// recorder, and a folder for the files exported from it.
+// recorder, and a folder for the files exported from it: the path from
+// the document to the file.
 #include "doc/voldrim_doc.h"
 #include "export/melody_export.h"
-#include "support/external_tool.h"
 #include "support/file_bytes.h"
 #include "support/recording_midi_output.h"
-
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "support/score_file_fixture.h"
 
 #include <utility>
 #include <vector>
 
-class ExportFixture : public ::testing::Test {
+class ExportFixture : public ScoreFileFixture {
 protected:
     // Records of (value, pitch), as melody files hold them.
     void SetMelody(Key key, std::vector<std::pair<int, int>> records)
@@ -33,24 +31,8 @@ protected:
         EXPECT_TRUE(failure.isEmpty()) << failure.toStdString();
         return failure.isEmpty() ? path : QString();
     }
-    // The melody exported as MusicXML and converted by an independent
-    // reader, run as "reader options... -o name.extension score"; the
-    // bytes it wrote. The Debian package that brings the reader is named
-    // when it fails.
-    QByteArray ConvertedScore(const QString& name, const QString& extension, const QString& reader,
-                              const QStringList& options, const char* package,
-                              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
-                              int timeoutMs = kToolTimeoutMs)
-    {
-        const QString score = Export(name + ".musicxml", ExportFormat::MusicXml);
-        const QString converted = m_folder.filePath(name + extension);
-        const QStringList arguments = options + QStringList{QStringLiteral("-o"), converted, score};
-        const ToolRun run = RunExternalTool(reader, arguments, environment, timeoutMs);
-        EXPECT_TRUE(run.Succeeded()) << run.err.toStdString() << " (scripts/install-deps installs " << package << ")";
-        return ReadFileBytes(converted);
-    }
+    QString MusicXmlFile(const QString& name) override { return Export(name, ExportFormat::MusicXml); }
 
     CRecordingMidiOutput m_midi;
     CVoldrimDoc m_doc;
-    QTemporaryDir m_folder;
 };

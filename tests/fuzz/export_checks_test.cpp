@@ -5,6 +5,7 @@
 // notation program or sequencer would refuse, or that says another melody,
 // is named for what is wrong.
 #include "export/export_fixture.h"
+#include "export/melody_notes.h"
 #include "export/midi_file_writer.h"
 #include "export/musicxml_writer.h"
 #include "support/export_checks.h"
@@ -41,8 +42,8 @@ TEST_F(ExportChecks, WhatTheWritersMakeOfAnyMelodyPasses)
         SetMelody(c.key, c.records);
         m_doc.m_strMelodyTitle = CString(c.titleLength, QLatin1Char('t'));
         const ShownMelody shown = ShownMelodyOf(m_doc.m_melody);
-        EXPECT_EQ(MusicXmlFault(MelodyToMusicXml(m_doc), shown), "") << c.melody;
-        EXPECT_EQ(MidiFileFault(MelodyToMidiFile(m_doc), shown), "") << c.melody;
+        EXPECT_EQ(MusicXmlFault(MelodyToMusicXml(ScoreMelodyOf(m_doc)), shown), "") << c.melody;
+        EXPECT_EQ(MidiFileFault(MelodyToMidiFile(ScoreMelodyOf(m_doc)), shown), "") << c.melody;
     }
 }
 

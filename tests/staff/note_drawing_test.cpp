@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Notes and rests written into the columns, drawn when the staff is painted.
 #include "model/key.h"
+#include "notation/pitch_signs.h"
 #include "staff_view_fixture.h"
 
 namespace {
@@ -183,13 +184,26 @@ TEST_F(NoteDrawing, NamesAreBlueUnderWrittenColumnsWhileShown)
     EXPECT_EQ(Count(kBlack, 95, 165, 170, 190), 0);
 }
 
+std::vector<int> PitchesWhere(bool (*is)(int pitch))
+{
+    std::vector<int> pitches;
+    for (int pitch = 0; pitch < 1000; ++pitch)
+        if (is(pitch))
+            pitches.push_back(pitch);
+    return pitches;
+}
+
 TEST(LineNotes, AreTheSixteenPitchesOnLines)
 {
-    std::vector<int> lines;
-    for (int pitch = 0; pitch < 1000; ++pitch)
-        if (CStaffView::IsLineNote(pitch))
-            lines.push_back(pitch);
-    EXPECT_EQ(lines, (std::vector<int>{36, 37, 39, 40, 43, 46, 47, 50, 53, 54, 56, 57, 60, 61, 63, 64}));
+    EXPECT_EQ(PitchesWhere(IsOnStaffLine),
+              (std::vector<int>{36, 37, 39, 40, 43, 46, 47, 50, 53, 54, 56, 57, 60, 61, 63, 64}));
+}
+
+// The staff writes C# and F# with a sharp, Eb, Ab and Bb with a flat.
+TEST(PitchSigns, AreTheSharpsAndFlatsOfTheStaffPositions)
+{
+    EXPECT_EQ(PitchesWhere(IsWrittenSharp), (std::vector<int>{37, 42, 49, 54, 61}));
+    EXPECT_EQ(PitchesWhere(IsWrittenFlat), (std::vector<int>{39, 44, 46, 51, 56, 58, 63}));
 }
 
 // A painting of part of the staff draws there what a painting of all of

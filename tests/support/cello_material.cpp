@@ -3,7 +3,8 @@
 #include "support/cello_material.h"
 
 #include "listen/pitch_listener.h"
-#include "sound/builtin_synth.h"
+#include "model/pitch.h"
+#include "support/fluid_cello.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +13,7 @@
 
 namespace {
 
-constexpr int kRate = CBuiltinSynth::kSampleRate;
+constexpr int kRate = kCelloSampleRate;
 constexpr int kCelloProgram = 42; // 43 counted from 1
 constexpr int kVelocity = 100;
 constexpr int kLeadInMs = 500;
@@ -38,7 +39,7 @@ DWORD Word(int status, int data1, int data2 = 0)
 
 class CRenderer {
 public:
-    explicit CRenderer(CBuiltinSynth& synth) : m_synth(synth) {}
+    explicit CRenderer(CCelloSynth& synth) : m_synth(synth) {}
     void Render(int frames)
     {
         const std::vector<std::int16_t> stereo = m_synth.Render(frames);
@@ -50,7 +51,7 @@ public:
     std::vector<float>& Samples() { return m_samples; }
 
 private:
-    CBuiltinSynth& m_synth;
+    CCelloSynth& m_synth;
     std::vector<float> m_samples;
 };
 
@@ -90,15 +91,12 @@ void AddNoise(std::vector<float>& samples, const std::vector<RenderedNote>& note
         sample += float(noise(generator));
 }
 
-CelloRecording RenderNotes(const CString& soundFont, CelloPlaying playing, const std::vector<int>& pitches)
+} // namespace
+
+CelloRecording RenderCelloOn(CCelloSynth& synth, CelloPlaying playing, const std::vector<int>& pitches)
 {
     CelloRecording recording;
-    CString why;
-    MMRESULT error = 0;
-    auto synth = CBuiltinSynth::CreateWith({soundFont}, CBuiltinSynth::Output::Offline, &why, &error);
-    if (!synth)
-        return recording;
-    CRenderer out(*synth);
+    CRenderer out(synth);
     out.Send(Word(0xC0, kCelloProgram));
     out.Render(kRate * kLeadInMs / 1000);
     for (int pitch : pitches) {
@@ -122,21 +120,15 @@ CelloRecording RenderNotes(const CString& soundFont, CelloPlaying playing, const
     return recording;
 }
 
-} // namespace
-
 CelloRecording RenderCello(const CString& soundFont, CelloPlaying playing, CelloOrder order)
 {
     std::vector<int> pitches;
-    for (int pitch = CNoteTracker::kLowestNote; pitch <= CNoteTracker::kHighestNote; ++pitch)
+    for (int pitch = kLowestStopPitch; pitch <= kHighestStopPitch; ++pitch)
         pitches.push_back(pitch);
     if (order == CelloOrder::Falling)
         std::reverse(pitches.begin(), pitches.end());
-    return RenderNotes(soundFont, playing, pitches);
-}
-
-std::vector<float> RenderBowedNotes(const std::vector<int>& pitches)
-{
-    return RenderNotes(CBuiltinSynth::FindSoundFont(), CelloPlaying::Plain, pitches).samples;
+    const std::unique_ptr<CFluidCello> synth = CFluidCello::Load(soundFont);
+    return synth ? RenderCelloOn(*synth, playing, pitches) : CelloRecording();
 }
 
 const char* CelloPlayingName(CelloPlaying playing)

@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Voldrim developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Bowed cello notes rendered offline by the program's own synthesizer
-// from a General MIDI soundfont's cello (program 43), for measuring how
-// well the program hears a cello: every note of the fingerboard, C2 to
-// Eb4, one after the other with a gap between, in one of four ways.
+// Bowed cello notes rendered offline as the program's own synthesizer
+// renders them, from a General MIDI soundfont's cello (program 43), for
+// measuring how well the program hears a cello: every note of the
+// fingerboard, C2 to Eb4, one after the other with a gap between, in one
+// of four ways.
 #include "framework/types.h"
 #include "listen/note_tracker.h"
 
@@ -36,9 +37,11 @@ struct RenderedNote {
     std::int64_t releaseFrame = 0;
 };
 
+// The program's synthesizer's sample rate.
+constexpr int kCelloSampleRate = 48000;
+
 struct CelloRecording {
-    // Mono, at CBuiltinSynth::kSampleRate; empty when the soundfont did
-    // not load.
+    // Mono, at kCelloSampleRate; empty when the soundfont did not load.
     std::vector<float> samples;
     std::vector<RenderedNote> notes;
 };
@@ -52,12 +55,21 @@ struct CelloSoundFont {
 };
 const std::vector<CelloSoundFont>& CelloSoundFonts();
 
+// What renders the material: packed short-message words in, first byte
+// lowest, and the next frames out as interleaved 16-bit stereo.
+class CCelloSynth {
+public:
+    virtual ~CCelloSynth() = default;
+    virtual void Send(DWORD word) = 0;
+    virtual std::vector<std::int16_t> Render(int frames) = 0;
+};
+
 // Every note is played once, from the lowest up or from the highest down.
 enum class CelloOrder { Rising, Falling };
 CelloRecording RenderCello(const CString& soundFont, CelloPlaying playing, CelloOrder order = CelloOrder::Rising);
-// The notes bowed plainly one after the other, from the program's own
-// soundfont, with silence before, between and after.
-std::vector<float> RenderBowedNotes(const std::vector<int>& pitches);
+// The notes played one after the other on the synthesizer, with silence
+// before, between and after.
+CelloRecording RenderCelloOn(CCelloSynth& synth, CelloPlaying playing, const std::vector<int>& pitches);
 
 // How the listener fared on a recording.
 struct ListeningScore {

@@ -3,6 +3,7 @@
 #include "support/playing_ways.h"
 
 #include "listen/note_tracker.h"
+#include "model/pitch.h"
 #include "support/bowed_cello.h"
 
 #include <algorithm>
@@ -22,12 +23,12 @@ public:
     double Between(double low, double high) { return std::uniform_real_distribution<double>(low, high)(m_random); }
     int AnyOf(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
     bool Chance(double share) { return Between(0, 1) < share; }
-    int Pitch() { return AnyOf(CNoteTracker::kLowestNote, CNoteTracker::kHighestNote); }
+    int Pitch() { return AnyOf(kLowestStopPitch, kHighestStopPitch); }
     // A note a student moves to: mostly near, sometimes a leap.
     int NextPitch(int from)
     {
         const int step = Chance(0.7) ? AnyOf(-4, 4) : AnyOf(-12, 12);
-        return std::clamp(from + step, CNoteTracker::kLowestNote, CNoteTracker::kHighestNote);
+        return std::clamp(from + step, kLowestStopPitch, kHighestStopPitch);
     }
     // An ordinary bow stroke at a moment, the error of an attentive student.
     BowedNote Stroke(int pitch)
@@ -136,7 +137,7 @@ void PlayLegatoOutOfTune(CTake& take, int notes)
             note.slurred = i > 0;
             note.cents = (take.Chance(0.5) ? 1 : -1) * take.Between(20, 35);
             take.Add(note, take.Between(0.25, 0.45), 0);
-            if (pitch + direction < CNoteTracker::kLowestNote || pitch + direction > CNoteTracker::kHighestNote)
+            if (pitch + direction < kLowestStopPitch || pitch + direction > kHighestStopPitch)
                 direction = -direction;
             pitch += direction;
         }
@@ -172,7 +173,7 @@ void PlayOverOpenString(CTake& take, int notes)
         int other = take.AnyOf(0, 2);
         other += other >= string ? 1 : 0;
         const int stopped = std::min(kOpenStrings[other] + take.AnyOf(1, kSemitonesPerString - 1),
-                                     CNoteTracker::kHighestNote);
+                                     kHighestStopPitch);
         take.Add(take.Stroke(stopped), take.Between(0.5, 0.8), take.Between(0.6, 1.0));
     }
 }
@@ -211,8 +212,8 @@ void PlayQuickEighths(CTake& take, int notes)
         note.vibratoCents = 0;
         const double bowed = take.Between(0.19, 0.23);
         take.Add(note, bowed, kEighthSeconds - bowed);
-        pitch = take.Chance(0.25) ? pitch : std::clamp(pitch + take.AnyOf(-3, 3), int(CNoteTracker::kLowestNote),
-                                                       int(CNoteTracker::kHighestNote));
+        pitch = take.Chance(0.25) ? pitch
+                                  : std::clamp(pitch + take.AnyOf(-3, 3), kLowestStopPitch, kHighestStopPitch);
     }
 }
 

@@ -5,7 +5,7 @@
 // chosen stop, the flash card and the text of a running Show Me question.
 // Clicking a green stop chooses its note and hands it to the staff view.
 #include "framework/bitmap_button.h"
-#include "doc/melody_view.h"
+#include "views/melody/melody_view.h"
 #include "framework/view.h"
 #include "model/finger_stop.h"
 

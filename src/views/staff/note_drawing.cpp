@@ -6,10 +6,9 @@
 #include "model/key.h"
 #include "model/note_value.h"
 #include "model/pitch.h"
-#include "views/staff/staff_glyphs.h"
+#include "notation/pitch_signs.h"
+#include "notation/staff_glyphs.h"
 #include "views/staff/staff_window_dc.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -30,11 +29,6 @@ bool IsFilledHead(NoteValue value)
 bool IsDotted(NoteValue value)
 {
     return value == NoteDottedHalf || value == NoteDottedQuarter;
-}
-
-bool IsOneOf(int pitch, std::initializer_list<int> pitches)
-{
-    return std::find(pitches.begin(), pitches.end(), pitch) != pitches.end();
 }
 
 // Whether a painting's device context reaches what is drawn for the column.
@@ -84,7 +78,7 @@ void CStaffView::DrawNote(CDC& dc, const CRect& rcNote, int pitch, const CRect& 
     }
     dc.SelectObject(oldPen);
 
-    const bool lineNote = IsLineNote(pitch);
+    const bool lineNote = IsOnStaffLine(pitch);
     if (lineNote) {
         // The head covered the staff or ledger line; draw it again across.
         dc.MoveTo(l, t + 6);
@@ -146,16 +140,11 @@ void CStaffView::DrawNaturals(CDC& dc)
         }
         // A sharp or flat on a row makes the next natural on that row need
         // its sign.
-        if (IsOneOf(pitch, {37, 42, 49, 54, 61}))
+        if (IsWrittenSharp(pitch))
             accidentals.Set(pitch - 1);
-        else if (IsOneOf(pitch, {39, 44, 46, 51, 56, 58, 63}))
+        else if (IsWrittenFlat(pitch))
             accidentals.Set(pitch + 1);
     }
-}
-
-bool CStaffView::IsLineNote(int pitch)
-{
-    return IsOneOf(pitch, {36, 37, 39, 40, 43, 46, 47, 50, 53, 54, 56, 57, 60, 61, 63, 64});
 }
 
 void CStaffView::DrawNoteName(CDC& dc, const CRect& rcLabel, const CString& name)

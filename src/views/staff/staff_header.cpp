@@ -4,6 +4,7 @@
 // signatures.
 #include "views/staff/staff_view.h"
 
+#include "doc/staff_grid.h"
 #include "doc/voldrim_doc.h"
 #include "model/key.h"
 #include "model/note_names.h"
@@ -18,6 +19,23 @@ namespace {
 constexpr int kSystemPitch = 180;
 constexpr int kTopLine = 70;
 constexpr int kLineSpacing = 15;
+constexpr int kStaffLines = 5;
+constexpr int kClefX = 10;
+// The guides of a column reach this far left and right of its x.
+constexpr int kGuideReachLeft = 4;
+constexpr int kGuideReachRight = 24;
+// The header line's text, and how many blanks wipe a longer one of before.
+constexpr CPoint kHeaderText(8, 5);
+constexpr int kHeaderBlanks = 78;
+// The key signatures: the first and second sign from the left, each at its
+// height from the top line.
+constexpr int kFirstSignX = 50;
+constexpr int kSecondSignX = 66;
+constexpr int kSharpFInG = -5;
+constexpr int kSharpFInD = -7;
+constexpr int kSharpC = 15;
+constexpr int kFlatB = 20;
+constexpr int kFlatE = -3;
 constexpr int kUpperGuides[] = {40, 55};
 constexpr int kLowerGuides[] = {145, 160};
 // What a system draws lies between its upper and its lower guides; the
@@ -81,8 +99,8 @@ void CStaffView::DrawHeader(CDC* pDC)
     if (doc && doc->IsQuestionRunning())
         text += QStringLiteral("     Show Me?              ");
     // Blanks first wipe a longer header of before.
-    pDC->TextOut(8, 5, CString(78, QLatin1Char(' ')));
-    pDC->TextOut(8, 5, text);
+    pDC->TextOut(kHeaderText.x, kHeaderText.y, CString(kHeaderBlanks, QLatin1Char(' ')));
+    pDC->TextOut(kHeaderText.x, kHeaderText.y, text);
     pDC->SelectObject(oldFont);
     if (doc)
         DrawStatusLine(pDC, *doc);
@@ -139,11 +157,11 @@ void CStaffView::DrawStaves(CDC* pDC)
     // Ledger lines of the two rows above and below the staff, at every
     // column, as a guide for writing notes there.
     auto drawGuides = [this, pDC](int y) {
-        for (int x = 100; x < m_nColumnLimit; x += 44) {
-            if (!pDC->RectVisible(CRect(x - 4, y, x + 24, y + 1)))
+        for (int x = staffgrid::kFirstColumnX; x < m_nColumnLimit; x += staffgrid::kColumnPitch) {
+            if (!pDC->RectVisible(CRect(x - kGuideReachLeft, y, x + kGuideReachRight, y + 1)))
                 continue;
-            pDC->MoveTo(x - 4, y);
-            pDC->LineTo(x + 24, y);
+            pDC->MoveTo(x - kGuideReachLeft, y);
+            pDC->LineTo(x + kGuideReachRight, y);
         }
     };
     for (int k = 0; k < systems; ++k) {
@@ -152,9 +170,9 @@ void CStaffView::DrawStaves(CDC* pDC)
             continue;
         for (int guide : kUpperGuides)
             drawGuides(t + guide);
-        DrawBassClef(*pDC, 10, t + kTopLine);
+        DrawBassClef(*pDC, kClefX, t + kTopLine);
         DrawKeySignature(*pDC, t + kTopLine);
-        for (int line = 0; line < 5; ++line) {
+        for (int line = 0; line < kStaffLines; ++line) {
             const int y = t + kTopLine + line * kLineSpacing;
             pDC->MoveTo(0, y);
             pDC->LineTo(m_nClientWidth, y);
@@ -169,18 +187,18 @@ void CStaffView::DrawKeySignature(CDC& dc, int topLineY)
     CVoldrimDoc* doc = GetDocument();
     switch (doc ? doc->m_nKey : KeyC) {
     case KeyG:
-        DrawSharp(dc, 50, topLineY - 5);
+        DrawSharp(dc, kFirstSignX, topLineY + kSharpFInG);
         break;
     case KeyD:
-        DrawSharp(dc, 50, topLineY - 7);
-        DrawSharp(dc, 66, topLineY + 15);
+        DrawSharp(dc, kFirstSignX, topLineY + kSharpFInD);
+        DrawSharp(dc, kSecondSignX, topLineY + kSharpC);
         break;
     case KeyF:
-        DrawFlat(dc, 50, topLineY + 20);
+        DrawFlat(dc, kFirstSignX, topLineY + kFlatB);
         break;
     case KeyBb:
-        DrawFlat(dc, 50, topLineY + 20);
-        DrawFlat(dc, 66, topLineY - 3);
+        DrawFlat(dc, kFirstSignX, topLineY + kFlatB);
+        DrawFlat(dc, kSecondSignX, topLineY + kFlatE);
         break;
     default:  // C major and the chromatic key have no signature
         break;

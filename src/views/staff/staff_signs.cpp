@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Voldrim developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The staff's signs, drawn into the painting's or a window's device context.
-#include "views/staff/staff_glyphs.h"
+#include "notation/staff_glyphs.h"
 #include "views/staff/staff_view.h"
 
 void CStaffView::DrawBassClef(CDC& dc, int x, int y)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/staff/staff_view.h"
 
+#include "doc/staff_grid.h"
 #include "doc/voldrim_doc.h"
 #include "res/resource.h"
 
@@ -13,19 +14,28 @@ namespace {
 constexpr BYTE kAnsiCharset = 0;
 constexpr BYTE kDefault = 0;
 constexpr BYTE kFixedPitch = 1;
+constexpr int kHeaderFontHeight = 20;
+constexpr int kNotePenWidth = 2;
+// A view smaller than this either way lays nothing out.
+constexpr int kSmallestLaidOut = 10;
+// The height each system takes when the view counts how many it holds.
+constexpr int kHeightPerSystem = 205;
+// The band that a new tempo or a written note repaints: the header line,
+// the status line and the top of the first system.
+constexpr int kNoteOrTempoBandBottom = 100;
 } // namespace
 
 CStaffView::CStaffView()
 {
     m_brBlack.CreateSolidBrush(RGB(0, 0, 0));
     m_brRed.CreateSolidBrush(RGB(255, 0, 0));
-    m_fontHeader.CreateFont(20, 0, 0, 0, FW_BOLD, 0, 0, 0, kAnsiCharset, kDefault, kDefault, kDefault, kFixedPitch,
+    m_fontHeader.CreateFont(kHeaderFontHeight, 0, 0, 0, FW_BOLD, 0, 0, 0, kAnsiCharset, kDefault, kDefault, kDefault, kFixedPitch,
                             "Arial");
     // Small enough to fit below the header line, above the first system.
     constexpr int kStatusFontHeight = 14;
     m_fontStatus.CreateFont(kStatusFontHeight, 0, 0, 0, FW_BOLD, 0, 0, 0, kAnsiCharset, kDefault, kDefault, kDefault,
                             kFixedPitch, "Arial");
-    m_penNote.CreatePen(PS_SOLID, 2, RGB(0, 0, 0));
+    m_penNote.CreatePen(PS_SOLID, kNotePenWidth, RGB(0, 0, 0));
 
     MapCommand(ID_PLAY_BUTTON, [this] { OnPlay(); });
     MapCommand(ID_PLAY, [this] { OnPlay(); });
@@ -82,7 +92,7 @@ void CStaffView::OnSize(UINT type, int cx, int cy)
     // A resize ends a playback at the end of the sounding note.
     if (doc && doc->m_bPlaying)
         m_bStopRequested = true;
-    if (m_nClientWidth < 10 || m_nClientHeight < 10)
+    if (m_nClientWidth < kSmallestLaidOut || m_nClientHeight < kSmallestLaidOut)
         return;
 
     PlaceButtons();
@@ -92,8 +102,8 @@ void CStaffView::OnSize(UINT type, int cx, int cy)
     if (doc->IsQuestionRunning())
         return;
 
-    m_nColumnLimit = m_nClientWidth - 25;
-    doc->m_nSystems = m_nClientHeight / 205;
+    m_nColumnLimit = m_nClientWidth - staffgrid::kRightMargin;
+    doc->m_nSystems = m_nClientHeight / kHeightPerSystem;
     // Too low for one system, the view keeps no columns either: a note
     // written into one off the screen would be lost to the eye, so a
     // fingerboard note only sounds.
@@ -113,7 +123,7 @@ void CStaffView::OnUpdate(CView* /*sender*/, LPARAM hint, CObject* /*hintObject*
     if (hint == HintNoteOrTempo) {
         // The header band: the tempo has changed, or a note was written and
         // its pending step is to run; the notes draw themselves in full.
-        const CRect band(1, 1, m_nClientWidth, 100);
+        const CRect band(1, 1, m_nClientWidth, kNoteOrTempoBandBottom);
         InvalidateRect(&band, FALSE);
         return;
     }

@@ -5,7 +5,7 @@
 // and a row of note columns each, the melody written into those columns,
 // and six picture buttons along the bottom edge.
 #include "framework/bitmap_button.h"
-#include "doc/melody_view.h"
+#include "views/melody/melody_view.h"
 #include "framework/view.h"
 #include "model/note_value.h"
 #include "model/pitch.h"
@@ -58,7 +58,6 @@ public:
     // device context's clip region reaches.
     void RedrawMelody(CDC& dc);
     void DrawNaturals(CDC& dc);
-    static bool IsLineNote(int pitch);
     void DrawNoteName(CDC& dc, const CRect& rcLabel, const CString& name);
     void DrawAccidentalForName(CDC& dc, const CString& name, const CRect& rcNote);
 

@@ -2,10 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/midi_file_writer.h"
 
-#include "doc/voldrim_doc.h"
-#include "export/melody_notes.h"
 #include "framework/ansi_code_page.h"
-#include "sound/midi_device.h"
 
 #include <QBuffer>
 
@@ -147,11 +144,9 @@ quint32 MicrosecondsPerQuarter(int tempo)
 
 } // namespace
 
-bool WriteMidiFile(const CVoldrimDoc& doc, QIODevice& device, const Meter& meter)
+bool WriteMidiFile(const ScoreMelody& melody, QIODevice& device, const Meter& meter)
 {
-    const CMidiDevice defaults;
-    const CMidiDevice& output = doc.m_pMidiDevice ? *doc.m_pMidiDevice : defaults;
-    const quint8 channel = quint8(output.GetChannel()) & kChannelMask;
+    const quint8 channel = quint8(melody.channel) & kChannelMask;
 
     QByteArray header("MThd", 4);
     AppendBigEndian(header, kHeaderLength, 4);
@@ -162,21 +157,21 @@ bool WriteMidiFile(const CVoldrimDoc& doc, QIODevice& device, const Meter& meter
         return false;
 
     TrackWriter track(device);
-    if (!doc.m_strMelodyTitle.isEmpty())
-        track.Meta(0, kMetaTrackName, AfxToAnsi(doc.m_strMelodyTitle));
+    if (!melody.title.isEmpty())
+        track.Meta(0, kMetaTrackName, AfxToAnsi(melody.title));
     QByteArray tempo;
-    AppendBigEndian(tempo, MicrosecondsPerQuarter(doc.m_nTempo), 3);
+    AppendBigEndian(tempo, MicrosecondsPerQuarter(melody.beatMs), 3);
     track.Meta(0, kMetaTempo, tempo);
     if (!meter.IsNone())
         track.Meta(0, kMetaTimeSignature, TimeSignature(meter));
     // The chromatic key has no key signature.
-    if (const std::optional<int> fifths = KeyFifths(doc.m_nKey))
+    if (const std::optional<int> fifths = KeyFifths(melody.key))
         track.Meta(0, kMetaKeySignature, QByteArray(1, char(*fifths)).append(kMajor));
-    track.Event(0, kProgramChange | channel, quint8(output.GetProgram()));
+    track.Event(0, kProgramChange | channel, quint8(melody.program));
 
     // A note ends where the next begins, so the notes join without a gap.
     quint32 time = 0;
-    for (const ExportNote& note : ExportNotes(doc.m_melody)) {
+    for (const ExportNote& note : melody.notes) {
         const quint32 end = time + quint32(note.ticks * kTicksPerEighth);
         if (!note.IsRest()) {
             track.Event(time, kNoteOn | channel, quint8(note.pitch), kVelocity);
@@ -188,10 +183,10 @@ bool WriteMidiFile(const CVoldrimDoc& doc, QIODevice& device, const Meter& meter
     return track.Finish();
 }
 
-QByteArray MelodyToMidiFile(const CVoldrimDoc& doc, const Meter& meter)
+QByteArray MelodyToMidiFile(const ScoreMelody& melody, const Meter& meter)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    WriteMidiFile(doc, buffer, meter);
+    WriteMidiFile(melody, buffer, meter);
     return buffer.data();
 }

@@ -4,7 +4,7 @@
 // musicxml2ly (Debian's lilypond): the notes it writes for LilyPond with
 // the signs it is told to print and the key, and an empty melody converted
 // without an error.
-#include "export_fixture.h"
+#include "score_writer_fixture.h"
 
 #include <QRegularExpression>
 
@@ -35,7 +35,7 @@ std::string Notes(const QString& voice)
     return notes.join(QLatin1Char(' ')).toStdString();
 }
 
-class LilyPondReaderTest : public ExportFixture {
+class LilyPondReaderTest : public ScoreWriterFixture {
 protected:
     // The voice of the exported score, converted with absolute pitches.
     QString ConvertedVoice(const QString& name)
@@ -61,7 +61,7 @@ TEST_F(LilyPondReaderTest, EverySignTheStaffShowsAndEveryNoteOutsideTheKeyIsPrin
         // The natural after a sharp on the same row, and none after it.
         {KeyChromatic, {{2, 49}, {2, 48}, {2, 48}}, "cis4 c?4 c4", QString()},
         // Past a rest and a note on another row; a flat again after its natural.
-        {KeyChromatic, {{2, 39}, {2, 48}, {999, 999}, {4, 40}, {2, 40}, {2, 39}, {1, 63}, {1, 64}},
+        {KeyChromatic, {{2, 39}, {2, 48}, kRest, {4, 40}, {2, 40}, {2, 39}, {1, 63}, {1, 64}},
          "es,4 c4 r4 e,?2 e,4 es,4 es'8 e'?8", QString()},
         // F natural and Bb outside G major; the key's F# again after the natural.
         {KeyG, {{2, 53}, {2, 54}, {2, 54}, {2, 46}, {2, 42}}, "f4 fis?4 fis4 bes,4 fis,4",

@@ -6,14 +6,14 @@
 // for as long as playback sounds it, rests as silence; with a meter, its
 // time signature.
 #include "export/meter.h"
+#include "export/score_melody.h"
 
 #include <QByteArray>
 
-class CVoldrimDoc;
 class QIODevice;
 
 // Written to the device as it goes, which must be open and seekable;
 // false when the device failed.
-bool WriteMidiFile(const CVoldrimDoc& doc, QIODevice& device, const Meter& meter = Meter());
+bool WriteMidiFile(const ScoreMelody& melody, QIODevice& device, const Meter& meter = Meter());
 // The same in memory.
-QByteArray MelodyToMidiFile(const CVoldrimDoc& doc, const Meter& meter = Meter());
+QByteArray MelodyToMidiFile(const ScoreMelody& melody, const Meter& meter = Meter());

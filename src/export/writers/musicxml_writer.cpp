@@ -12,12 +12,10 @@
 // sign holds to the barline, as notation reads.
 #include "export/musicxml_writer.h"
 
-#include "doc/voldrim_doc.h"
-#include "export/melody_notes.h"
 #include "export/score_accidentals.h"
 #include "export/score_measures.h"
-#include "res/program_version.h"
-#include "sound/tempo_table.h"
+#include "model/note_value.h"
+#include "framework/program_version.h"
 
 #include <QBuffer>
 #include <QXmlStreamWriter>
@@ -74,7 +72,7 @@ const char* BeamName(BeamPart beam)
 
 class ScoreWriter {
 public:
-    ScoreWriter(const CVoldrimDoc& doc, const Meter& meter, QIODevice* out) : m_doc(doc), m_meter(meter), m_xml(out)
+    ScoreWriter(const ScoreMelody& melody, const Meter& meter, QIODevice* out) : m_melody(melody), m_meter(meter), m_xml(out)
     {
         m_xml.setAutoFormatting(true);
     }
@@ -103,16 +101,16 @@ private:
 
     void WriteHeader()
     {
-        if (!m_doc.m_strMelodyTitle.isEmpty()) {
+        if (!m_melody.title.isEmpty()) {
             Start("work");
-            Text("work-title", m_doc.m_strMelodyTitle);
+            Text("work-title", m_melody.title);
             End();
         }
         Start("identification");
-        if (!m_doc.m_strMelodyComposer.isEmpty()) {
+        if (!m_melody.composer.isEmpty()) {
             Start("creator");
             Attribute("type", QStringLiteral("composer"));
-            m_xml.writeCharacters(m_doc.m_strMelodyComposer);
+            m_xml.writeCharacters(m_melody.composer);
             End();
         }
         Start("encoding");
@@ -120,7 +118,7 @@ private:
         End();
         // No key signature says "chromatic": this field tells an import of
         // the file that it is not C major.
-        if (!KeyFifths(m_doc.m_nKey)) {
+        if (!KeyFifths(m_melody.key)) {
             Start("miscellaneous");
             Start("miscellaneous-field");
             Attribute("name", QLatin1String(kChromaticField));
@@ -151,7 +149,7 @@ private:
     {
         Start("part");
         Attribute("id", QLatin1String(kPartId));
-        const std::vector<ScoreMeasure> measures = ScoreMeasures(ExportNotes(m_doc.m_melody), m_meter);
+        const std::vector<ScoreMeasure> measures = ScoreMeasures(m_melody.notes, m_meter);
         // An empty melody is one measure of rest with the clef, key and tempo.
         const std::size_t count = std::max<std::size_t>(measures.size(), 1);
         for (std::size_t i = 0; i < count; ++i) {
@@ -193,7 +191,7 @@ private:
     {
         Start("attributes");
         Number("divisions", kDivisionsPerQuarter);
-        if (const std::optional<int> fifths = KeyFifths(m_doc.m_nKey)) {
+        if (const std::optional<int> fifths = KeyFifths(m_melody.key)) {
             Start("key");
             Number("fifths", *fifths);
             Text("mode", QStringLiteral("major"));
@@ -218,7 +216,7 @@ private:
     // The figure the tempo dialog shows, played as it is shown.
     void WriteTempo()
     {
-        const int perMinute = TempoBpmOf(m_doc.m_nTempo);
+        const int perMinute = m_melody.beatsPerMinute;
         Start("direction");
         Attribute("placement", QStringLiteral("above"));
         Start("direction-type");
@@ -238,7 +236,7 @@ private:
         Start("note");
         std::optional<StaffSpelling> spelling;
         if (!note.IsRest())
-            spelling = StaffSpellingOf(note.pitch, m_doc.m_nKey);
+            spelling = StaffSpellingOf(note.pitch, m_melody.key);
         if (spelling) {
             Start("pitch");
             Text("step", QString(QLatin1Char(spelling->step)));
@@ -315,7 +313,7 @@ private:
         End();
     }
 
-    const CVoldrimDoc& m_doc;
+    const ScoreMelody& m_melody;
     const Meter m_meter;
     QXmlStreamWriter m_xml;
     ScoreAccidentals m_accidentals;
@@ -323,15 +321,15 @@ private:
 
 } // namespace
 
-bool WriteMusicXml(const CVoldrimDoc& doc, QIODevice& device, const Meter& meter)
+bool WriteMusicXml(const ScoreMelody& melody, QIODevice& device, const Meter& meter)
 {
-    return ScoreWriter(doc, meter, &device).Write();
+    return ScoreWriter(melody, meter, &device).Write();
 }
 
-QByteArray MelodyToMusicXml(const CVoldrimDoc& doc, const Meter& meter)
+QByteArray MelodyToMusicXml(const ScoreMelody& melody, const Meter& meter)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    WriteMusicXml(doc, buffer, meter);
+    WriteMusicXml(melody, buffer, meter);
     return buffer.data();
 }

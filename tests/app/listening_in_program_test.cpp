@@ -12,7 +12,7 @@
 #include "sound/builtin_synth.h"
 #include "sound/midi_device.h"
 #include "support/bowed_cello.h"
-#include "support/cello_material.h"
+#include "support/program_cello.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

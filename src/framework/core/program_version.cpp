@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Voldrim developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "res/program_version.h"
+#include "framework/program_version.h"
 
 const char* ProgramVersion()
 {

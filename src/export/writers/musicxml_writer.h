@@ -6,14 +6,14 @@
 // signature of the melody's key and its tempo as a metronome mark; with
 // a meter, its time signature and bars.
 #include "export/meter.h"
+#include "export/score_melody.h"
 
 #include <QByteArray>
 
-class CVoldrimDoc;
 class QIODevice;
 
 // Written to the device as it goes, which must be open; false when the
 // device failed.
-bool WriteMusicXml(const CVoldrimDoc& doc, QIODevice& device, const Meter& meter = Meter());
+bool WriteMusicXml(const ScoreMelody& melody, QIODevice& device, const Meter& meter = Meter());
 // The same in memory.
-QByteArray MelodyToMusicXml(const CVoldrimDoc& doc, const Meter& meter = Meter());
+QByteArray MelodyToMusicXml(const ScoreMelody& melody, const Meter& meter = Meter());

@@ -5,7 +5,7 @@
 // bar of its own, as the staff shows it. With one, a note that crosses a
 // barline is split and tied, a length that no single note shows is written
 // as tied notes, and the eighths of a beat are beamed together.
-#include "export/melody_notes.h"
+#include "export/score_notes.h"
 #include "export/meter.h"
 
 #include <vector>

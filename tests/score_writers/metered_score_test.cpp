@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Voldrim developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A melody exported in a meter, read by two independent readers: MuseScore 3
+// A melody written in a meter, read by two independent readers: MuseScore 3
 // finds every bar full and plays the notes as Voldrim's own MIDI file does
 // (read by mido), with or without the meter; LilyPond's musicxml2ly finds
 // the time signature, the ties across barlines and the beams within beats,
 // and LilyPond itself finds every bar check of its score true.
-#include "export_fixture.h"
+#include "score_writer_fixture.h"
 
 #include <QRegularExpression>
 
@@ -14,7 +14,7 @@ namespace {
 // In G: a dotted half, four eighths and a rest, a whole, a dotted quarter,
 // an eighth, a half, three eighths: notes cross the barlines of both meters.
 const std::vector<std::pair<int, int>> kMelody = {
-    {6, 43}, {1, 54}, {1, 55}, {1, 57}, {1, 59}, {999, 999}, {8, 48}, {3, 50}, {1, 52}, {4, 54}, {1, 55}, {1, 57},
+    {6, 43}, {1, 54}, {1, 55}, {1, 57}, {1, 59}, kRest, {8, 48}, {3, 50}, {1, 52}, {4, 54}, {1, 55}, {1, 57},
     {1, 59}};
 const Meter kMeters[] = {{3, 4}, {6, 8}};
 // LilyPond's first run in a fresh cache may take a while on a busy machine.
@@ -67,15 +67,7 @@ std::vector<Sounded> NotesOf(const QString& midi, QString& tempo, QString* time 
     return notes;
 }
 
-class MeteredScore : public ExportFixture {
-protected:
-    QString ExportIn(const Meter& meter, const QString& name, ExportFormat format)
-    {
-        const QString path = m_folder.filePath(name);
-        EXPECT_EQ(ExportMelody(m_doc, path, format, nullptr, meter), CString());
-        return path;
-    }
-};
+using MeteredScore = ScoreWriterFixture;
 
 TEST_F(MeteredScore, MuseScoreFindsEveryBarFullAndPlaysTheNotesAsVoldrimDoes)
 {
@@ -84,7 +76,7 @@ TEST_F(MeteredScore, MuseScoreFindsEveryBarFullAndPlaysTheNotesAsVoldrimDoes)
     for (const Meter& meter : kMeters) {
         const QString name = QStringLiteral("in%1-%2").arg(meter.beats).arg(meter.beatType);
         jobs << QStringLiteral(R"({"in": "%1", "out": ["%2", "%3"]})")
-                    .arg(ExportIn(meter, name + ".musicxml", ExportFormat::MusicXml), m_folder.filePath(name + ".mscx"),
+                    .arg(MusicXmlFileIn(meter, name + ".musicxml"), m_folder.filePath(name + ".mscx"),
                          m_folder.filePath(name + ".mid"));
     }
     const QString job = m_folder.filePath("job.json");
@@ -98,7 +90,7 @@ TEST_F(MeteredScore, MuseScoreFindsEveryBarFullAndPlaysTheNotesAsVoldrimDoes)
     ASSERT_TRUE(run.Succeeded()) << run.err.toStdString() << " (scripts/install-deps installs musescore3)";
 
     QString ownTempo;
-    const std::vector<Sounded> own = NotesOf(ExportIn(Meter(), "own.mid", ExportFormat::MidiFile), ownTempo);
+    const std::vector<Sounded> own = NotesOf(MidiFileIn(Meter(), "own.mid"), ownTempo);
     ASSERT_EQ(own.size(), 12u);
     for (const Meter& meter : kMeters) {
         const QString name = QStringLiteral("in%1-%2").arg(meter.beats).arg(meter.beatType);
@@ -126,7 +118,7 @@ TEST_F(MeteredScore, MuseScoreFindsEveryBarFullAndPlaysTheNotesAsVoldrimDoes)
         QString meteredTempo;
         QString time;
         const std::vector<Sounded> metered =
-            NotesOf(ExportIn(meter, name + "-own.mid", ExportFormat::MidiFile), meteredTempo, &time);
+            NotesOf(MidiFileIn(meter, name + "-own.mid"), meteredTempo, &time);
         EXPECT_EQ(time, MeterText(meter));
         EXPECT_EQ(meteredTempo, ownTempo);
         ASSERT_EQ(metered.size(), own.size());
@@ -157,7 +149,7 @@ TEST_F(MeteredScore, LilyPondFindsTheTimeSignatureTiesAcrossBarlinesAndBeamsByTh
     for (const auto& c : cases) {
         SCOPED_TRACE(c.time);
         const QString name = QStringLiteral("ly%1").arg(c.meter.beats);
-        const QString score = ExportIn(c.meter, name + ".musicxml", ExportFormat::MusicXml);
+        const QString score = MusicXmlFileIn(c.meter, name + ".musicxml");
         const QString ly = m_folder.filePath(name + ".ly");
         const ToolRun run = RunExternalTool(QStringLiteral("musicxml2ly"), {"--absolute", "-o", ly, score});
         ASSERT_TRUE(run.Succeeded()) << run.err.toStdString() << " (scripts/install-deps installs lilypond)";

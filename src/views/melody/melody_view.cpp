@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Voldrim developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "doc/melody_view.h"
+#include "views/melody/melody_view.h"
 
 #include "doc/voldrim_doc.h"
 #include "framework/command_ids.h"

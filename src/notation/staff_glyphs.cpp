@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Voldrim developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "views/staff/staff_glyphs.h"
+#include "notation/staff_glyphs.h"
 
 #include <array>
 

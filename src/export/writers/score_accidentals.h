@@ -6,7 +6,7 @@
 // notation program starts each measure afresh from the key signature, but
 // a musician reads the line as the staff shows it, where a sign holds on
 // its row until another sign on that row replaces it.
-#include "export/melody_notes.h"
+#include "export/score_notes.h"
 #include "model/staff_position_table.h"
 
 #include <array>
