@@ -27,9 +27,10 @@ install(FILES ${PROJECT_SOURCE_DIR}/res/man/voldrim.1 DESTINATION ${CMAKE_INSTAL
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The package depends on the libraries the program links, as dpkg-shlibdeps
-# finds them, on Qt SQL's SQLite driver, a plugin loaded at run time that
-# dpkg-shlibdeps cannot see, and on a soundfont for the built-in
-# synthesizer; nothing needed only to build it.
+# finds them; on those it loads itself when first needed, which
+# dpkg-shlibdeps cannot see: Qt SQL's SQLite driver, FluidSynth, aubio,
+# PulseAudio's simple interface and libzip (cmake/VoldrimLoadedLibrary.cmake); and on
+# a soundfont for the built-in synthesizer; nothing needed only to build it.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME voldrim)
 set(CPACK_PACKAGE_CONTACT "Voldrim maintainers" CACHE STRING "Maintainer of the Debian package")
@@ -43,5 +44,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, fluid-soundfont-gm | timgm6mb-soundfont")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "libqt6sql6-sqlite, libfluidsynth3, libaubio5, libpulse0, libzip4, fluid-soundfont-gm | timgm6mb-soundfont")
 include(CPack)

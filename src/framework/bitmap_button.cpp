@@ -27,10 +27,17 @@ BOOL CBitmapButton::LoadBitmaps(const char* up, const char* down)
 {
     if (!m_up.LoadBitmap(up))
         return FALSE;
-    if (down)
-        m_down.LoadBitmap(down);
+    m_down.DeleteObject();
+    m_downName = down ? QByteArray(down) : QByteArray();
     update();
     return TRUE;
+}
+
+const CBitmap& CBitmapButton::DownBitmap() const
+{
+    if (!m_downName.isEmpty() && !m_down.IsLoaded())
+        m_down.LoadBitmap(m_downName.constData());
+    return m_down;
 }
 
 void CBitmapButton::SizeToContent()
@@ -47,7 +54,7 @@ void CBitmapButton::MoveWindow(int x, int y, int width, int height)
 void CBitmapButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const CBitmap& picture = isDown() && m_down.IsLoaded() ? m_down : m_up;
+    const CBitmap& picture = isDown() && DownBitmap().IsLoaded() ? m_down : m_up;
     if (picture.IsLoaded())
         painter.drawImage(0, 0, picture.GetImage());
 }

@@ -14,7 +14,9 @@ public:
 
     // Creates the button as a child of parent at rc (client coordinates).
     BOOL Create(const CString& caption, DWORD style, const CRect& rc, QWidget* parent, UINT id);
-    // Loads the pictures by resource name; false when the up picture is missing.
+    // Loads the pictures by resource name; false when the up picture is
+    // missing. The pressed picture is loaded when first needed: the window
+    // shows sooner without it.
     BOOL LoadBitmaps(const char* up, const char* down = nullptr);
     // Sizes the button to its up picture.
     void SizeToContent();
@@ -22,7 +24,7 @@ public:
     void ShowWindow(bool show) { setVisible(show); }
     UINT GetDlgCtrlID() const { return m_nID; }
     const CBitmap& UpBitmap() const { return m_up; }
-    const CBitmap& DownBitmap() const { return m_down; }
+    const CBitmap& DownBitmap() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,5 +34,7 @@ private:
 
     UINT m_nID = 0;
     CBitmap m_up;
-    CBitmap m_down;
+    // Loaded from m_downName by DownBitmap.
+    mutable CBitmap m_down;
+    QByteArray m_downName;
 };

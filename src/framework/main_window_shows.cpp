@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTimer>
+#include <QWindow>
 #include <utility>
 
 namespace {
@@ -41,6 +43,40 @@ private:
     std::function<void()> m_call;
 };
 
+// Waits, as a filter of every event of the application, for the first
+// painting of a widget of the main window, or for its time to run out.
+class CPaintWatcher : public QObject {
+public:
+    explicit CPaintWatcher(std::function<void()> call) : QObject(QCoreApplication::instance()), m_call(std::move(call))
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+        QTimer::singleShot(kLatestAfterPaintMs, this, [this] { Done(); });
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const CFrameWnd* frame = AfxGetMainWnd();
+        // The rest of the window is painted in the same pass, before what
+        // Done posts runs.
+        if (event->type() == QEvent::Paint && frame && watched->isWidgetType()
+            && static_cast<QWidget*>(watched)->window() == frame)
+            Done();
+        return false;
+    }
+
+private:
+    void Done()
+    {
+        if (!m_call)
+            return;
+        QCoreApplication::instance()->removeEventFilter(this);
+        RunSoon(std::exchange(m_call, {}));
+        deleteLater();
+    }
+
+    std::function<void()> m_call;
+};
+
 } // namespace
 
 void AfxCallWhenMainWindowShows(std::function<void()> call)
@@ -52,4 +88,16 @@ void AfxCallWhenMainWindowShows(std::function<void()> call)
         RunSoon(std::move(call));
     else
         new CShowWatcher(std::move(call));
+}
+
+void AfxCallWhenMainWindowPainted(std::function<void()> call)
+{
+    if (!QCoreApplication::instance())
+        return;
+    // An exposed window has been painted: Qt paints it as it is exposed.
+    const CFrameWnd* frame = AfxGetMainWnd();
+    if (frame && frame->windowHandle() && frame->windowHandle()->isExposed())
+        RunSoon(std::move(call));
+    else
+        new CPaintWatcher(std::move(call));
 }

@@ -13,6 +13,9 @@ CString CImportError::Message(const CString& path) const
     case ImportProblem::TooLarge: text = "%1 is too large to import: a score or MIDI file may have 64 MB."; break;
     case ImportProblem::NotMusicXml: text = "%1 is not a MusicXML score."; break;
     case ImportProblem::NoScoreInZip: text = "%1 is a compressed file that holds no MusicXML score."; break;
+    case ImportProblem::NoUnzipping:
+        text = "%1 is a compressed file, and libzip, which Voldrim unpacks it with, could not be loaded.";
+        break;
     case ImportProblem::NotMidi: text = "%1 is not a Standard MIDI File."; break;
     case ImportProblem::UnsupportedMidi:
         text = "%1 is a kind of MIDI file Voldrim cannot import: only formats 0 and 1, timed in beats.";

@@ -12,6 +12,7 @@ enum class ImportProblem {
     TooLarge,       // past the size a file may have, or unpack to
     NotMusicXml,    // not XML, or XML that is no score
     NoScoreInZip,   // a compressed file without a MusicXML score
+    NoUnzipping,    // a compressed file, and libzip could not be loaded
     NotMidi,
     UnsupportedMidi, // format 2, or time in frames of a second
     Damaged,        // ends early, or holds what its format does not allow

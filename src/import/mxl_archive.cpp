@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/mxl_archive.h"
 
+#include "framework/loaded_library.h"
 #include "import/import_error.h"
 
 #include <QString>
@@ -13,6 +14,41 @@
 
 namespace {
 
+// libzip is loaded when the first compressed score is read: it brings
+// OpenSSL's large libcrypto, which the program needs for nothing else.
+struct ZipLibrary {
+    decltype(&::zip_error_init) zip_error_init = nullptr;
+    decltype(&::zip_error_fini) zip_error_fini = nullptr;
+    decltype(&::zip_source_buffer_create) zip_source_buffer_create = nullptr;
+    decltype(&::zip_source_free) zip_source_free = nullptr;
+    decltype(&::zip_open_from_source) zip_open_from_source = nullptr;
+    decltype(&::zip_discard) zip_discard = nullptr;
+    decltype(&::zip_fopen) zip_fopen = nullptr;
+    decltype(&::zip_fread) zip_fread = nullptr;
+    decltype(&::zip_fclose) zip_fclose = nullptr;
+    decltype(&::zip_get_num_entries) zip_get_num_entries = nullptr;
+    decltype(&::zip_get_name) zip_get_name = nullptr;
+};
+
+bool FindAll(ZipLibrary& zip)
+{
+    return AfxFindFunction(zip.zip_error_init, "zip_error_init")
+        && AfxFindFunction(zip.zip_error_fini, "zip_error_fini")
+        && AfxFindFunction(zip.zip_source_buffer_create, "zip_source_buffer_create")
+        && AfxFindFunction(zip.zip_source_free, "zip_source_free")
+        && AfxFindFunction(zip.zip_open_from_source, "zip_open_from_source")
+        && AfxFindFunction(zip.zip_discard, "zip_discard") && AfxFindFunction(zip.zip_fopen, "zip_fopen")
+        && AfxFindFunction(zip.zip_fread, "zip_fread") && AfxFindFunction(zip.zip_fclose, "zip_fclose")
+        && AfxFindFunction(zip.zip_get_num_entries, "zip_get_num_entries")
+        && AfxFindFunction(zip.zip_get_name, "zip_get_name");
+}
+
+// Called only once a compressed file is being read, which Zip has loaded it for.
+const ZipLibrary& Zip()
+{
+    return *AfxLoadedLibrary<ZipLibrary>(VOLDRIM_ZIP_LIBRARY, FindAll);
+}
+
 const QByteArray kZipStart("PK\x03\x04", 4);
 const char kContainer[] = "META-INF/container.xml";
 const QString kMetaFolder = QStringLiteral("META-INF/");
@@ -21,23 +57,26 @@ constexpr qint64 kLargestContainer = 64 * 1024;
 constexpr qint64 kPieceSize = 64 * 1024;
 
 struct ArchiveCloser {
-    void operator()(zip_t* archive) const { zip_discard(archive); }
+    void operator()(zip_t* archive) const { Zip().zip_discard(archive); }
 };
 struct FileCloser {
-    void operator()(zip_file_t* file) const { zip_fclose(file); }
+    void operator()(zip_file_t* file) const { Zip().zip_fclose(file); }
 };
 using Archive = std::unique_ptr<zip_t, ArchiveCloser>;
 using ArchiveFile = std::unique_ptr<zip_file_t, FileCloser>;
 
 Archive OpenArchive(const QByteArray& bytes)
 {
+    if (!AfxLoadedLibrary<ZipLibrary>(VOLDRIM_ZIP_LIBRARY, FindAll))
+        throw CImportError(ImportProblem::NoUnzipping);
+    const ZipLibrary& zip = Zip();
     zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &error);
-    zip_t* archive = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
+    zip.zip_error_init(&error);
+    zip_source_t* source = zip.zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &error);
+    zip_t* archive = source ? zip.zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
     if (!archive && source)
-        zip_source_free(source);
-    zip_error_fini(&error);
+        zip.zip_source_free(source);
+    zip.zip_error_fini(&error);
     if (!archive)
         throw CImportError(ImportProblem::Damaged);
     return Archive(archive);
@@ -47,7 +86,7 @@ Archive OpenArchive(const QByteArray& bytes)
 // archive says of its size, no more is taken. Null when it is not there.
 std::optional<QByteArray> ReadEntry(zip_t* archive, const QByteArray& name, qint64 limit)
 {
-    const ArchiveFile file(zip_fopen(archive, name.constData(), 0));
+    const ArchiveFile file(Zip().zip_fopen(archive, name.constData(), 0));
     if (!file)
         return std::nullopt;
     QByteArray bytes;
@@ -55,7 +94,7 @@ std::optional<QByteArray> ReadEntry(zip_t* archive, const QByteArray& name, qint
         const qint64 room = limit + 1 - bytes.size();
         const qsizetype at = bytes.size();
         bytes.resize(at + qsizetype(std::min(kPieceSize, room)));
-        const zip_int64_t read = zip_fread(file.get(), bytes.data() + at, zip_uint64_t(bytes.size() - at));
+        const zip_int64_t read = Zip().zip_fread(file.get(), bytes.data() + at, zip_uint64_t(bytes.size() - at));
         if (read < 0)
             throw CImportError(ImportProblem::Damaged);
         bytes.resize(at + qsizetype(read));
@@ -80,9 +119,9 @@ QByteArray RootFileOf(const QByteArray& container)
 // Without a container, the first MusicXML file outside META-INF.
 QByteArray FirstScoreIn(zip_t* archive)
 {
-    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    const zip_int64_t count = Zip().zip_get_num_entries(archive, 0);
     for (zip_int64_t i = 0; i < count; ++i) {
-        const char* entry = zip_get_name(archive, zip_uint64_t(i), 0);
+        const char* entry = Zip().zip_get_name(archive, zip_uint64_t(i), 0);
         const QString name = entry ? QString::fromUtf8(entry) : QString();
         if (!name.startsWith(kMetaFolder) &&
             (name.endsWith(QLatin1String(".xml")) || name.endsWith(QLatin1String(".musicxml"))))

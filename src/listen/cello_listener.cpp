@@ -23,6 +23,9 @@ bool CCelloListener::Start()
 {
     if (IsListening())
         return true;
+    // Without a pitch detector there is nothing to listen with.
+    if (!CPitchReader::CanRead())
+        return false;
     m_pStream = AfxGetSoundInput().Open(CPitchListener::kSampleRate, kBlockFrames);
     if (!m_pStream)
         return false;

@@ -29,7 +29,8 @@ public:
     CCelloListener(const CCelloListener&) = delete;
     CCelloListener& operator=(const CCelloListener&) = delete;
 
-    // Opens the sound input and listens. False when no input opens.
+    // Opens the sound input and listens. False when no input opens, or
+    // when aubio, which hears the pitches, is missing.
     bool Start();
     // Nothing more reaches the handlers once this returns.
     void Stop();

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "listen/pitch_reading.h"
 
-#include <aubio/aubio.h>
+#include "listen/aubio_library.h"
 
 #include <algorithm>
 #include <cmath>
@@ -58,26 +58,28 @@ double PeriodFrames(float midiPitch)
 } // namespace
 
 struct CPitchReader::Detector {
+    const AubioLibrary& aubio;
     aubio_pitch_t* pitch = nullptr;
     fvec_t* input = nullptr;
     fvec_t* output = nullptr;
     // The last kWindowFrames samples, oldest first.
     std::vector<float> window = std::vector<float>(kWindowFrames, 0.0f);
 
-    Detector()
-        : pitch(new_aubio_pitch("yinfast", kWindowFrames, kHopFrames, kSampleRate)),
-          input(new_fvec(kHopFrames)),
-          output(new_fvec(1))
+    explicit Detector(const AubioLibrary& library)
+        : aubio(library),
+          pitch(aubio.new_aubio_pitch("yinfast", kWindowFrames, kHopFrames, kSampleRate)),
+          input(aubio.new_fvec(kHopFrames)),
+          output(aubio.new_fvec(1))
     {
-        aubio_pitch_set_unit(pitch, "midi");
-        aubio_pitch_set_tolerance(pitch, kYinTolerance);
-        aubio_pitch_set_silence(pitch, kDetectorSilenceDb);
+        aubio.aubio_pitch_set_unit(pitch, "midi");
+        aubio.aubio_pitch_set_tolerance(pitch, kYinTolerance);
+        aubio.aubio_pitch_set_silence(pitch, kDetectorSilenceDb);
     }
     ~Detector()
     {
-        del_aubio_pitch(pitch);
-        del_fvec(input);
-        del_fvec(output);
+        aubio.del_aubio_pitch(pitch);
+        aubio.del_fvec(input);
+        aubio.del_fvec(output);
     }
     Detector(const Detector&) = delete;
     Detector& operator=(const Detector&) = delete;
@@ -128,18 +130,29 @@ struct CPitchReader::Detector {
     }
 };
 
-CPitchReader::CPitchReader() : m_pDetector(std::make_unique<Detector>()) {}
+bool CPitchReader::CanRead()
+{
+    return LoadAubio() != nullptr;
+}
+
+CPitchReader::CPitchReader()
+{
+    if (const AubioLibrary* aubio = LoadAubio())
+        m_pDetector = std::make_unique<Detector>(*aubio);
+}
 
 CPitchReader::~CPitchReader() = default;
 
 PitchReading CPitchReader::Read(const float* hop)
 {
+    PitchReading reading;
+    if (!m_pDetector)
+        return reading;
     Detector& d = *m_pDetector;
     std::copy(hop, hop + kHopFrames, d.input->data);
-    aubio_pitch_do(d.pitch, d.input, d.output);
+    d.aubio.aubio_pitch_do(d.pitch, d.input, d.output);
     d.Take(hop);
-    PitchReading reading;
-    reading.confidence = aubio_pitch_get_confidence(d.pitch);
+    reading.confidence = d.aubio.aubio_pitch_get_confidence(d.pitch);
     if (d.output->data[0] > 0)
         d.ReadOwnPitch(d.output->data[0], reading);
     reading.levelDb = d.Level();

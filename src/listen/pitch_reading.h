@@ -34,6 +34,10 @@ public:
     static constexpr std::size_t kWindowFrames = 1536;
     static constexpr std::size_t kLevelFrames = 1024;
 
+    // Whether aubio is there to read pitches with, loading it if it is
+    // not yet; a reader without it finds no pitch.
+    static bool CanRead();
+
     CPitchReader();
     ~CPitchReader();
     CPitchReader(const CPitchReader&) = delete;

@@ -83,6 +83,10 @@ CString HeardNoteLine(const ListenEvent& started)
 
 int ListenToRecording(const CString& path, QTextStream& out, QTextStream& errors)
 {
+    if (!CPitchReader::CanRead()) {
+        errors << kCommandName << ": cannot hear pitches without the aubio library" << Qt::endl;
+        return 1;
+    }
     Recording recording;
     CString why;
     if (!ReadRecording(path, recording, why)) {

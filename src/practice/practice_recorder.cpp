@@ -72,19 +72,33 @@ PracticeTrouble WriteOnce(CPracticeDatabase& db, const PracticeAnswer& answer)
 
 } // namespace
 
-CPracticeRecorder::CPracticeRecorder(const QString& path, TroubleHandler onTrouble)
-    : m_path(path), m_onTrouble(std::move(onTrouble)), m_thread([this] { Run(); })
+CPracticeRecorder::CPracticeRecorder(const QString& path, TroubleHandler onTrouble, Opening opening)
+    : m_path(path), m_onTrouble(std::move(onTrouble))
 {
+    if (opening == Opening::Now)
+        StartOpening();
 }
 
 CPracticeRecorder::~CPracticeRecorder()
 {
+    bool answersWait = false;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_bStopping = true;
+        answersWait = !m_waiting.empty();
     }
+    // Answers given before the file was asked to open are still written.
+    if (answersWait)
+        StartOpening();
     m_changed.notify_all();
-    m_thread.join();
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+void CPracticeRecorder::StartOpening()
+{
+    if (!m_thread.joinable())
+        m_thread = std::thread([this] { Run(); });
 }
 
 void CPracticeRecorder::Record(const PracticeAnswer& answer)
@@ -98,6 +112,7 @@ void CPracticeRecorder::Record(const PracticeAnswer& answer)
 
 void CPracticeRecorder::Flush()
 {
+    StartOpening();
     std::unique_lock<std::mutex> lock(m_mutex);
     m_changed.wait(lock, [this] { return m_waiting.empty() && !m_bBusy; });
 }

@@ -3,6 +3,7 @@
 #include "quiz/practice_log.h"
 
 #include "doc/voldrim_doc.h"
+#include "framework/main_window_shows.h"
 #include "framework/message_box.h"
 #include "practice/practice_reader.h"
 #include "quiz/question_clock.h"
@@ -63,19 +64,25 @@ std::vector<int> DistinctPitches(const QuestionTable& table)
 } // namespace
 
 CPracticeLog::CPracticeLog(const QString& path)
-    : m_recorder(path,
-                 [path](PracticeTrouble trouble, const QString& setAside) {
-                     SayLater(TroubleMessage(trouble, path, setAside));
-                 }),
+    : m_pRecorder(std::make_shared<CPracticeRecorder>(
+          path,
+          [path](PracticeTrouble trouble, const QString& setAside) {
+              SayLater(TroubleMessage(trouble, path, setAside));
+          },
+          CPracticeRecorder::Opening::WhenAsked)),
       m_generator(static_cast<unsigned>(AfxGetQuestionClock().Now()))
 {
+    AfxCallWhenMainWindowPainted([weak = std::weak_ptr<CPracticeRecorder>(m_pRecorder)] {
+        if (const std::shared_ptr<CPracticeRecorder> recorder = weak.lock())
+            recorder->StartOpening();
+    });
 }
 
 CPracticeLog::~CPracticeLog() = default;
 
 void CPracticeLog::Record(const PracticeAnswer& answer)
 {
-    m_recorder.Record(answer);
+    m_pRecorder->Record(answer);
     // Boxes not yet read get this answer from the file.
     if (m_bBoxesLoaded)
         m_boxes.Take(answer.key, answer.askedPitch, answer.right, answer.responseMs);
@@ -84,7 +91,7 @@ void CPracticeLog::Record(const PracticeAnswer& answer)
 void CPracticeLog::LoadBoxes()
 {
     // Every answer recorded so far is in the file, and in no box twice.
-    m_recorder.Flush();
+    m_pRecorder->Flush();
     CPracticeReader reader(Path());
     for (const LeitnerBox& box : reader.Boxes())
         m_boxes.SetBox(box.key, box.pitch, box.box);
@@ -100,7 +107,7 @@ int CPracticeLog::ChooseWeakNote(Key key)
 
 bool CPracticeLog::ResetHistory()
 {
-    m_recorder.Flush();
+    m_pRecorder->Flush();
     CPracticeReader reader(Path());
     if (!reader.Clear()) {
         AfxMessageBox(QStringLiteral("Voldrim could not clear your practice history %1: %2")

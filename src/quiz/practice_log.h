@@ -5,7 +5,9 @@
 // practice history without holding up its dialog; what keeps the history
 // from being kept is said once; and weak notes are chosen by their Leitner
 // boxes. The application installs one for its run; without one nothing is
-// recorded and questions are chosen as always.
+// recorded and questions are chosen as always. The history file opens once
+// the main window has been painted, so that the window does not wait for
+// it; answers given before wait for it.
 #include "framework/service.h"
 #include "model/key.h"
 #include "practice/leitner_boxes.h"
@@ -13,6 +15,7 @@
 #include "practice/practice_recorder.h"
 #include "quiz/question_tables.h"
 
+#include <memory>
 #include <random>
 
 class CVoldrimDoc;
@@ -26,15 +29,16 @@ public:
     // A note of the key's question table, weak notes first.
     int ChooseWeakNote(Key key);
     // Waits until every answer recorded is in the file.
-    void Flush() { m_recorder.Flush(); }
-    const QString& Path() const { return m_recorder.Path(); }
+    void Flush() { m_pRecorder->Flush(); }
+    const QString& Path() const { return m_pRecorder->Path(); }
     // Clears the history; false, with the message said, when it could not.
     bool ResetHistory();
 
 private:
     void LoadBoxes();
 
-    CPracticeRecorder m_recorder;
+    // Shared with the call that opens it, which may come after this log is gone.
+    std::shared_ptr<CPracticeRecorder> m_pRecorder;
     CLeitnerBoxes m_boxes;
     bool m_bBoxesLoaded = false;
     std::mt19937 m_generator;

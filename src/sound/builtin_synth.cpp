@@ -3,6 +3,7 @@
 #include "sound/builtin_synth.h"
 
 #include "sound/alsa_quiet.h"
+#include "sound/fluid_library.h"
 #include "sound/fluid_words.h"
 #include "sound/midi_short_message.h"
 #include "sound/pending_midi_words.h"
@@ -20,7 +21,6 @@
 #include <optional>
 #include <system_error>
 #include <thread>
-#include <fluidsynth.h>
 
 namespace {
 
@@ -40,7 +40,7 @@ void InstallFluidLog()
 {
     static const bool installed = [] {
         for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
-            fluid_set_log_function(level, &FluidLog, nullptr);
+            Fluid().fluid_set_log_function(level, &FluidLog, nullptr);
         return true;
     }();
     (void)installed;
@@ -82,7 +82,8 @@ bool IsSilent(int frames, int buffers, float* out[])
 bool LooksLikeSoundFont(const QString& path)
 {
     const QFileInfo info(path);
-    return info.isFile() && info.isReadable() && fluid_is_soundfont(QFile::encodeName(path).constData());
+    return info.isFile() && info.isReadable() && LoadFluidSynth()
+        && Fluid().fluid_is_soundfont(QFile::encodeName(path).constData());
 }
 
 void SetReason(CString* why, MMRESULT* error, MMRESULT code, const CString& text)
@@ -148,9 +149,9 @@ struct CBuiltinSynth::Core {
 CBuiltinSynth::Core::~Core()
 {
     if (synth)
-        delete_fluid_synth(synth);
+        Fluid().delete_fluid_synth(synth);
     if (settings)
-        delete_fluid_settings(settings);
+        Fluid().delete_fluid_settings(settings);
 }
 
 void CBuiltinSynth::Core::Load(const QStringList& soundFonts)
@@ -159,7 +160,7 @@ void CBuiltinSynth::Core::Load(const QStringList& soundFonts)
     // load that works settles the choice.
     const auto loads = [this](const QString& path) {
         return LooksLikeSoundFont(path)
-            && fluid_synth_sfload(synth, QFile::encodeName(path).constData(), kChooseNoPrograms) != FLUID_FAILED;
+            && Fluid().fluid_synth_sfload(synth, QFile::encodeName(path).constData(), kChooseNoPrograms) != FLUID_FAILED;
     };
     const auto found = std::find_if(soundFonts.begin(), soundFonts.end(), loads);
     if (found == soundFonts.end()) {
@@ -208,20 +209,24 @@ std::unique_ptr<CBuiltinSynth> CBuiltinSynth::Open(const QStringList& soundFonts
                                                    CString* why, MMRESULT* error,
                                                    std::chrono::milliseconds silenceBeforeSleep)
 {
+    if (!LoadFluidSynth()) {
+        SetReason(why, error, MMSYSERR_NODRIVER, "FluidSynth could not be loaded");
+        return nullptr;
+    }
     InstallFluidLog();
     auto core = std::make_shared<Core>();
-    core->settings = new_fluid_settings();
+    core->settings = Fluid().new_fluid_settings();
     if (!core->settings) {
         SetReason(why, error, MMSYSERR_NOMEM, "FluidSynth settings could not be created");
         return nullptr;
     }
-    fluid_settings_setnum(core->settings, "synth.sample-rate", kSampleRate);
-    fluid_settings_setnum(core->settings, "synth.gain", kGain);
-    fluid_settings_setint(core->settings, "synth.dynamic-sample-loading", samples == SampleLoading::WhenUsed);
-    fluid_settings_setint(core->settings, "audio.period-size", kPeriodSize);
-    fluid_settings_setint(core->settings, "audio.periods", kPeriods);
+    Fluid().fluid_settings_setnum(core->settings, "synth.sample-rate", kSampleRate);
+    Fluid().fluid_settings_setnum(core->settings, "synth.gain", kGain);
+    Fluid().fluid_settings_setint(core->settings, "synth.dynamic-sample-loading", samples == SampleLoading::WhenUsed);
+    Fluid().fluid_settings_setint(core->settings, "audio.period-size", kPeriodSize);
+    Fluid().fluid_settings_setint(core->settings, "audio.periods", kPeriods);
 
-    core->synth = new_fluid_synth(core->settings);
+    core->synth = Fluid().new_fluid_synth(core->settings);
     if (!core->synth) {
         SetReason(why, error, MMSYSERR_NOMEM, "FluidSynth synthesizer could not be created");
         return nullptr;
@@ -269,12 +274,12 @@ bool CBuiltinSynth::OpenAudio(CString* why, MMRESULT* error)
     // $VOLDRIM_SYNTH_DEVICE names the ALSA device to play on instead.
     const QByteArray alsaDevice = qgetenv("VOLDRIM_SYNTH_DEVICE");
     if (!alsaDevice.isEmpty())
-        fluid_settings_setstr(settings, "audio.alsa.device", alsaDevice.constData());
+        Fluid().fluid_settings_setstr(settings, "audio.alsa.device", alsaDevice.constData());
     for (const char* driver : kAudioDrivers) {
         if (!alsaDevice.isEmpty() && qstrcmp(driver, "alsa") != 0)
             continue;
-        fluid_settings_setstr(settings, "audio.driver", driver);
-        m_pDriver = new_fluid_audio_driver2(settings, &CBuiltinSynth::RenderBlock, this);
+        Fluid().fluid_settings_setstr(settings, "audio.driver", driver);
+        m_pDriver = Fluid().new_fluid_audio_driver2(settings, &CBuiltinSynth::RenderBlock, this);
         if (m_pDriver) {
             m_strDriver = driver;
             return true;
@@ -290,7 +295,7 @@ bool CBuiltinSynth::IsQuiet() const
 {
     // FluidSynth is not to be asked while a soundfont loads; the words
     // waiting for it are about to sound anyway.
-    return GetLoadState() != LoadState::Loading && fluid_synth_get_active_voice_count(m_pCore->synth) == 0;
+    return GetLoadState() != LoadState::Loading && Fluid().fluid_synth_get_active_voice_count(m_pCore->synth) == 0;
 }
 
 int CBuiltinSynth::RenderBlock(void* data, int frames, int nfx, float* fx[], int nout, float* out[])
@@ -305,9 +310,9 @@ int CBuiltinSynth::RenderBlock(void* data, int frames, int nfx, float* fx[], int
         // The outputs we use have no buffers of their own for reverb and
         // chorus: they are mixed into the dry sound, as offline.
         float* effects[] = { out[0], out[1], out[0], out[1] };
-        result = fluid_synth_process(self->m_pCore->synth, frames, int(std::size(effects)), effects, nout, out);
+        result = Fluid().fluid_synth_process(self->m_pCore->synth, frames, int(std::size(effects)), effects, nout, out);
     } else {
-        result = fluid_synth_process(self->m_pCore->synth, frames, nfx, fx, nout, out);
+        result = Fluid().fluid_synth_process(self->m_pCore->synth, frames, nfx, fx, nout, out);
     }
     self->m_pacer.BlockRendered(frames, CRealTimePacer::Clock::now());
     const bool silent = IsSilent(frames, nout, out);
@@ -325,7 +330,7 @@ CBuiltinSynth::~CBuiltinSynth()
     // A soundfont still loading finishes on its thread and goes with it.
     m_sleeper.Stop();
     if (m_pDriver)
-        delete_fluid_audio_driver(m_pDriver);
+        Fluid().delete_fluid_audio_driver(m_pDriver);
 }
 
 MMRESULT CBuiltinSynth::Send(DWORD word)
@@ -385,6 +390,6 @@ std::vector<std::int16_t> CBuiltinSynth::Render(int frames)
 {
     std::vector<std::int16_t> samples(std::size_t(frames > 0 ? frames : 0) * 2);
     if (frames > 0 && !m_pDriver)
-        fluid_synth_write_s16(m_pCore->synth, frames, samples.data(), 0, 2, samples.data(), 1, 2);
+        Fluid().fluid_synth_write_s16(m_pCore->synth, frames, samples.data(), 0, 2, samples.data(), 1, 2);
     return samples;
 }

@@ -54,8 +54,10 @@ public:
 
     // Opens at once and loads the first of the soundfonts that loads
     // through runInBackground (a thread of its own when none is given).
-    // Null only when, for Output::Audio, no audio driver opens; the reason
-    // goes to *why and its code (MMSYSERR_NODRIVER, ...) to *error when given.
+    // FluidSynth itself is loaded by the first synthesizer to open. Null
+    // only when it does not load or, for Output::Audio, no audio driver
+    // opens; the reason goes to *why and its code (MMSYSERR_NODRIVER, ...)
+    // to *error when given.
     static std::unique_ptr<CBuiltinSynth> Open(const QStringList& soundFonts, Output output,
                                                SampleLoading samples = kSampleLoading,
                                                const BackgroundRunner& runInBackground = {},

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/fluid_words.h"
 
+#include "sound/fluid_library.h"
 #include "sound/midi_short_message.h"
 
-#include <fluidsynth.h>
 
 namespace {
 
@@ -27,28 +27,28 @@ int PlayMessage(fluid_synth_t* synth, const CMidiBytes& message)
     case 0x80:
         // A note that is not sounding any more is no error: the device
         // stops a note again before it starts the next one.
-        fluid_synth_noteoff(synth, channel, data1);
+        Fluid().fluid_synth_noteoff(synth, channel, data1);
         break;
     case 0x90:
         if (data2 == 0)
-            fluid_synth_noteoff(synth, channel, data1);
+            Fluid().fluid_synth_noteoff(synth, channel, data1);
         else
-            result = fluid_synth_noteon(synth, channel, data1, data2);
+            result = Fluid().fluid_synth_noteon(synth, channel, data1, data2);
         break;
     case 0xA0:
-        result = fluid_synth_key_pressure(synth, channel, data1, data2);
+        result = Fluid().fluid_synth_key_pressure(synth, channel, data1, data2);
         break;
     case 0xB0:
-        result = fluid_synth_cc(synth, channel, data1, data2);
+        result = Fluid().fluid_synth_cc(synth, channel, data1, data2);
         break;
     case 0xC0:
-        result = fluid_synth_program_change(synth, channel, data1);
+        result = Fluid().fluid_synth_program_change(synth, channel, data1);
         break;
     case 0xD0:
-        result = fluid_synth_channel_pressure(synth, channel, data1);
+        result = Fluid().fluid_synth_channel_pressure(synth, channel, data1);
         break;
     case 0xE0:
-        result = fluid_synth_pitch_bend(synth, channel, data1 | (data2 << 7));
+        result = Fluid().fluid_synth_pitch_bend(synth, channel, data1 | (data2 << 7));
         break;
     default:
         break; // real-time bytes mean nothing to a synthesizer without a clock
@@ -65,7 +65,7 @@ MMRESULT CFluidWordPlayer::Play(DWORD word)
     const std::size_t channel = message.bytes[0] & kChannelMask;
     const bool noteOn = kind == kNoteOn && message.bytes[2] != 0;
     if (noteOn && !m_programChosen[channel])
-        fluid_synth_program_change(m_pSynth, int(channel), kFirstProgram);
+        Fluid().fluid_synth_program_change(m_pSynth, int(channel), kFirstProgram);
     if (noteOn || kind == kProgramChange)
         m_programChosen.set(channel);
     return PlayMessage(m_pSynth, message) == FLUID_OK ? MMSYSERR_NOERROR : MMSYSERR_ERROR;

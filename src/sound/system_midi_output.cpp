@@ -2,43 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/system_midi_output.h"
 
+#include "framework/main_window_shows.h"
+#include "framework/win_app.h"
 #include "sound/alsa_midi_ports.h"
 #include "sound/builtin_synth.h"
+#include "sound/synth_port.h"
 
-#include <QTimer>
-#include <functional>
 #include <memory>
 #include <utility>
 
 namespace {
-
-// How often an open synthesizer is asked whether its soundfont has loaded,
-// until it has or none could be.
-constexpr int kLoadWatchMs = 50;
-
-class CSynthPort : public CMidiOutPort {
-public:
-    // onLoadFailed is called on this thread, the user-interface thread,
-    // when no soundfont could be loaded.
-    CSynthPort(std::unique_ptr<CBuiltinSynth> synth, std::function<void(CSynthPort*)> onLoadFailed)
-        : m_pSynth(std::move(synth))
-    {
-        QObject::connect(&m_loadWatch, &QTimer::timeout, [this, onLoadFailed = std::move(onLoadFailed)] {
-            const CBuiltinSynth::LoadState state = m_pSynth->GetLoadState();
-            if (state == CBuiltinSynth::LoadState::Loading)
-                return;
-            m_loadWatch.stop();
-            if (state == CBuiltinSynth::LoadState::Failed)
-                onLoadFailed(this);
-        });
-        m_loadWatch.start(kLoadWatchMs);
-    }
-    MMRESULT Send(DWORD word) { return m_pSynth->Send(word); }
-
-private:
-    std::unique_ptr<CBuiltinSynth> m_pSynth;
-    QTimer m_loadWatch;
-};
 
 class CSequencerPort : public CMidiOutPort {
 public:
@@ -81,21 +54,38 @@ CString CSystemMidiOutput::GetProductName(int deviceId)
     return QString::fromStdString(m_ports[std::size_t(deviceId) - 1]);
 }
 
+MMRESULT CSystemMidiOutput::OpenSynth(HMIDIOUT* handle)
+{
+    CSynthPort::FailureHandler onFailed = [this](CSynthPort* port, MMRESULT error) { ReportLateFailure(port, error); };
+    // The audio output opens with the synthesizer, the soundfont loads after.
+    CSynthPort::Opener open = [soundFonts = m_soundFonts.value_or(CBuiltinSynth::SoundFontCandidates()),
+                               runInBackground = m_runInBackground](MMRESULT* error) {
+        return CBuiltinSynth::Open(soundFonts, CBuiltinSynth::Output::Audio, CBuiltinSynth::kSampleLoading,
+                                   runInBackground, nullptr, error);
+    };
+    // The program is starting (its document is made before its window):
+    // the window does not wait for FluidSynth or the sound server, the
+    // synthesizer opens once it has been painted. What goes wrong is told
+    // then.
+    if (AfxGetApp() && !AfxGetMainWnd()) {
+        auto* port = new CSynthPort(std::move(onFailed));
+        AfxCallWhenMainWindowPainted(port->OpeningCall(std::move(open)));
+        *handle = port;
+        return MMSYSERR_NOERROR;
+    }
+    MMRESULT error = MMSYSERR_NODRIVER;
+    std::unique_ptr<CBuiltinSynth> synth = open(&error);
+    if (!synth)
+        return error;
+    *handle = new CSynthPort(std::move(synth), std::move(onFailed));
+    return MMSYSERR_NOERROR;
+}
+
 MMRESULT CSystemMidiOutput::Open(int deviceId, HMIDIOUT* handle)
 {
     *handle = nullptr;
-    if (deviceId == kSynthId || deviceId == MIDI_MAPPER) {
-        // Open as soon as the audio output is: the soundfont loads meanwhile.
-        MMRESULT error = MMSYSERR_NODRIVER;
-        auto synth = CBuiltinSynth::Open(m_soundFonts.value_or(CBuiltinSynth::SoundFontCandidates()),
-                                         CBuiltinSynth::Output::Audio, CBuiltinSynth::kSampleLoading,
-                                         m_runInBackground, nullptr, &error);
-        if (!synth)
-            return error;
-        *handle = new CSynthPort(std::move(synth),
-                                 [this](CSynthPort* port) { ReportLateFailure(port, MIDIERR_NOSOUNDFONT); });
-        return MMSYSERR_NOERROR;
-    }
+    if (deviceId == kSynthId || deviceId == MIDI_MAPPER)
+        return OpenSynth(handle);
     if (!HasPort(deviceId))
         return MMSYSERR_BADDEVICEID;
     MMRESULT error = MMSYSERR_NOERROR;

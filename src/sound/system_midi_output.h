@@ -3,6 +3,8 @@
 #pragma once
 // The machine's MIDI outputs: device 0 is the built-in synthesizer (also
 // the default output), devices 1.. the ALSA sequencer ports in their order.
+// While the program starts, the synthesizer's output opens at once and the
+// synthesizer behind it after the main window's first painting (CSynthPort).
 #include "sound/builtin_synth.h"
 #include "sound/midi_output_system.h"
 
@@ -24,6 +26,8 @@ public:
     MMRESULT Close(HMIDIOUT handle) override;
 
 private:
+    // Open for the built-in synthesizer.
+    MMRESULT OpenSynth(HMIDIOUT* handle);
     // Whether the sequencer port of this id is in the list, which is read
     // again first if it is not.
     bool HasPort(int deviceId);

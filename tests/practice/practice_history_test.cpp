@@ -9,6 +9,7 @@
 #include "support/full_disk.h"
 #include "support/scratch_folder.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -193,6 +194,44 @@ TEST(PracticeHistory, TroublesAreToldOnceAndADamagedFileIsSetAsideForAFreshOne)
         }
         if (c.expected == PracticeTrouble::Full) {
             EXPECT_EQ(CountAnswers(path), 0);
+        }
+    }
+}
+
+// A file opened late: answers given before it opens wait for it and are
+// kept, whether it opens when asked, by Flush, or on the way out; with no
+// answer it is never made.
+TEST(PracticeHistory, AnswersGivenBeforeALateOpeningAreKept)
+{
+    enum class Then { Nothing, StartOpening, Flush };
+    struct Case {
+        const char* name;
+        int answers;
+        Then then;
+        bool fileMade;
+    };
+    for (const Case& c : {Case{"no answer, never asked", 0, Then::Nothing, false},
+                          Case{"answers, never asked", 2, Then::Nothing, true},
+                          Case{"answers, asked to open", 2, Then::StartOpening, true},
+                          Case{"answers, flushed", 3, Then::Flush, true}}) {
+        SCOPED_TRACE(c.name);
+        CScratchFolder folder;
+        const QString path = folder.filePath(QStringLiteral("history.sqlite"));
+        {
+            CPracticeRecorder recorder(path, nullptr, CPracticeRecorder::Opening::WhenAsked);
+            for (int n = 0; n < c.answers; ++n)
+                recorder.Record(Answer(45 + n, 45, 900));
+            EXPECT_FALSE(QFile::exists(path));
+            if (c.then == Then::StartOpening)
+                recorder.StartOpening();
+            if (c.then == Then::Flush) {
+                recorder.Flush();
+                EXPECT_EQ(CountAnswers(path), c.answers);
+            }
+        }
+        EXPECT_EQ(QFile::exists(path), c.fileMade);
+        if (c.fileMade) {
+            EXPECT_EQ(CountAnswers(path), c.answers);
         }
     }
 }

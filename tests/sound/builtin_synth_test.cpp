@@ -4,10 +4,12 @@
 // for, loud enough to hear, and let it die away after note-off. Live, it
 // must stop rendering when silent and start again for a note.
 #include "sound/builtin_synth.h"
+#include "sound/synth_port.h"
 #include "support/held_loading.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -192,6 +194,56 @@ TEST(BuiltinSynthLoading, WordsSentBeforeTheSoundFontLoadedPlayOnceItHas)
             EXPECT_LT(MeanDifference(after, cello), 1e-3) << "the cello, as chosen before loading";
         }
     }
+}
+
+TEST(SynthPort, ANoteAskedForBeforeTheSynthesizerOpenedSoundsOnceItHas)
+{
+    const CString soundFont = CBuiltinSynth::FindSoundFont();
+    if (soundFont.isEmpty())
+        GTEST_SKIP() << "no General MIDI soundfont on this machine";
+    std::vector<MMRESULT> failures;
+    CSynthPort port([&failures](CSynthPort*, MMRESULT error) { failures.push_back(error); });
+    CBuiltinSynth* opened = nullptr;
+    const std::function<void()> open = port.OpeningCall([&opened, soundFont](MMRESULT*) {
+        auto synth = CBuiltinSynth::Open({ soundFont }, CBuiltinSynth::Output::Offline);
+        opened = synth.get();
+        return synth;
+    });
+    EXPECT_EQ(port.Send(kCello), MMSYSERR_NOERROR);
+    EXPECT_EQ(port.Send(kOn60), MMSYSERR_NOERROR);
+    EXPECT_FALSE(port.IsSynthOpen());
+
+    open();
+    ASSERT_TRUE(QTest::qWaitFor([&port] { return port.IsSynthOpen(); }));
+    ASSERT_EQ(opened->WaitUntilLoaded(), CBuiltinSynth::LoadState::Loaded);
+    EXPECT_NEAR(Fundamental(LeftChannel(opened->Render(kRate), kRate * 3 / 10, kRate / 2)), 261.63, 2.6);
+    QTest::qWait(200);
+    EXPECT_TRUE(failures.empty());
+}
+
+TEST(SynthPort, ASynthesizerThatDoesNotOpenIsToldOnceAndAClosedPortOpensNone)
+{
+    std::vector<MMRESULT> failures;
+    int opens = 0;
+    const CSynthPort::Opener noDriver = [&opens](MMRESULT* error) {
+        ++opens;
+        *error = MMSYSERR_NODRIVER;
+        return std::unique_ptr<CBuiltinSynth>();
+    };
+    CSynthPort port([&failures](CSynthPort*, MMRESULT error) { failures.push_back(error); });
+    EXPECT_EQ(port.Send(kOn60), MMSYSERR_NOERROR);
+    port.OpeningCall(noDriver)();
+    ASSERT_TRUE(QTest::qWaitFor([&failures] { return !failures.empty(); }));
+    QTest::qWait(200);
+    EXPECT_EQ(failures, std::vector<MMRESULT>({ MMSYSERR_NODRIVER }));
+    EXPECT_EQ(port.Send(kOff60), MMSYSERR_NOERROR) << "taken, silently";
+    EXPECT_EQ(port.Send(0), MMSYSERR_INVALPARAM);
+
+    auto closed = std::make_unique<CSynthPort>([](CSynthPort*, MMRESULT) {});
+    const std::function<void()> late = closed->OpeningCall(noDriver);
+    closed.reset();
+    late();
+    EXPECT_EQ(opens, 1) << "the call kept for later does nothing once its port has closed";
 }
 
 // A file that starts as a soundfont does and is broken inside.

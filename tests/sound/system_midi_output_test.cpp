@@ -3,6 +3,7 @@
 // The machine's own MIDI outputs: the device list must hold together on
 // any machine, with or without a sequencer or a sound card.
 #include "framework/frame_wnd.h"
+#include "framework/main_window_shows.h"
 #include "framework/win_app.h"
 #include "sound/alsa_midi_ports.h"
 #include "sound/builtin_synth.h"
@@ -70,9 +71,10 @@ TEST(SystemMidiOutput, DefaultOutputOpensOrSaysWhyNot)
 }
 
 // The synthesizer plays into ALSA's null device, which every machine has.
-class SynthOnNullDevice : public ::testing::Test {
+class SynthOnDevice : public ::testing::Test {
 protected:
-    void SetUp() override { qputenv("VOLDRIM_SYNTH_DEVICE", "null"); }
+    explicit SynthOnDevice(const char* device) : m_device(device) {}
+    void SetUp() override { qputenv("VOLDRIM_SYNTH_DEVICE", m_device); }
     void TearDown() override
     {
         if (m_saved.isNull())
@@ -82,7 +84,18 @@ protected:
     }
 
 private:
+    const char* m_device;
     const QByteArray m_saved = qgetenv("VOLDRIM_SYNTH_DEVICE");
+};
+
+class SynthOnNullDevice : public SynthOnDevice {
+protected:
+    SynthOnNullDevice() : SynthOnDevice("null") {}
+};
+
+class SynthOnMissingDevice : public SynthOnDevice {
+protected:
+    SynthOnMissingDevice() : SynthOnDevice("voldrim_no_such_device") {}
 };
 
 TEST_F(SynthOnNullDevice, TheDeviceOpensAndPlaysWithoutWaitingForTheSoundFont)
@@ -116,6 +129,50 @@ TEST_F(SynthOnNullDevice, NoSoundFontIsToldOnceAfterTheMainWindowShows)
     EXPECT_TRUE(QTest::qWaitFor([&] { return !responder.Texts().empty(); }));
     ASSERT_EQ(responder.Texts().size(), 1u);
     EXPECT_TRUE(responder.Texts()[0].contains("could not load a soundfont")) << responder.Texts()[0].toStdString();
+    delete std::exchange(app.m_pMainWnd, nullptr);
+}
+
+// The document, with its MIDI device, is made before the main window.
+TEST_F(SynthOnNullDevice, WhileTheProgramStartsTheSynthesizerOpensOnceTheMainWindowIsPainted)
+{
+    const CString soundFont = CBuiltinSynth::FindSoundFont();
+    if (soundFont.isEmpty())
+        GTEST_SKIP() << "no General MIDI soundfont on this machine";
+    CHeldLoading loading;
+    CSystemMidiOutput system({ soundFont }, loading.Runner());
+    CServiceOverride<CMidiOutputSystem> installed(&system);
+    CWinApp app;
+    CMidiDevice device;
+    EXPECT_EQ(device.OpenDevice(), TRUE);
+    EXPECT_EQ(device.PlayNoteOn(60), TRUE);
+    QTest::qWait(100);
+    EXPECT_FALSE(loading.Waiting()) << "no synthesizer before the window";
+
+    app.m_pMainWnd = new CFrameWnd();
+    app.m_pMainWnd->show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return loading.Waiting(); }, kLatestAfterPaintMs / 2));
+    loading.Release();
+    delete std::exchange(app.m_pMainWnd, nullptr);
+}
+
+TEST_F(SynthOnMissingDevice, NoAudioOutputWhileStartingIsToldOnceTheMainWindowShows)
+{
+    CSystemMidiOutput system;
+    CServiceOverride<CMidiOutputSystem> installed(&system);
+    CScriptedResponder responder;
+    CWinApp app;
+    CMidiDevice device;
+    EXPECT_EQ(device.OpenDevice(), TRUE) << "open at once, without a message";
+    EXPECT_EQ(device.PlayNoteOn(60), TRUE);
+
+    app.m_pMainWnd = new CFrameWnd();
+    responder.ExpectMessageBox();
+    app.m_pMainWnd->show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !responder.Texts().empty(); }));
+    QTest::qWait(200);
+    ASSERT_EQ(responder.Texts().size(), 1u);
+    EXPECT_TRUE(responder.Texts()[0].contains("could not open your MIDI device")) << responder.Texts()[0].toStdString();
+    EXPECT_EQ(device.PlayNoteOn(62), TRUE) << "open and silent";
     delete std::exchange(app.m_pMainWnd, nullptr);
 }
 
