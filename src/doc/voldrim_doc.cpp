@@ -15,6 +15,9 @@ CVoldrimDoc::CVoldrimDoc()
     // Without a MIDI output the program runs on mute; the device has said why.
     m_pMidiDevice = new CMidiDevice();
     m_bUseMidi = m_pMidiDevice->OpenDevice();
+    // The synthesizer opens after the window shows; if it then cannot
+    // sound, MIDI is off as if the device had not opened.
+    m_pMidiDevice->SetWhenOutputCannotSound([this] { m_bUseMidi = FALSE; });
 
     BuildFingerStops(m_stopList);
     NameStops();

@@ -57,6 +57,8 @@ void CMidiDevice::OnLateFailure(HMIDIOUT handle, MMRESULT error)
         return;
     const CString text = OpenFailureText(error, AfxLoadString(IDS_MIDI_OPEN_FAILED));
     AfxCallWhenMainWindowShows([text] { AfxMessageBox(text, kBoxStyle); });
+    if (m_whenCannotSound)
+        m_whenCannotSound();
 }
 
 BOOL CMidiDevice::OpenDevice()

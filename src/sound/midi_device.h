@@ -10,6 +10,7 @@
 #include "sound/midi_output_system.h"
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 class CMidiDevice : public CObject {
@@ -58,13 +59,18 @@ public:
     bool IsNoteSounding() const { return m_bNoteSounding; }
     std::chrono::steady_clock::time_point LastSilenced() const { return m_lastSilenced; }
 
+    // Called, on the user-interface thread, when the open output finds out
+    // later that it cannot sound: its owner switches MIDI off, as it does
+    // when the output does not open at all.
+    void SetWhenOutputCannotSound(std::function<void()> switchOff) { m_whenCannotSound = std::move(switchOff); }
+
 private:
     DWORD NoteWord(int status, int note) const;
     // midiOutOpen into m_hMidiOut, hearing of a failure that comes later.
     MMRESULT OpenOutput(int deviceId);
     // The open output found out it cannot sound: said once the main window
     // shows, since the program may still be starting. The output stays
-    // open and silent; nothing more is said of it.
+    // open and silent; nothing more is said of it, and its owner is told.
     void OnLateFailure(HMIDIOUT handle, MMRESULT error);
     // The message for a failed open: a missing soundfont says where it was
     // looked for; anything else gets the text given.
@@ -85,4 +91,5 @@ private:
     std::chrono::steady_clock::time_point m_lastSilenced;
     BYTE m_ProgramChange[4] = { 0xC0, 0x05, 0x7F, 0x00 };
     std::shared_ptr<CMidiOutputSystem::LateFailureHandler> m_pOnLateFailure;
+    std::function<void()> m_whenCannotSound;
 };

@@ -6,6 +6,7 @@
 #include "support/recording_midi_output.h"
 #include "support/scripted_responder.h"
 
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,6 +56,17 @@ TEST_F(DocumentTest, AMachineWithoutMidiSaysSoOnceAndRunsOnMute)
     EXPECT_FALSE(doc.m_bUseMidi);
     ASSERT_EQ(m_responder.Texts().size(), 1u);
     EXPECT_TRUE(m_responder.Texts()[0].startsWith("Voldrim could not open your MIDI device."));
+}
+
+TEST_F(DocumentTest, AnOutputThatCannotSoundOnceOpenSwitchesMidiOff)
+{
+    for (const MMRESULT error : {MIDIERR_NOSOUNDFONT, MMSYSERR_NODRIVER}) {
+        CVoldrimDoc doc;
+        ASSERT_TRUE(doc.m_bUseMidi);
+        m_midi.FailLate(error);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(doc.m_bUseMidi) << error;
+    }
 }
 
 TEST_F(DocumentTest, ResetStateEndsTheQuestionAndEmptiesTheMelodyButKeepsOptions)
