@@ -421,8 +421,38 @@ void CNoteTracker::FollowHeld(const PitchReading& reading, std::int64_t endFrame
     }
 }
 
-void CNoteTracker::Take(const PitchReading& reading, std::int64_t endFrame, std::vector<ListenEvent>& events)
+bool CNoteTracker::RunSoundsInOwnMode(float levelDb) const
 {
+    // It sounded for a while as itself: a bow that grips at the attack
+    // gives a few readings an octave low, and a note whose octave was in
+    // doubt may yet be the octave above.
+    if (m_run.size() < std::size_t(kShortestStill)
+        || std::any_of(m_run.begin(), m_run.begin() + kShortestStill, [](const Sample& sample) { return sample.continued; }))
+        return false;
+    const auto inDoubt = std::count_if(m_run.end() - kShortestStill, m_run.end(),
+                                       [](const Sample& sample) { return sample.octaveInDoubt; });
+    if (2 * inDoubt > kShortestStill)
+        return false;
+    // A new stroke over the ring of a lower note is a note of its own.
+    if (m_run.front().endFrame < m_strokeFrame)
+        return false;
+    const Sample& before = m_run.size() > std::size_t(kStillLookback) ? m_run.end()[-kStillLookback] : m_run.front();
+    return levelDb - before.levelDb <= kSteadyRiseDb;
+}
+
+PitchReading CNoteTracker::Continued(const PitchReading& reading) const
+{
+    if (reading.lowerPitch == 0 || m_run.empty() || std::fabs(reading.lowerPitch - m_run.back().pitch) > kLargestStep
+        || !RunSoundsInOwnMode(reading.levelDb))
+        return reading;
+    PitchReading continued = reading;
+    continued.pitch = reading.lowerPitch;
+    return continued;
+}
+
+void CNoteTracker::Take(const PitchReading& heard, std::int64_t endFrame, std::vector<ListenEvent>& events)
+{
+    const PitchReading reading = Continued(heard);
     RememberLevel(reading.levelDb);
     FollowStrokes(reading.levelDb, endFrame);
     FollowHeld(reading, endFrame, events);
@@ -437,7 +467,8 @@ void CNoteTracker::Take(const PitchReading& reading, std::int64_t endFrame, std:
         m_run.clear();
     }
     m_nStrayReadings = 0;
-    m_run.push_back({reading.pitch, reading.confidence, reading.levelDb, endFrame, reading.octaveInDoubt});
+    m_run.push_back({reading.pitch, reading.confidence, reading.levelDb, endFrame, reading.octaveInDoubt,
+                     reading.pitch != heard.pitch});
     if (m_run.size() > kLongestRun)
         m_run.erase(m_run.begin());
 

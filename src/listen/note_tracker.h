@@ -49,6 +49,8 @@ private:
         float levelDb;
         std::int64_t endFrame;
         bool octaveInDoubt;
+        // Read in a higher mode of the string and taken down to the note.
+        bool continued;
     };
     struct Candidate {
         int note = 0;
@@ -63,6 +65,13 @@ private:
     };
 
     bool IsVoiced(const PitchReading& reading) const;
+    // The reading as the run of sound goes on: a string that slips into a
+    // higher mode as the sound goes on steadily is still playing the note
+    // it played.
+    PitchReading Continued(const PitchReading& reading) const;
+    // The run of readings is of a note sounding steadily as itself, in
+    // one stroke.
+    bool RunSoundsInOwnMode(float levelDb) const;
     // The held note's own reading: near its pitch, vibrato and all, or one
     // of its harmonics standing in for a weak fundamental.
     bool IsOfHeldNote(float pitch) const;

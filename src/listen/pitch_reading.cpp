@@ -32,6 +32,9 @@ constexpr float kClearConfidence = 0.85f;
 // Half the period chosen repeats at most this many times less well: the
 // note may yet turn out an octave higher.
 constexpr double kDoubtRatio = 4.0;
+// The longer periods a mode of the string's own note may hide behind:
+// twice and three times the period read (an octave and a twelfth).
+constexpr int kLowerModes[] = {2, 3};
 constexpr std::size_t kCompareFrames = CPitchReader::kWindowFrames / 2;
 constexpr double kSemitonesPerOctave = 12.0;
 constexpr double kMidiOfA4 = 69.0;
@@ -99,6 +102,19 @@ struct CPitchReader::Detector {
         return float(meanSquare > 0 ? 10.0 * std::log10(meanSquare) : kNoSoundDb);
     }
 
+    // Whether the sound repeats better at twice or three times the period
+    // chosen: the note may be a string's own, heard in a higher mode.
+    void FindLowerMode(double period, double unlikeness, PitchReading& reading) const
+    {
+        for (int mode : kLowerModes) {
+            const double lag = std::round(period * mode);
+            if (lag <= double(kWindowFrames - kCompareFrames) && Unlikeness(window, std::size_t(lag)) < unlikeness) {
+                reading.lowerPitch = reading.pitch - float(kSemitonesPerOctave * std::log2(double(mode)));
+                return;
+            }
+        }
+    }
+
     // The pitch of the shortest period, among the one found, those inside
     // it and the one twice as long, at which the sound repeats about as
     // well as it does at its best; for a clear sound, a period inside the
@@ -123,6 +139,7 @@ struct CPitchReader::Detector {
                 const auto half = std::find(std::begin(kPeriodsTried), std::end(kPeriodsTried), kPeriodsTried[i] / 2);
                 reading.octaveInDoubt = half != std::end(kPeriodsTried)
                     && unlikeness[half - std::begin(kPeriodsTried)] <= kDoubtRatio * unlikeness[i];
+                FindLowerMode(period * kPeriodsTried[i], unlikeness[i], reading);
                 return;
             }
         }

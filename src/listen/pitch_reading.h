@@ -22,6 +22,11 @@ struct PitchReading {
     // The sound repeats nearly as well at half the period read: it may be
     // the octave above, heard low through a ring or a gripping bow.
     bool octaveInDoubt = false;
+    // The pitch an octave or a twelfth below, when the sound repeats
+    // better at that longer period than at its own: a string that has
+    // slipped into its second or third mode still carries its note, and
+    // it is that note while the sound goes on from it; 0 otherwise.
+    float lowerPitch = 0;
 };
 
 class CPitchReader {

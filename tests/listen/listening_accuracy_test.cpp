@@ -5,9 +5,11 @@
 // playing: named right, never an octave off, one note for each note.
 // One soundfont a test, so that they run side by side. On the bowed
 // string, a chromatic run slurred in one bow, every note well out of tune,
-// is heard note by note.
+// is heard note by note, and a string that slips into its octave in a
+// slide is still heard as its note.
 #include "support/bowed_cello.h"
 #include "support/cello_material.h"
+#include "support/playing_ways.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -15,6 +17,7 @@
 namespace {
 
 constexpr double kLeastShareNamed = 0.98;
+constexpr int kNotesPerTake = 25;
 
 class ListeningAccuracy : public testing::TestWithParam<CelloSoundFont> {};
 
@@ -62,6 +65,16 @@ TEST(BowedListening, SlurredSemitoneStepsOutOfTuneAreEachHeard)
     recording.samples = RenderBowedCello(played, CelloBody::Large, RoomSound(), 0.5);
     const ListeningScore score = ScoreListening(recording);
     EXPECT_EQ(score.named, score.notes) << score.firstRight << " right first, " << score.single << " heard once";
+}
+
+TEST(BowedListening, AStringSlippingIntoItsOctaveInASlideKeepsItsNote)
+{
+    // In these takes a string slips into its second mode as the finger
+    // slides, and sounds its octave for the rest of the note.
+    for (unsigned take : {1u, 4u}) {
+        const ListeningScore score = ScoreListening(PlayBowedTake(CelloWay::SlideIn, kNotesPerTake, take));
+        EXPECT_EQ(score.octaveErrors, 0) << "take " << take;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(SoundFonts, ListeningAccuracy, testing::ValuesIn(CelloSoundFonts()),
