@@ -105,7 +105,8 @@ void CView::ValidateRect(const CRect* rc)
 
 void CView::LimitPendingPaint(const QRegion& region)
 {
-    if (!m_showsWholePaint)
+    // During a pass (a message box's loop) the picture is being drawn.
+    if (!m_showsWholePaint || m_inPaint)
         return;
     m_invalid = region & rect();
     m_erasePending = m_paintLimited = !m_invalid.isEmpty();
