@@ -100,7 +100,22 @@ void CView::ValidateRect(const CRect* rc)
     else
         m_invalid = QRegion();
     if (m_invalid.isEmpty())
-        m_erasePending = false;
+        m_erasePending = m_paintLimited = false;
+}
+
+void CView::LimitPendingPaint(const QRegion& region)
+{
+    // During a pass (a message box's loop) the picture is being drawn.
+    if (!m_showsWholePaint || m_inPaint)
+        return;
+    m_invalid = region & rect();
+    m_erasePending = m_paintLimited = !m_invalid.isEmpty();
+}
+
+void CView::NoteWindowDrawing()
+{
+    if (!m_inPaint || !m_passIsWhole)
+        m_showsWholePaint = false;
 }
 
 void CView::SchedulePaint()
@@ -128,8 +143,10 @@ void CView::UpdateWindow()
     // invalidates afterwards asks for another pass.
     const QRegion region = m_invalid;
     const bool erase = m_erasePending;
+    const bool limited = m_paintLimited;
     m_invalid = QRegion();
-    m_erasePending = false;
+    m_erasePending = m_paintLimited = false;
+    m_passIsWhole = erase && (QRegion(rect()) - region).isEmpty();
     m_inPaint = true;
     {
         CDC dc(&m_backing, region);
@@ -138,6 +155,7 @@ void CView::UpdateWindow()
         OnDraw(&dc);
     }
     m_inPaint = false;
+    m_showsWholePaint = m_passIsWhole || (limited && m_showsWholePaint);
     update(region);
     if (!m_invalid.isEmpty())
         SchedulePaint();
@@ -207,6 +225,7 @@ void CView::ResizeBacking(QSize size)
         m_backing = QImage();
         m_backingSize = QSize();
         m_invalid = QRegion();
+        m_showsWholePaint = false;
         return;
     }
     // Keep what was drawn; only newly exposed parts need painting. An image
@@ -351,6 +370,8 @@ CClientDC::~CClientDC()
 {
     ReleasePainter();
     // Only what was drawn needs showing again.
-    if (!DrawnBounds().isEmpty())
+    if (!DrawnBounds().isEmpty()) {
         m_view->update(DrawnBounds());
+        m_view->NoteWindowDrawing();
+    }
 }

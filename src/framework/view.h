@@ -53,6 +53,16 @@ public:
     void UpdateWindow();
     bool IsPaintPending() const { return !m_invalid.isEmpty(); }
     QRegion PendingRegion() const { return m_invalid; }
+    // Whether the picture, outside the pending region, is what a whole
+    // erased paint pass would draw: since the last such pass nothing was
+    // drawn on the window outside a pass, and no pass painted only part of
+    // it. A resize keeps the picture; the view invalidates what its new
+    // size changes.
+    bool ShowsWholePaint() const { return m_showsWholePaint; }
+    // For a view that shows a whole paint and knows which part of it a
+    // pending repaint changes: only that region (not empty) is erased and
+    // painted, and the picture shows a whole paint again afterwards.
+    void LimitPendingPaint(const QRegion& region);
 
     void GetClientRect(CRect* rc) const;
     void ShowWindow(bool show) { setVisible(show); }
@@ -124,7 +134,10 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    friend class CClientDC;
     void SchedulePaint();
+    // Drawing on the window keeps a whole paint only inside a whole pass.
+    void NoteWindowDrawing();
     // A backing image of the size at the screen's ratio, with the picture
     // drawn so far in it; at the same ratio what that picture covers stays
     // valid, the rest is painted again.
@@ -150,6 +163,9 @@ private:
     bool m_erasePending = false;
     bool m_paintPosted = false;
     bool m_inPaint = false;
+    bool m_showsWholePaint = false;
+    bool m_paintLimited = false;
+    bool m_passIsWhole = false;
     CTimerSet m_timers;
 };
 

@@ -7,10 +7,24 @@
 #include "views/staff/staff_view.h"
 #include "views/staff/staff_window_dc.h"
 
+#include <algorithm>
+
 namespace {
 // The name a rest shows below its column.
 const CString kRestName = QStringLiteral(" ");
+
+// Whether two lists of columns draw the same notes.
+bool ShowSameNotes(const std::vector<CStaffColumn>& a, const std::vector<CStaffColumn>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const CStaffColumn& x, const CStaffColumn& y) {
+        if (x.IsWritten() != y.IsWritten())
+            return false;
+        return !x.IsWritten() || (x.GetPitch() == y.GetPitch() && x.GetValue() == y.GetValue() &&
+                                  x.GetNoteRect() == y.GetNoteRect() && x.GetLabelRect() == y.GetLabelRect() &&
+                                  x.GetName() == y.GetName());
+    });
 }
+} // namespace
 
 void CStaffView::WriteColumn(CStaffColumn& column, const CStaffPosition& position, int pitch, NoteValue value)
 {
@@ -30,17 +44,36 @@ void CStaffView::ReplaceMelody()
     CVoldrimDoc* doc = GetDocument();
     if (!doc)
         return;
-    doc->m_nLastColumn = CVoldrimDoc::kNoColumn;
     CStaffWindowDC dc(this);
-    for (std::size_t record = 0; record < doc->m_melody.size(); ++record) {
-        const CNoteSeries& note = *doc->m_melody[record];
-        PlaceMelodyNote(dc, note.GetPitch(), note.GetValue(), int(record));
-    }
+    WriteMelody(&dc);
     if (doc->m_nKey == KeyChromatic)
         DrawNaturals(dc);
 }
 
-void CStaffView::PlaceMelodyNote(CDC& dc, int pitch, NoteValue value, int record)
+void CStaffView::WriteMelody(CDC* dc)
+{
+    CVoldrimDoc* doc = GetDocument();
+    doc->m_nLastColumn = CVoldrimDoc::kNoColumn;
+    for (std::size_t record = 0; record < doc->m_melody.size(); ++record) {
+        const CNoteSeries& note = *doc->m_melody[record];
+        PlaceMelodyNote(dc, note.GetPitch(), note.GetValue(), int(record));
+    }
+}
+
+void CStaffView::ReplaceMelodyInKeptPicture(CDC& dc)
+{
+    CVoldrimDoc* doc = GetDocument();
+    if (!doc)
+        return;
+    WriteMelody(nullptr);
+    if (ShowSameNotes(m_shownColumns, doc->m_columnList))
+        RedrawMelody(dc);
+    else
+        Invalidate(TRUE);
+    m_shownColumns.clear();
+}
+
+void CStaffView::PlaceMelodyNote(CDC* dc, int pitch, NoteValue value, int record)
 {
     CVoldrimDoc* doc = GetDocument();
     if (!doc || pitch <= kNoPitch)
@@ -65,7 +98,8 @@ void CStaffView::PlaceMelodyNote(CDC& dc, int pitch, NoteValue value, int record
 
     WriteColumn(column, *position, pitch, value);
     column.SetRecord(record);
-    DrawNote(dc, m_rcNote, pitch, m_rcLabel, doc->m_strNoteName, value);
+    if (dc)
+        DrawNote(*dc, m_rcNote, pitch, m_rcLabel, doc->m_strNoteName, value);
 }
 
 void CStaffView::SyncMelodyList()

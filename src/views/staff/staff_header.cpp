@@ -106,9 +106,14 @@ void CStaffView::DrawHeader(CDC* pDC)
         DrawStatusLine(pDC, *doc);
 }
 
+CRect CStaffView::StatusLineRect() const
+{
+    return CRect(0, kStatusTop, m_nClientWidth, kStatusBottom);
+}
+
 void CStaffView::DrawStatusLine(CDC* pDC, const CVoldrimDoc& doc)
 {
-    const CRect line(0, kStatusTop, m_nClientWidth, kStatusBottom);
+    const CRect line = StatusLineRect();
     pDC->FillRect(line, &m_brBackground);
     CFont* oldFont = pDC->SelectObject(&m_fontStatus);
     const int oldMode = pDC->SetBkMode(TRANSPARENT);

@@ -8,6 +8,8 @@
 
 #include <QEnterEvent>
 
+#include <utility>
+
 namespace {
 // Font request values: ANSI character set, default precisions and
 // quality, fixed pitch.
@@ -102,6 +104,13 @@ void CStaffView::OnSize(UINT type, int cx, int cy)
     if (doc->IsQuestionRunning())
         return;
 
+    // What the picture shows before the layout is built again.
+    const QRegion pending = PendingRegion();
+    const int oldColumnCount = doc->m_nColumnCount;
+    const int oldSystems = doc->m_nSystems;
+    if (!m_bPictureKept && ShowsWholePaint())
+        m_shownColumns = doc->m_columnList;
+
     m_nColumnLimit = m_nClientWidth - staffgrid::kRightMargin;
     doc->m_nSystems = m_nClientHeight / kHeightPerSystem;
     // Too low for one system, the view keeps no columns either: a note
@@ -115,7 +124,23 @@ void CStaffView::OnSize(UINT type, int cx, int cy)
     // not be seen (the flash card hides it): writing that note later would
     // add the melody's last note again instead.
     doc->m_bStaffNoteShown = true;
+    KeepPictureIfLayoutStays(oldColumnCount, oldSystems, pending);
     CView::OnSize(type, cx, cy);
+}
+
+void CStaffView::KeepPictureIfLayoutStays(int oldColumnCount, int oldSystems, const QRegion& pending)
+{
+    const CVoldrimDoc* doc = GetDocument();
+    // The newly exposed parts are pending already. The status line's text
+    // stands at the right edge; painting it also writes the melody into the
+    // new columns.
+    const QRegion changed = pending | StatusLineRect().toQRect();
+    m_bPictureKept = ShowsWholePaint() && doc->m_nColumnCount == oldColumnCount &&
+                     doc->m_nSystems == oldSystems && !(QRegion(rect()) - changed).isEmpty();
+    if (m_bPictureKept)
+        LimitPendingPaint(changed);
+    else
+        m_shownColumns.clear();
 }
 
 void CStaffView::OnUpdate(CView* /*sender*/, LPARAM hint, CObject* /*hintObject*/)
@@ -139,7 +164,10 @@ void CStaffView::OnDraw(CDC* pDC)
     if (!doc)
         return;
     if (doc->m_bReloadMelody) {
-        ReplaceMelody();
+        if (std::exchange(m_bPictureKept, false))
+            ReplaceMelodyInKeptPicture(*pDC);
+        else
+            ReplaceMelody();
         doc->m_bReloadMelody = false;
         return;
     }

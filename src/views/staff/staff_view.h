@@ -4,6 +4,7 @@
 // The staff view: a header line, bass-clef systems with the key signature
 // and a row of note columns each, the melody written into those columns,
 // and six picture buttons along the bottom edge.
+#include "doc/staff_column.h"
 #include "framework/bitmap_button.h"
 #include "views/melody/melody_view.h"
 #include "framework/view.h"
@@ -14,7 +15,6 @@
 #include <vector>
 
 class CVoldrimDoc;
-class CStaffColumn;
 class CStaffPosition;
 
 class CStaffView : public CMelodyView {
@@ -34,6 +34,8 @@ public:
 
     // Header and staves, into the given (paint) device context.
     void DrawHeader(CDC* pDC);
+    // The status line's band, whose text stands at the right edge.
+    CRect StatusLineRect() const;
     // Below the header: that the program listens and what it hears, and
     // how many notes the staff has no room for.
     void DrawStatusLine(CDC* pDC, const CVoldrimDoc& doc);
@@ -64,8 +66,9 @@ public:
     // The melody of the document and the staff columns (melody_columns.cpp).
     // ReplaceMelody writes and draws it at once on the window.
     void ReplaceMelody();
-    // Writes the record of the melody with the given index into the next column.
-    void PlaceMelodyNote(CDC& dc, int pitch, NoteValue value, int record);
+    // Writes the record of the melody with the given index into the next
+    // column, and draws it into the device context when one is given.
+    void PlaceMelodyNote(CDC* dc, int pitch, NoteValue value, int record);
     // The written columns read back into the document's melody.
     void SyncMelodyList();
 
@@ -93,6 +96,17 @@ protected:
 private:
     void CreateButtons();
     void PlaceButtons();
+    // A resize that leaves the systems and their columns as they were keeps
+    // the picture, when it shows a whole painting: only what the new size
+    // changes is painted, with what was pending before.
+    void KeepPictureIfLayoutStays(int oldColumnCount, int oldSystems, const QRegion& pending);
+    // The melody written into the columns from the first on; each note is
+    // drawn into the device context when one is given.
+    void WriteMelody(CDC* dc);
+    // The melody written again after a resize that kept the picture: the
+    // painting draws the columns where it reaches when they show what the
+    // picture shows; otherwise the whole view is painted again.
+    void ReplaceMelodyInKeptPicture(CDC& dc);
     // Writes the note into the column on the position's row and makes it
     // the current note; drawing is left to the caller (melody_columns.cpp).
     void WriteColumn(CStaffColumn& column, const CStaffPosition& position, int pitch, NoteValue value);
@@ -151,4 +165,8 @@ private:
     CPen m_penNote;
 
     std::vector<GdiCall>* m_pDrawRecorder = nullptr;
+    // The columns as the kept picture shows them, until the melody is
+    // written into the new layout.
+    bool m_bPictureKept = false;
+    std::vector<CStaffColumn> m_shownColumns;
 };
