@@ -74,8 +74,11 @@ BOOL CVoldrimApp::InitInstance()
 
     InstallMessageFilter();
     SetDialogBkColor(RGB(192, 192, 192), RGB(0, 0, 0));
-    // The program's icon on the main window and every dialog.
-    QApplication::setWindowIcon(QIcon(AfxBitmapPath(QString::number(IDR_MAINFRAME))));
+    // The program's icon on the main window and every dialog. It is drawn
+    // from its SVG picture by Qt's plugin for such icons, loaded for it:
+    // the window shows sooner without it and takes it a moment later.
+    AfxCallWhenMainWindowPainted(
+        [] { QApplication::setWindowIcon(QIcon(AfxBitmapPath(QString::number(IDR_MAINFRAME)))); });
 
     m_strVersion = AfxLoadString(IDS_VERSION);
 

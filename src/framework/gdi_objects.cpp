@@ -16,6 +16,7 @@
 #include <atomic>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 // ---------------------------------------------------------------------------
 // CPen, CBrush
@@ -85,6 +86,8 @@ std::uint64_t NextFontId()
 
 // The em in pixels of a font whose height is 0 (the GDI "default height").
 constexpr int kDefaultEmPixels = 16;
+// The sizes tried on either side of the estimated one.
+constexpr int kSizesAroundEstimate = 2;
 
 } // namespace
 
@@ -104,19 +107,25 @@ int CFont::PixelSizeForHeight(const QFont& base, int height)
     const double estimate = ratio > 0.1 ? height / ratio : height;
     const int centre = std::max(1, int(std::lround(estimate)));
 
+    // Each size measured is a font loaded, so the nearest to the estimate
+    // are measured first, and the first that fits exactly is the answer.
+    std::vector<int> sizes;
+    for (int size = std::max(1, centre - kSizesAroundEstimate); size <= centre + kSizesAroundEstimate; ++size)
+        sizes.push_back(size);
+    std::stable_sort(sizes.begin(), sizes.end(),
+                     [estimate](int a, int b) { return std::abs(a - estimate) < std::abs(b - estimate); });
     int best = centre;
     int bestDiff = -1;
-    double bestDistance = 0;
-    for (int size = std::max(1, centre - 2); size <= centre + 2; ++size) {
+    for (int size : sizes) {
         probe.setPixelSize(size);
         const QFontMetrics fm(probe);
         const int diff = std::abs(fm.ascent() + fm.descent() - height);
-        const double distance = std::abs(size - estimate);
-        if (bestDiff < 0 || diff < bestDiff || (diff == bestDiff && distance < bestDistance)) {
+        if (bestDiff < 0 || diff < bestDiff) {
             best = size;
             bestDiff = diff;
-            bestDistance = distance;
         }
+        if (diff == 0)
+            break;
     }
     return best;
 }
