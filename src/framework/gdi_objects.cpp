@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/gdi_objects.h"
 
+#include "framework/bitmaps_ahead.h"
 #include "framework/resources.h"
 
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <atomic>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 // ---------------------------------------------------------------------------
@@ -192,29 +194,21 @@ QFont CFont::FontForDeviceHeight(int deviceHeight) const
 // ---------------------------------------------------------------------------
 // CBitmap
 
-namespace {
-
-// The pixels a bitmap is rendered at, per logical pixel: the highest
-// device-pixel ratio of the screens, so that it is sharp on any of them.
-qreal BitmapPixelRatio()
+qreal AfxBitmapPixelRatio()
 {
     return qGuiApp ? std::max<qreal>(1.0, qGuiApp->devicePixelRatio()) : 1.0;
 }
 
-} // namespace
-
-BOOL CBitmap::LoadSvg(const QString& path, QSize wanted)
+QImage AfxRenderSvg(const QString& path, QSize wanted, qreal ratio)
 {
-    DeleteObject();
     if (!QFile::exists(path))
-        return FALSE;
+        return {};
     QSvgRenderer renderer(path);
     if (!renderer.isValid())
-        return FALSE;
+        return {};
     const QSize size = wanted.isEmpty() ? renderer.defaultSize() : wanted;
     if (size.isEmpty())
-        return FALSE;
-    const qreal ratio = BitmapPixelRatio();
+        return {};
     QImage image(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
@@ -222,8 +216,18 @@ BOOL CBitmap::LoadSvg(const QString& path, QSize wanted)
         QPainter painter(&image);
         renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     }
-    m_image = image;
-    m_size = CSize(size.width(), size.height());
+    return image;
+}
+
+BOOL CBitmap::LoadSvg(const QString& path, QSize wanted)
+{
+    DeleteObject();
+    const qreal ratio = AfxBitmapPixelRatio();
+    const std::optional<QImage> ahead = wanted.isEmpty() ? CBitmapsAhead::Take(path, ratio) : std::nullopt;
+    const QImage image = ahead ? *ahead : AfxRenderSvg(path, wanted, ratio);
+    if (image.isNull())
+        return FALSE;
+    SetImage(image);
     return TRUE;
 }
 
