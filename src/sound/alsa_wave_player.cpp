@@ -6,6 +6,7 @@
 #include "sound/sound_file_library.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <alsa/asoundlib.h>
 #include <vector>
 
@@ -61,7 +62,10 @@ CString CAlsaWavePlayer::DeviceName()
 
 bool CAlsaWavePlayer::PlaySync(const CString& path)
 {
-    // Without libsndfile, as without the file: silence.
+    // Without the file, or without libsndfile, silence; the library is
+    // loaded only for a file there is.
+    if (!QFileInfo(path).isFile())
+        return false;
     const SoundFileLibrary* sndfile = LoadSoundFileLibrary();
     if (!sndfile)
         return false;
