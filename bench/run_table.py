@@ -25,6 +25,9 @@ BUILD = os.path.join(ROOT, 'build')
 BENCH = os.path.join(BUILD, 'bench')
 RUNS = 10
 IDLE_SETTLE_S = 6     # the synthesizer sleeps after 3 s of silence
+# Between two start-ups: the one before has left, and its sound server
+# has let it go, before the next is timed.
+STARTUP_SETTLE_S = 0.2
 IDLE_WINDOW_S = 10
 IDLE_TICK_LANES = 4   # side by side, while the idle programs are measured
 BUSY_TICK_LANES = 5
@@ -128,6 +131,7 @@ def startup_runs(display, pulse):
     os.makedirs(folder, exist_ok=True)
     for _ in range(RUNS):
         for key, program in programs.items():
+            time.sleep(STARTUP_SETTLE_S)
             started = time.monotonic_ns()
             child = start([os.path.join(BENCH, 'startup', program)], env=environment(pulse, display), cwd=folder,
                           stdout=subprocess.PIPE, text=True)

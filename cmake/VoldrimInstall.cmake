@@ -29,7 +29,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # The package depends on the libraries the program links, as dpkg-shlibdeps
 # finds them; on those it loads itself when first needed, which
 # dpkg-shlibdeps cannot see: Qt SQL's SQLite driver, FluidSynth, aubio,
-# PulseAudio's simple interface and libzip (cmake/VoldrimLoadedLibrary.cmake); and on
+# PulseAudio's simple interface, libzip, RtMidi and libsndfile
+# (cmake/VoldrimLoadedLibrary.cmake); and on
 # a soundfont for the built-in synthesizer; nothing needed only to build it.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME voldrim)
@@ -45,5 +46,5 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6sql6-sqlite, libfluidsynth3, libaubio5, libpulse0, libzip4, fluid-soundfont-gm | timgm6mb-soundfont")
+  "libqt6sql6-sqlite, libfluidsynth3, libaubio5, libpulse0, libzip4, librtmidi6, libsndfile1, fluid-soundfont-gm | timgm6mb-soundfont")
 include(CPack)

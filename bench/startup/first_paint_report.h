@@ -38,13 +38,26 @@ public:
         if (event->type() == QEvent::Paint && !m_bSeen && watched->isWidgetType()
             && qobject_cast<QMainWindow*>(static_cast<QWidget*>(watched)->window())) {
             m_bSeen = true;
-            // The rest of the window is painted in the same pass.
-            QTimer::singleShot(0, this, [this] { Painted(); });
+            // The rest of the window is painted in the same pass, and put
+            // on the screen before the event loop takes the next event.
+            // Ahead of the work the program posts to run after the first
+            // paint, which keeps the window from the screen no longer.
+            QCoreApplication::postEvent(this, new QEvent(kPaintPassEnded), Qt::HighEventPriority);
         }
         return false;
     }
 
+    bool event(QEvent* event) override
+    {
+        if (event->type() != kPaintPassEnded)
+            return QObject::event(event);
+        Painted();
+        return true;
+    }
+
 private:
+    static constexpr QEvent::Type kPaintPassEnded = QEvent::User;
+
     void Painted()
     {
         timespec now{};

@@ -5,6 +5,7 @@
 #include "app/quit_on_signals.h"
 #include "app/voldrim_app.h"
 #include "first_paint_report.h"
+#include "framework/font_configuration.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ CVoldrimApp theApp;
 
 int main(int argc, char** argv)
 {
+    const CFontConfigurationReader fontConfiguration;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Voldrim"));
     CFirstPaintReport report(CFirstPaintReport::StayAsked(argc, argv));

@@ -5,6 +5,7 @@
 #include "app/quit_on_signals.h"
 #include "app/voldrim_app.h"
 #include "export/command_line_export.h"
+#include "framework/font_configuration.h"
 #include "framework/native_path.h"
 #include "listen/recording_listening.h"
 #include "quiz/practice_csv.h"
@@ -60,6 +61,7 @@ int WriteCsvWithoutDisplay(int argc, char** argv, const CommandLineRequest& requ
 
 int RunProgram(int argc, char** argv)
 {
+    const CFontConfigurationReader fontConfiguration;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Voldrim"));
     // Ties the windows to the installed menu entry, and so to its icon.

@@ -7,6 +7,7 @@
 #include "app/main_frame.h"
 #include "app/splash_window.h"
 #include "doc/voldrim_doc.h"
+#include "framework/bitmaps_ahead.h"
 #include "framework/dialog.h"
 #include "framework/help.h"
 #include "framework/main_window_shows.h"
@@ -15,6 +16,7 @@
 #include "quiz/show_me_commands.h"
 #include "res/resource.h"
 #include "res/program_resources.h"
+#include "views/fingerboard/fboard_view.h"
 #include "views/staff/staff_view.h"
 
 #include <QApplication>
@@ -74,8 +76,11 @@ BOOL CVoldrimApp::InitInstance()
 
     InstallMessageFilter();
     SetDialogBkColor(RGB(192, 192, 192), RGB(0, 0, 0));
-    // The program's icon on the main window and every dialog.
-    QApplication::setWindowIcon(QIcon(AfxBitmapPath(QString::number(IDR_MAINFRAME))));
+    // The program's icon on the main window and every dialog. It is drawn
+    // from its SVG picture by Qt's plugin for such icons, loaded for it:
+    // the window shows sooner without it and takes it a moment later.
+    AfxCallWhenMainWindowPainted(
+        [] { QApplication::setWindowIcon(QIcon(AfxBitmapPath(QString::number(IDR_MAINFRAME)))); });
 
     m_strVersion = AfxLoadString(IDS_VERSION);
 
@@ -83,7 +88,15 @@ BOOL CVoldrimApp::InitInstance()
         IDR_MAINFRAME, [] { return new CVoldrimDoc(); }, [] { return new CMainFrame(); },
         [] { return new CStaffView(); }));
 
-    OnFileNew();
+    {
+        // The buttons' pictures render while the document and the window
+        // are made.
+        std::vector<QByteArray> pictures = CFboardView::FirstPictures();
+        for (QByteArray& picture : CStaffView::FirstPictures())
+            pictures.push_back(std::move(picture));
+        const CBitmapsAhead picturesAhead(pictures);
+        OnFileNew();
+    }
     if (auto* doc = static_cast<CVoldrimDoc*>(GetDocTemplate()->GetDocument()))
         LoadWeakNotesOption(*doc);
     if (const CommandLineRequest request = ReadCommandLine(m_arguments);

@@ -6,6 +6,7 @@
 #include "framework/command_ids.h"
 #include "framework/document.h"
 #include "framework/help.h"
+#include "framework/late_icon_style.h"
 #include "framework/menu_template.h"
 #include "framework/view.h"
 #include "framework/win_app.h"
@@ -46,6 +47,8 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, CCreateContext* context)
         return FALSE;
     m_pDocument = context ? context->m_pCurrentDoc : nullptr;
     m_nIDHelp = resourceId;
+    // Before the menu bar is made, which asks the style for icons.
+    AfxUseLateIconStyle();
     BuildMenu(nullptr, AfxGetMenuTemplate(resourceId));
     BuildAccelerators(resourceId);
     // The frame's outer size is what the window asks for, frame and caption

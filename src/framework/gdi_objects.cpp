@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/gdi_objects.h"
 
+#include "framework/bitmaps_ahead.h"
 #include "framework/resources.h"
 
 #include <QFile>
@@ -16,6 +17,8 @@
 #include <atomic>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
+#include <vector>
 
 // ---------------------------------------------------------------------------
 // CPen, CBrush
@@ -85,6 +88,8 @@ std::uint64_t NextFontId()
 
 // The em in pixels of a font whose height is 0 (the GDI "default height").
 constexpr int kDefaultEmPixels = 16;
+// The sizes tried on either side of the estimated one.
+constexpr int kSizesAroundEstimate = 2;
 
 } // namespace
 
@@ -104,19 +109,25 @@ int CFont::PixelSizeForHeight(const QFont& base, int height)
     const double estimate = ratio > 0.1 ? height / ratio : height;
     const int centre = std::max(1, int(std::lround(estimate)));
 
+    // Each size measured is a font loaded, so the nearest to the estimate
+    // are measured first, and the first that fits exactly is the answer.
+    std::vector<int> sizes;
+    for (int size = std::max(1, centre - kSizesAroundEstimate); size <= centre + kSizesAroundEstimate; ++size)
+        sizes.push_back(size);
+    std::stable_sort(sizes.begin(), sizes.end(),
+                     [estimate](int a, int b) { return std::abs(a - estimate) < std::abs(b - estimate); });
     int best = centre;
     int bestDiff = -1;
-    double bestDistance = 0;
-    for (int size = std::max(1, centre - 2); size <= centre + 2; ++size) {
+    for (int size : sizes) {
         probe.setPixelSize(size);
         const QFontMetrics fm(probe);
         const int diff = std::abs(fm.ascent() + fm.descent() - height);
-        const double distance = std::abs(size - estimate);
-        if (bestDiff < 0 || diff < bestDiff || (diff == bestDiff && distance < bestDistance)) {
+        if (bestDiff < 0 || diff < bestDiff) {
             best = size;
             bestDiff = diff;
-            bestDistance = distance;
         }
+        if (diff == 0)
+            break;
     }
     return best;
 }
@@ -183,29 +194,21 @@ QFont CFont::FontForDeviceHeight(int deviceHeight) const
 // ---------------------------------------------------------------------------
 // CBitmap
 
-namespace {
-
-// The pixels a bitmap is rendered at, per logical pixel: the highest
-// device-pixel ratio of the screens, so that it is sharp on any of them.
-qreal BitmapPixelRatio()
+qreal AfxBitmapPixelRatio()
 {
     return qGuiApp ? std::max<qreal>(1.0, qGuiApp->devicePixelRatio()) : 1.0;
 }
 
-} // namespace
-
-BOOL CBitmap::LoadSvg(const QString& path, QSize wanted)
+QImage AfxRenderSvg(const QString& path, QSize wanted, qreal ratio)
 {
-    DeleteObject();
     if (!QFile::exists(path))
-        return FALSE;
+        return {};
     QSvgRenderer renderer(path);
     if (!renderer.isValid())
-        return FALSE;
+        return {};
     const QSize size = wanted.isEmpty() ? renderer.defaultSize() : wanted;
     if (size.isEmpty())
-        return FALSE;
-    const qreal ratio = BitmapPixelRatio();
+        return {};
     QImage image(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
@@ -213,8 +216,18 @@ BOOL CBitmap::LoadSvg(const QString& path, QSize wanted)
         QPainter painter(&image);
         renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     }
-    m_image = image;
-    m_size = CSize(size.width(), size.height());
+    return image;
+}
+
+BOOL CBitmap::LoadSvg(const QString& path, QSize wanted)
+{
+    DeleteObject();
+    const qreal ratio = AfxBitmapPixelRatio();
+    const std::optional<QImage> ahead = wanted.isEmpty() ? CBitmapsAhead::Take(path, ratio) : std::nullopt;
+    const QImage image = ahead ? *ahead : AfxRenderSvg(path, wanted, ratio);
+    if (image.isNull())
+        return FALSE;
+    SetImage(image);
     return TRUE;
 }
 

@@ -110,6 +110,14 @@ private:
 // The size of an icon, in pixels each way.
 constexpr int kIconSize = 32;
 
+// The pixels a bitmap is rendered at, per logical pixel: the highest
+// device-pixel ratio of the screens, so that it is sharp on any of them.
+qreal AfxBitmapPixelRatio();
+// An SVG file (or resource path) rendered at its own size or at the size
+// given, with ratio image pixels per logical pixel; a null image when it
+// is missing or not a valid SVG. Safe on any thread.
+QImage AfxRenderSvg(const QString& path, QSize wanted, qreal ratio);
+
 class CBitmap {
 public:
     CBitmap() = default;

@@ -6,10 +6,9 @@
 #include "listen/pitch_listener.h"
 #include "listen/resampler.h"
 #include "model/note_names.h"
+#include "sound/sound_file_library.h"
 
 #include <QTextStream>
-
-#include <sndfile.h>
 
 #include <memory>
 
@@ -19,7 +18,7 @@ constexpr const char* kCommandName = "voldrim";
 constexpr sf_count_t kReadFrames = 4096;
 
 struct SndFileCloser {
-    void operator()(SNDFILE* file) const { sf_close(file); }
+    void operator()(SNDFILE* file) const { LoadSoundFileLibrary()->sf_close(file); }
 };
 
 QString Seconds(std::int64_t frame)
@@ -31,11 +30,16 @@ QString Seconds(std::int64_t frame)
 
 bool ReadRecording(const CString& path, Recording& recording, CString& why)
 {
+    const SoundFileLibrary* sndfile = LoadSoundFileLibrary();
+    if (!sndfile) {
+        why = QStringLiteral("libsndfile, which reads recordings, is not installed");
+        return false;
+    }
     SF_INFO info{};
     const QByteArray bytes = AfxEncodePath(path);
-    std::unique_ptr<SNDFILE, SndFileCloser> file(sf_open(bytes.constData(), SFM_READ, &info));
+    std::unique_ptr<SNDFILE, SndFileCloser> file(sndfile->sf_open(bytes.constData(), SFM_READ, &info));
     if (!file) {
-        why = QString::fromLocal8Bit(sf_strerror(nullptr));
+        why = QString::fromLocal8Bit(sndfile->sf_strerror(nullptr));
         return false;
     }
     if (info.channels < 1 || info.samplerate < 1) {
@@ -46,7 +50,7 @@ bool ReadRecording(const CString& path, Recording& recording, CString& why)
     recording.samples.clear();
     std::vector<float> block(std::size_t(kReadFrames * info.channels));
     for (;;) {
-        const sf_count_t frames = sf_readf_float(file.get(), block.data(), kReadFrames);
+        const sf_count_t frames = sndfile->sf_readf_float(file.get(), block.data(), kReadFrames);
         if (frames <= 0)
             break;
         for (sf_count_t i = 0; i < frames; ++i) {
@@ -56,8 +60,8 @@ bool ReadRecording(const CString& path, Recording& recording, CString& why)
             recording.samples.push_back(sum / float(info.channels));
         }
     }
-    if (sf_error(file.get()) != SF_ERR_NO_ERROR) {
-        why = QString::fromLocal8Bit(sf_strerror(file.get()));
+    if (sndfile->sf_error(file.get()) != SF_ERR_NO_ERROR) {
+        why = QString::fromLocal8Bit(sndfile->sf_strerror(file.get()));
         return false;
     }
     return true;

@@ -2,30 +2,68 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/alsa_midi_ports.h"
 
+#include "framework/loaded_library.h"
 #include "sound/alsa_quiet.h"
 #include "sound/midi_short_message.h"
 
 #include <rtmidi/RtMidi.h>
+#include <rtmidi/rtmidi_c.h>
 #include <unistd.h>
 
 namespace {
 
 const char* const kClientName = "Voldrim";
 
-// Null when there is no sequencer. RtMidi would throw from its
+// RtMidi's C interface, and the client's own error callback, reached
+// through the object the library made: RtMidi reports through it rather
+// than on the terminal.
+struct RtMidiLibrary {
+    decltype(&::rtmidi_out_create) rtmidi_out_create = nullptr;
+    decltype(&::rtmidi_out_free) rtmidi_out_free = nullptr;
+    decltype(&::rtmidi_get_port_count) rtmidi_get_port_count = nullptr;
+    decltype(&::rtmidi_get_port_name) rtmidi_get_port_name = nullptr;
+    decltype(&::rtmidi_open_port) rtmidi_open_port = nullptr;
+    decltype(&::rtmidi_out_send_message) rtmidi_out_send_message = nullptr;
+};
+
+bool FindAll(RtMidiLibrary& rtmidi)
+{
+    return AfxFindFunction(rtmidi.rtmidi_out_create, "rtmidi_out_create")
+        && AfxFindFunction(rtmidi.rtmidi_out_free, "rtmidi_out_free")
+        && AfxFindFunction(rtmidi.rtmidi_get_port_count, "rtmidi_get_port_count")
+        && AfxFindFunction(rtmidi.rtmidi_get_port_name, "rtmidi_get_port_name")
+        && AfxFindFunction(rtmidi.rtmidi_open_port, "rtmidi_open_port")
+        && AfxFindFunction(rtmidi.rtmidi_out_send_message, "rtmidi_out_send_message");
+}
+
+const RtMidiLibrary* RtMidiLoaded()
+{
+    return AfxLoadedLibrary<RtMidiLibrary>(VOLDRIM_RTMIDI_LIBRARY, FindAll);
+}
+
+using SequencerClient = std::unique_ptr<RtMidiWrapper, CSequencerClientFree>;
+
+void SetErrorCallback(RtMidiWrapper& client, RtMidiErrorCallback callback, void* data)
+{
+    static_cast<RtMidi*>(client.ptr)->setErrorCallback(callback, data);
+}
+
+// Null when there is no sequencer or no RtMidi. RtMidi would fail in its
 // constructor then, after printing to the terminal, so a machine without
 // the sequencer device is answered before asking it. Never the JACK
 // backend: it crashes without a JACK server.
-std::unique_ptr<RtMidiOut> NewSequencerClient()
+SequencerClient NewSequencerClient()
 {
     if (access("/dev/snd/seq", R_OK | W_OK) != 0)
         return nullptr;
-    CQuietAlsaErrors quiet;
-    try {
-        return std::make_unique<RtMidiOut>(RtMidi::LINUX_ALSA, kClientName);
-    } catch (const RtMidiError&) {
+    const RtMidiLibrary* rtmidi = RtMidiLoaded();
+    if (!rtmidi)
         return nullptr;
-    }
+    CQuietAlsaErrors quiet;
+    SequencerClient client(rtmidi->rtmidi_out_create(RTMIDI_API_LINUX_ALSA, kClientName));
+    if (!client || !client->ok || !client->ptr)
+        return nullptr;
+    return client;
 }
 
 bool IsOwnPort(const std::string& name)
@@ -36,21 +74,39 @@ bool IsOwnPort(const std::string& name)
 
 void IgnoreError(RtMidiError::Type, const std::string&, void*) {}
 
-// (raw port number, name) of every port that is not ours.
-std::vector<std::pair<unsigned int, std::string>> ForeignPorts(RtMidiOut& client)
+std::string PortName(RtMidiWrapper& client, unsigned int port)
 {
-    client.setErrorCallback(&IgnoreError, nullptr);
+    const RtMidiLibrary& rtmidi = *RtMidiLoaded();
+    int size = 0;
+    if (rtmidi.rtmidi_get_port_name(&client, port, nullptr, &size) < 0 || size <= 1)
+        return {};
+    std::string name(std::size_t(size), '\0');
+    if (rtmidi.rtmidi_get_port_name(&client, port, name.data(), &size) < 0)
+        return {};
+    name.resize(name.find('\0') == std::string::npos ? name.size() : name.find('\0'));
+    return name;
+}
+
+// (raw port number, name) of every port that is not ours.
+std::vector<std::pair<unsigned int, std::string>> ForeignPorts(RtMidiWrapper& client)
+{
+    SetErrorCallback(client, &IgnoreError, nullptr);
     std::vector<std::pair<unsigned int, std::string>> ports;
-    const unsigned int count = client.getPortCount();
+    const unsigned int count = RtMidiLoaded()->rtmidi_get_port_count(&client);
     for (unsigned int i = 0; i < count; ++i) {
-        const std::string name = client.getPortName(i);
+        std::string name = PortName(client, i);
         if (!name.empty() && !IsOwnPort(name))
-            ports.emplace_back(i, name);
+            ports.emplace_back(i, std::move(name));
     }
     return ports;
 }
 
 } // namespace
+
+void CSequencerClientFree::operator()(RtMidiWrapper* client) const
+{
+    RtMidiLoaded()->rtmidi_out_free(client);
+}
 
 std::vector<std::string> ListAlsaMidiOutputs()
 {
@@ -74,12 +130,12 @@ std::unique_ptr<CAlsaMidiOutput> CAlsaMidiOutput::Open(const std::string& portNa
         if (port.second != portName)
             continue;
         std::unique_ptr<CAlsaMidiOutput> output(new CAlsaMidiOutput);
-        client->setErrorCallback(
-            [](RtMidiError::Type type, const std::string& text, void* self) { OnError(int(type), text, self); },
+        SetErrorCallback(
+            *client, [](RtMidiError::Type type, const std::string& text, void* self) { OnError(int(type), text, self); },
             output.get());
-        client->openPort(port.first, "Voldrim Output");
-        if (output->m_bFailed || !client->isPortOpen()) {
-            client->setErrorCallback(&IgnoreError, nullptr);
+        RtMidiLoaded()->rtmidi_open_port(client.get(), port.first, "Voldrim Output");
+        if (output->m_bFailed || !client->ok) {
+            SetErrorCallback(*client, &IgnoreError, nullptr);
             *error = MMSYSERR_ALLOCATED;
             return nullptr;
         }
@@ -104,6 +160,6 @@ MMRESULT CAlsaMidiOutput::Send(DWORD word)
     if (message.size == 0)
         return MMSYSERR_INVALPARAM;
     m_bFailed = false;
-    m_pOut->sendMessage(message.bytes.data(), message.size);
-    return m_bFailed ? MMSYSERR_ERROR : MMSYSERR_NOERROR;
+    const int sent = RtMidiLoaded()->rtmidi_out_send_message(m_pOut.get(), message.bytes.data(), int(message.size));
+    return m_bFailed || sent < 0 ? MMSYSERR_ERROR : MMSYSERR_NOERROR;
 }

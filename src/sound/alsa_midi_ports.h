@@ -3,7 +3,9 @@
 #pragma once
 // MIDI output ports of the ALSA sequencer (hardware synthesizers, external
 // soft synths), reached through RtMidi's ALSA backend only. A machine
-// without a sequencer simply has no ports.
+// without a sequencer, or without RtMidi, simply has no ports. RtMidi is
+// loaded when the ports are first asked for, not as the program starts:
+// it brings JACK and Berkeley DB with it.
 #include "framework/types.h"
 #include "sound/midi_output_system.h"
 
@@ -11,7 +13,12 @@
 #include <string>
 #include <vector>
 
-class RtMidiOut;
+struct RtMidiWrapper;
+
+// Frees a sequencer client through the library that made it.
+struct CSequencerClientFree {
+    void operator()(RtMidiWrapper* client) const;
+};
 
 // The port names in the sequencer's order, without the program's own.
 std::vector<std::string> ListAlsaMidiOutputs();
@@ -31,6 +38,6 @@ private:
     CAlsaMidiOutput() = default;
     static void OnError(int type, const std::string& text, void* self);
 
-    std::unique_ptr<RtMidiOut> m_pOut;
+    std::unique_ptr<RtMidiWrapper, CSequencerClientFree> m_pOut;
     bool m_bFailed = false;
 };

@@ -3,10 +3,11 @@
 #include "sound/alsa_wave_player.h"
 
 #include "sound/alsa_quiet.h"
+#include "sound/sound_file_library.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <alsa/asoundlib.h>
-#include <sndfile.h>
 #include <vector>
 
 namespace {
@@ -17,11 +18,12 @@ constexpr unsigned int kLatencyMicroseconds = 100000;
 constexpr sf_count_t kChunkFrames = 4096;
 
 struct SoundFile {
+    const SoundFileLibrary& sndfile;
     SNDFILE* file = nullptr;
     ~SoundFile()
     {
         if (file)
-            sf_close(file);
+            sndfile.sf_close(file);
     }
 };
 
@@ -60,9 +62,16 @@ CString CAlsaWavePlayer::DeviceName()
 
 bool CAlsaWavePlayer::PlaySync(const CString& path)
 {
+    // Without the file, or without libsndfile, silence; the library is
+    // loaded only for a file there is.
+    if (!QFileInfo(path).isFile())
+        return false;
+    const SoundFileLibrary* sndfile = LoadSoundFileLibrary();
+    if (!sndfile)
+        return false;
     SF_INFO info{};
-    SoundFile sound;
-    sound.file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    SoundFile sound{*sndfile};
+    sound.file = sndfile->sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
     if (!sound.file || info.channels < 1 || info.channels > 8 || info.samplerate < 1000 || info.samplerate > 384000)
         return false;
 
@@ -86,7 +95,7 @@ bool CAlsaWavePlayer::PlaySync(const CString& path)
 
     std::vector<short> buffer(std::size_t(kChunkFrames) * std::size_t(info.channels));
     for (;;) {
-        const sf_count_t frames = sf_readf_short(sound.file, buffer.data(), kChunkFrames);
+        const sf_count_t frames = sndfile->sf_readf_short(sound.file, buffer.data(), kChunkFrames);
         if (frames <= 0)
             break;
         if (!WriteAll(out.pcm, buffer.data(), frames, info.channels))

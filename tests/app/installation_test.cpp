@@ -252,7 +252,7 @@ TEST(DebianPackage, HoldsTheInstalledFilesAndDependsOnRuntimeLibrariesAlone)
     ASSERT_EQ(depends.exitCode, 0) << depends.output.toStdString();
     // Qt SQL's SQLite driver is a plugin the program loads: named by hand.
     for (const char* runtime : {"libqt6widgets6", "libfluidsynth3", "libsndfile1", "libasound2", "libaubio5", "libpulse0",
-                             "fluid-soundfont-gm", "libqt6charts6", "libqt6sql6-sqlite"})
+                             "librtmidi6", "fluid-soundfont-gm", "libqt6charts6", "libqt6sql6-sqlite"})
         EXPECT_TRUE(depends.output.contains(QLatin1String(runtime))) << runtime << " in " << depends.output.toStdString();
     EXPECT_FALSE(depends.output.contains(QLatin1String("-dev"))) << depends.output.toStdString();
 

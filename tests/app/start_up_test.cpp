@@ -92,6 +92,8 @@ TEST(StartUp, PlaysTheCelloSoundFromTheCurrentDirectory)
 TEST(StartUp, TheMainWindowCarriesTheProgramsIcon)
 {
     CAppHarness app;
+    // It is set once the window has been painted.
+    CAppHarness::ProcessEvents();
     constexpr int kSize = 48; // the icon's drawn size: one pixel per unit
     const QImage icon = app.Frame()->windowIcon().pixmap(kSize, kSize).toImage();
     ASSERT_EQ(icon.size(), QSize(kSize, kSize));

@@ -11,6 +11,9 @@
 namespace {
 
 constexpr UINT IDS_CARD_CAPTION = 15;
+// The Show Me button's pictures, up and pressed.
+const char* const kShowMeUp = "SHOWMEU";
+const char* const kShowMeDown = "SHOWMED";
 
 // A pixel of white above the nut: repainting only it runs the whole paint,
 // whose window drawing (highlight, question) then shows without flicker.
@@ -50,6 +53,11 @@ BOOL CFboardView::PreCreateWindow(CREATESTRUCT& cs)
     return CView::PreCreateWindow(cs);
 }
 
+std::vector<QByteArray> CFboardView::FirstPictures()
+{
+    return {kShowMeUp};
+}
+
 int CFboardView::OnCreate()
 {
     if (CView::OnCreate() == -1)
@@ -58,7 +66,7 @@ int CFboardView::OnCreate()
     setCursor(Qt::ArrowCursor);
     m_btnShowMe.Create(CString(), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 20, 20), this,
                        IDC_SHOWME_BUTTON);
-    m_btnShowMe.LoadBitmaps("SHOWMEU", "SHOWMED");
+    m_btnShowMe.LoadBitmaps(kShowMeUp, kShowMeDown);
     m_btnShowMe.SizeToContent();
     return 0;
 }

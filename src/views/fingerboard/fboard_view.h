@@ -9,7 +9,10 @@
 #include "framework/view.h"
 #include "model/finger_stop.h"
 
+#include <QByteArray>
+
 #include <optional>
+#include <vector>
 
 class CVoldrimDoc;
 
@@ -38,6 +41,8 @@ public:
     void TakePlayedNote(int pitch, std::optional<double> cents = std::nullopt);
 
     CBitmapButton& ShowMeButton() { return m_btnShowMe; }
+    // The pictures the view shows as it first appears, for rendering ahead.
+    static std::vector<QByteArray> FirstPictures();
     const CRect& QuestionRect() const { return m_rcQuestion; }
 
 protected:

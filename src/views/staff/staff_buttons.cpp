@@ -29,6 +29,14 @@ constexpr std::array<ButtonInfo, 6> kButtons = {{
 
 } // namespace
 
+std::vector<QByteArray> CStaffView::FirstPictures()
+{
+    std::vector<QByteArray> pictures;
+    for (const ButtonInfo& button : kButtons)
+        pictures.emplace_back(button.up);
+    return pictures;
+}
+
 void CStaffView::CreateButtons()
 {
     CBitmapButton* buttons[] = {&m_btnPlay, &m_btnErase, &m_btnTempo, &m_btnStop, &m_btnTitle, &m_btnExit};

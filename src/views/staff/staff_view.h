@@ -11,6 +11,8 @@
 #include "model/note_value.h"
 #include "model/pitch.h"
 
+#include <QByteArray>
+
 #include <cstddef>
 #include <vector>
 
@@ -19,6 +21,8 @@ class CStaffPosition;
 
 class CStaffView : public CMelodyView {
 public:
+    // The pictures the view shows as it first appears, for rendering ahead.
+    static std::vector<QByteArray> FirstPictures();
     // The view's two window timers: the end of a single sounded note, and
     // the playback tick of one eighth note.
     static constexpr UINT_PTR kSingleNoteTimer = 1;
