@@ -43,7 +43,16 @@ const RtMidiLibrary* RtMidiLoaded()
 
 using SequencerClient = std::unique_ptr<RtMidiWrapper, CSequencerClientFree>;
 
-void SetErrorCallback(RtMidiWrapper& client, RtMidiErrorCallback callback, void* data)
+// RtMidi's type information lives in the library loaded when first
+// needed, so a build that checks each virtual call's type cannot link it.
+#if defined(__clang__)
+#define VOLDRIM_CALLS_INTO_LOADED_LIBRARY __attribute__((no_sanitize("vptr")))
+#else
+#define VOLDRIM_CALLS_INTO_LOADED_LIBRARY
+#endif
+
+VOLDRIM_CALLS_INTO_LOADED_LIBRARY void SetErrorCallback(RtMidiWrapper& client, RtMidiErrorCallback callback,
+                                                        void* data)
 {
     static_cast<RtMidi*>(client.ptr)->setErrorCallback(callback, data);
 }
