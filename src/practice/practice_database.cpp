@@ -4,9 +4,11 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QThread>
 #include <QVariant>
 
 #include <atomic>
@@ -18,6 +20,9 @@ const QString kFileName = QStringLiteral("practice-history.sqlite");
 // What SQLite appends to a database's name for its write-ahead log and
 // the log's index.
 const QStringList kCompanions = {QStringLiteral("-wal"), QStringLiteral("-shm")};
+
+// Between two tries at a file another copy holds for a moment.
+constexpr unsigned long kLockRetryMs = 5;
 
 // SQLite's primary result codes that say what went wrong.
 enum SqliteCode : int {
@@ -193,10 +198,19 @@ PracticeTrouble CPracticeDatabase::UseWriteAheadLog()
     // Readers and the writer do not wait for each other, and a write is
     // one append to the log. FULL puts each answer on the disk before the
     // next is taken, so that a crash loses at most the one being written.
+    // Another copy turning a new file to the log at the same moment makes
+    // SQLite refuse at once rather than wait: try again for as long as a
+    // write waits.
+    QElapsedTimer waited;
+    waited.start();
     for (const char* sql : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL"}) {
         QSqlQuery query;
-        if (!Exec(QString::fromLatin1(sql), &query))
-            return Failed(query.lastError());
+        while (!Exec(QString::fromLatin1(sql), &query)) {
+            const PracticeTrouble trouble = Failed(query.lastError());
+            if (trouble != PracticeTrouble::Locked || waited.elapsed() >= kBusyTimeoutMs)
+                return trouble;
+            QThread::msleep(kLockRetryMs);
+        }
     }
     return PracticeTrouble::None;
 }

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Another copy of the program as the practice history sees it: records
 // COUNT answers into the history FILE through the recorder, one at a time,
-// and says "written N" once each is in the file.
+// and says "written N" once each is in the file, or on its error output
+// what trouble stopped it.
 #include "practice/practice_recorder.h"
 
 #include <QCoreApplication>
@@ -16,7 +17,10 @@ int main(int argc, char** argv)
     if (arguments.size() != 3)
         return 2;
     bool troubled = false;
-    CPracticeRecorder recorder(arguments[1], [&troubled](PracticeTrouble, const QString&) { troubled = true; });
+    CPracticeRecorder recorder(arguments[1], [&troubled](PracticeTrouble trouble, const QString& detail) {
+        troubled = true;
+        QTextStream(stderr) << "trouble " << int(trouble) << ": " << detail << Qt::endl;
+    });
     QTextStream out(stdout);
     const int count = arguments[2].toInt();
     for (int n = 1; n <= count && !troubled; ++n) {
